@@ -1,0 +1,34 @@
+#pragma once
+// The runner's subcommands. Each lives in its own file and adds itself to the
+// application; main.cpp lists them.
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "vycore/options_store.h"
+
+namespace vantry {
+
+// Exit codes: 0 all went well, 1 an action failed, 2 bad usage or an
+// unreadable project or options store.
+enum TExitCode : int { ecSuccess = 0, ecActionFailed = 1, ecUsage = 2 };
+
+struct TCommandContext {
+  std::string optionsPath;  // --options FILE; empty: TVyOptionsStore::DefaultPath()
+  bool verbose = false;
+  vy::TVyOptionsStore store;
+  int exitCode = ecSuccess;
+
+  // Loads the packages and the options store, registers and loads the options
+  // objects. Reports problems on standard error; false means exit with ecUsage.
+  bool LoadHost(bool registerPages = false);
+};
+
+void AddRunCommand(CLI::App& app, TCommandContext& context);
+void AddActionsCommand(CLI::App& app, TCommandContext& context);
+void AddOptionsCommand(CLI::App& app, TCommandContext& context);
+void AddNewCommand(CLI::App& app, TCommandContext& context);
+void AddScriptCommand(CLI::App& app, TCommandContext& context);
+void AddQueryCommand(CLI::App& app, TCommandContext& context);
+
+}  // namespace vantry

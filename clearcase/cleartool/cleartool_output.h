@@ -1,0 +1,25 @@
+#pragma once
+// Runs cleartool once, synchronously, for the design-time listings, and
+// returns what it printed. Every listing query goes through here.
+
+#include <cstdint>
+#include <string>
+
+#include "clearcase/cleartool/string_lists.h"
+
+namespace clearcase {
+
+// The shortest time a listing may take, whatever the options say.
+inline constexpr std::int32_t kMinimumDesignTimeout = 500;
+
+// Runs `Command` with `Params` in `Dir` (empty: the folder of the cleartool
+// program) under the options' design time-out. Returns the output lines, each
+// followed by CR LF, sorted when `Sorted`, without empty lines; "" when
+// cleartool cannot be run, fails, times out or prints nothing. Never throws.
+std::string CCGetCleartoolOutput(const std::string& Command, const std::string& Params,
+                                 const std::string& Dir, bool Sorted) noexcept;
+
+// The parameter string of a run: `Command`, one blank, `Params`.
+std::string CleartoolParameterString(const std::string& Command, const std::string& Params);
+
+}  // namespace clearcase

@@ -1,0 +1,100 @@
+#include "vycore/action.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace {
+
+class TPlainAction : public vy::TVyExecuteAbstractAction {
+ public:
+  std::string GetActionName() const override { return "Plain"; }
+  std::string GetExecutable() override { return "/bin/true"; }
+};
+
+class TRecordingHost final : public vy::IVyActionHost {
+ public:
+  void Log(const vy::TCustomVyAction&, const std::string& text, vy::TStatusTag tag) override {
+    lines.push_back(std::to_string(tag) + " " + text);
+  }
+  vy::TVyVariables& Variables() override { return variables; }
+
+  std::vector<std::string> lines;
+  vy::TVyVariables variables;
+};
+
+TEST(Action, ExpansionFailureIsLoggedNamingLabelAndVariable) {
+  TPlainAction action;
+  action.SetVariable("LABEL", "REL_1");
+  std::string text;
+  EXPECT_TRUE(action.TryExpandExpression("Comment", "x %label%", text, false));
+  EXPECT_EQ(text, "x REL_1");
+  EXPECT_TRUE(action.Messages().empty());
+
+  EXPECT_FALSE(action.TryExpandExpression("Comment", "%LABEL% %NOPE%", text, false));
+  ASSERT_EQ(action.Messages().size(), 1u);
+  EXPECT_EQ(action.Messages()[0].tag, vy::tsError);
+  EXPECT_EQ(action.Messages()[0].text, "Error: cannot expand Comment: undefined variable \"NOPE\"");
+}
+
+TEST(Action, ExpandExpressionKeepsWhatItCannotExpand) {
+  TPlainAction action;
+  action.SetVariable("A", "1");
+  EXPECT_EQ(action.ExpandExpression(" %A%-%B% ", true), "1-%B%");
+  EXPECT_EQ(action.Messages().size(), 1u);
+}
+
+TEST(Action, AHostReceivesMessagesAndOwnsTheVariables) {
+  TPlainAction action;
+  TRecordingHost host;
+  host.variables.Set("FromHost", "yes");
+  action.AttachHost(&host);
+  EXPECT_TRUE(action.IsVariableDefined("fromhost"));
+  action.SetVariable("Set", "by action");
+  EXPECT_EQ(host.variables.Get("SET"), "by action");
+  action.SendMessage("hello", vy::tsInformation);
+  action.SendMessage("bad", vy::tsError);
+  EXPECT_EQ(host.lines, (std::vector<std::string>{"0 hello", "3 bad"}));
+  EXPECT_EQ(action.Messages().size(), 2u);
+}
+
+TEST(Action, InheritedStartingDirIsAnExistingDirectory) {
+  vytest::TTempDir dir;
+  TPlainAction action;
+  EXPECT_EQ(action.GetStartingDir(dir.Path()), dir.Path());
+  EXPECT_EQ(action.GetStartingDir(dir.File("cleartool")), dir.Path());  // need not exist
+  EXPECT_EQ(action.GetStartingDir(dir.File("missing/cleartool")), "");
+  EXPECT_EQ(action.GetStartingDir(""), "");
+}
+
+TEST(Action, InheritedOutputHooksLogLinesWithoutTerminators) {
+  TPlainAction action;
+  action.OnStdOutData(nullptr, "out\r\n");
+  action.OnStdErrData(nullptr, "err\n");
+  action.OnStdOutData(nullptr, "last");
+  ASSERT_EQ(action.Messages().size(), 3u);
+  EXPECT_EQ(action.Messages()[0].text, "out");
+  EXPECT_EQ(action.Messages()[0].tag, vy::tsInformation);
+  EXPECT_EQ(action.Messages()[1].text, "err");
+  EXPECT_EQ(action.Messages()[1].tag, vy::tsError);
+  EXPECT_EQ(action.Messages()[2].text, "last");
+}
+
+TEST(Action, ProcessOutputIsLoggedOnlyWhenNotStreamed) {
+  TPlainAction action;
+  action.SetStreamOutput(true);
+  action.OnProcessOutput({"a", "b"});
+  EXPECT_TRUE(action.Messages().empty());
+  action.SetStreamOutput(false);
+  action.OnProcessOutput({"a", "b"});
+  EXPECT_EQ(action.Messages().size(), 2u);
+}
+
+TEST(Action, ExitCodeZeroIsSuccess) {
+  TPlainAction action;
+  EXPECT_TRUE(action.InterpretResult(0));
+  EXPECT_FALSE(action.InterpretResult(1));
+  EXPECT_FALSE(action.InterpretResult(-1));
+}
+
+}  // namespace

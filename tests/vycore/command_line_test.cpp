@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "vycore/command_line.h"
+
+namespace vy {
+namespace {
+
+TEST(TokenizeCommandLineTest, FollowsTheWindowsRulesWithoutEscapes) {
+  struct TCase {
+    std::string text;
+    TStringList argv;
+  } cases[] = {
+      {"", {}},
+      {"   \t ", {}},
+      {"lsvob", {"lsvob"}},
+      {"  checkout  -nc\t-reserved  ", {"checkout", "-nc", "-reserved"}},
+      {"mklabel \"REL 1\" x", {"mklabel", "REL 1", "x"}},
+      {"\"  two  blanks \"", {"  two  blanks "}},
+      {"\"tab\there\"", {"tab\there"}},
+      {"\"\"", {""}},
+      {"a \"\" b", {"a", "", "b"}},
+      {"\"\"\"\"", {""}},
+      {"a\"b c\"d", {"ab cd"}},
+      {"\"a\"\"b\"", {"ab"}},
+      {"pre\"\"post", {"prepost"}},
+      {"x \"unbalanced  rest", {"x", "unbalanced  rest"}},
+      {"x \"", {"x", ""}},
+      {"C:\\dir\\ \"C:\\with blank\\\"", {"C:\\dir\\", "C:\\with blank\\"}},
+      {"\\\"a b\\\"", {"\\a b\\"}},
+      {"line\r\nbreak", {"line\r\nbreak"}},
+      {"caf\xc3\xa9 \xff", {"caf\xc3\xa9", "\xff"}},
+  };
+  for (const TCase& c : cases) {
+    EXPECT_EQ(TokenizeCommandLine(c.text), c.argv) << "text: [" << c.text << "]";
+  }
+}
+
+TEST(CommandLineBuilderTest, JoinsArgumentsInOrderWithOneBlank) {
+  auto builder = CreateCommandLineBuilder();
+  EXPECT_EQ(builder->GetCommandLine(), "");
+  builder->AddArgument("checkout");
+  builder->AddArgument("-c", "\"a comment\"", akOptionValue);
+  builder->AddArgument("-nc", "ignored", akPlain);
+  builder->AddArgument("-tag", "", akRaw);
+  builder->AddArgument("\"src/b c.c\"");
+  EXPECT_EQ(builder->GetCommandLine(), "checkout -c \"a comment\" -nc -tag \"src/b c.c\"");
+  ASSERT_EQ(builder->ArgumentCount(), 5u);
+  EXPECT_EQ(builder->Argument(1).Text(), "-c");
+  EXPECT_EQ(builder->Argument(1).Value(), "\"a comment\"");
+  EXPECT_EQ(builder->Argument(1).Kind(), akOptionValue);
+  EXPECT_EQ(builder->Argument(2).Render(), "-nc");
+}
+
+TEST(CommandLineBuilderTest, ArgumentsStayValidWhileMoreAreAdded) {
+  auto builder = CreateCommandLineBuilder();
+  IArgument& first = builder->AddArgument("first");
+  for (int i = 0; i < 100; ++i) builder->AddArgument("more");
+  EXPECT_EQ(first.Text(), "first");
+  EXPECT_EQ(&first, &builder->Argument(0));
+}
+
+}  // namespace
+}  // namespace vy

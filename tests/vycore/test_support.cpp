@@ -1,0 +1,85 @@
+#include "test_support.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace vytest {
+namespace {
+
+std::string MakeTempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "vycore-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  return pattern;
+}
+
+// Points every per-user location at a private folder before any test runs.
+struct TIsolatedHome {
+  TIsolatedHome() : root(MakeTempDir()) {
+    setenv("HOME", root.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
+    unsetenv("VANTRY_OPTIONS");
+    unsetenv("VANTRY_USER_INI");
+    unsetenv("VANTRY_PLUGIN_PATH");
+  }
+  ~TIsolatedHome() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+  }
+  std::string root;
+};
+
+const TIsolatedHome isolatedHome;
+
+}  // namespace
+
+TTempDir::TTempDir() : path_(MakeTempDir()) {}
+
+TTempDir::~TTempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> TTempDir::Entries() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+TScopedEnv::TScopedEnv(const std::string& name, const char* value) : name_(name) {
+  if (const char* old = getenv(name.c_str())) {
+    had_ = true;
+    old_ = old;
+  }
+  if (value) {
+    setenv(name.c_str(), value, 1);
+  } else {
+    unsetenv(name.c_str());
+  }
+}
+
+TScopedEnv::~TScopedEnv() {
+  if (had_) {
+    setenv(name_.c_str(), old_.c_str(), 1);
+  } else {
+    unsetenv(name_.c_str());
+  }
+}
+
+}  // namespace vytest

@@ -1,0 +1,97 @@
+#include "vycore/action.h"
+
+#include "vycore/filesystem.h"
+#include "vycore/platform.h"
+
+namespace vy {
+namespace {
+
+std::string_view WithoutTerminator(std::string_view line) {
+  if (line.ends_with('\n')) line.remove_suffix(1);
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  return line;
+}
+
+}  // namespace
+
+TCustomVyAction::TCustomVyAction() : ownVariables_(std::make_unique<TVyVariables>()) {}
+
+TCustomVyAction::~TCustomVyAction() = default;
+
+TVyVariables& TCustomVyAction::Variables() {
+  return host_ ? host_->Variables() : *ownVariables_;
+}
+
+void TCustomVyAction::SendMessage(const std::string& text, TStatusTag tag) {
+  messages_.push_back({text, tag});
+  if (host_) host_->Log(*this, text, tag);
+}
+
+bool TCustomVyAction::TryExpandExpression(const std::string& propertyName,
+                                          const std::string& expression, std::string& text,
+                                          bool flag) {
+  TExpansionResult result = ExpandText(expression, Variables(), flag);
+  text = std::move(result.text);
+  if (!result.ok) {
+    SendMessage("Error: cannot expand " + propertyName + ": " + result.error, tsError);
+  }
+  return result.ok;
+}
+
+std::string TCustomVyAction::ExpandExpression(const std::string& expression, bool flag) {
+  std::string text;
+  TryExpandExpression("the expression \"" + expression + "\"", expression, text, flag);
+  return text;
+}
+
+void TCustomVyAction::SetVariable(const std::string& name, const std::string& value) {
+  Variables().Set(name, value);
+}
+
+std::string TCustomVyAction::GetVariableValue(const std::string& name) {
+  return Variables().Get(name);
+}
+
+bool TCustomVyAction::IsVariableDefined(const std::string& name) {
+  return Variables().IsDefined(name);
+}
+
+bool TCustomVyAction::Validate(IVyActionValidationError&) {
+  return true;
+}
+
+bool TVyExecuteAbstractAction::GetCommandLine(ICommandLineBuilder&) {
+  return true;
+}
+
+std::string TVyExecuteAbstractAction::GetStartingDir(const std::string& defaultDir) {
+  const IFileSystem& fs = FileSystem();
+  if (fs.DirectoryExists(defaultDir)) return defaultDir;
+  std::string parent = ExtractFileDir(defaultDir);
+  return fs.DirectoryExists(parent) ? parent : std::string();
+}
+
+void TVyExecuteAbstractAction::BeforeExecute(ICommandLineBuilder&) {}
+
+void TVyExecuteAbstractAction::OnStdOutData(IVyProcess*, const std::string& line) {
+  SendMessage(std::string(WithoutTerminator(line)), tsInformation);
+}
+
+void TVyExecuteAbstractAction::OnStdErrData(IVyProcess*, const std::string& line) {
+  SendMessage(std::string(WithoutTerminator(line)), tsError);
+}
+
+void TVyExecuteAbstractAction::OnProcessOutput(const TStringList& lines) {
+  if (streamOutput_) return;  // each line was logged as it arrived
+  for (const std::string& line : lines) SendMessage(line, tsInformation);
+}
+
+bool TVyExecuteAbstractAction::InterpretResult(int exitCode) {
+  return exitCode == 0;
+}
+
+void TVyExecuteAbstractAction::OnSuccess(int) {}
+
+void TVyExecuteAbstractAction::OnFailure(int) {}
+
+}  // namespace vy

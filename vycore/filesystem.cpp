@@ -1,0 +1,151 @@
+#include "vycore/filesystem.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include "vycore/platform.h"
+
+namespace vy {
+namespace {
+
+class TRealFileSystem final : public IFileSystem {
+ public:
+  bool FileExists(const std::string& path) const override {
+    struct stat info {};
+    return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  }
+  bool DirectoryExists(const std::string& path) const override {
+    struct stat info {};
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  }
+};
+
+std::atomic<IFileSystem*> gFileSystem{nullptr};
+
+std::string Problem(const std::string& what, const std::string& path, int error) {
+  return what + " \"" + path + "\": " + std::strerror(error);
+}
+
+// Closes the descriptor and removes the temporary file unless released.
+class TTempFile {
+ public:
+  ~TTempFile() {
+    if (fd_ >= 0) close(fd_);
+    if (!path_.empty()) unlink(path_.c_str());
+  }
+  bool Create(const std::string& target, int& error) {
+    const std::string dir = ExtractFileDir(target);
+    const std::string prefix = (dir.empty() ? std::string() : IncludeTrailingPathDelimiter(dir)) +
+                               "." + ExtractFileName(target) + ".tmp-";
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      std::string candidate = prefix + std::to_string(getpid()) + "-" + std::to_string(random());
+      fd_ = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+      if (fd_ >= 0) {
+        path_ = std::move(candidate);
+        return true;
+      }
+      if (errno != EEXIST) break;
+    }
+    error = errno;
+    return false;
+  }
+  bool WriteAndSync(std::string_view content, int& error) {
+    while (!content.empty()) {
+      const ssize_t written = write(fd_, content.data(), content.size());
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        error = errno;
+        return false;
+      }
+      content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    const int closing = fd_;
+    fd_ = -1;
+    if (fsync(closing) != 0 || close(closing) != 0) {
+      error = errno;
+      return false;
+    }
+    return true;
+  }
+  const std::string& Path() const { return path_; }
+  void Release() { path_.clear(); }
+
+ private:
+  int fd_ = -1;
+  std::string path_;
+};
+
+void SyncDirectory(const std::string& target) {
+  const std::string dir = ExtractFileDir(target);
+  const int fd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);  // best effort: the rename itself already happened
+  close(fd);
+}
+
+}  // namespace
+
+IFileSystem& FileSystem() {
+  static TRealFileSystem real;
+  IFileSystem* installed = gFileSystem.load();
+  return installed ? *installed : real;
+}
+
+void SetFileSystem(IFileSystem* fileSystem) {
+  gFileSystem.store(fileSystem);
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view content, std::string* error) {
+  TTempFile temp;
+  int code = 0;
+  if (!temp.Create(path, code)) {
+    if (error) *error = Problem("cannot create a temporary file for", path, code);
+    return false;
+  }
+  if (!temp.WriteAndSync(content, code)) {
+    if (error) *error = Problem("cannot write", temp.Path(), code);
+    return false;
+  }
+  // rename() replaces a symbolic link at the target instead of following it.
+  if (rename(temp.Path().c_str(), path.c_str()) != 0) {
+    if (error) *error = Problem("cannot replace", path, errno);
+    return false;
+  }
+  temp.Release();
+  SyncDirectory(path);
+  return true;
+}
+
+bool ReadFileText(const std::string& path, std::string& content, std::string* error) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (error) *error = Problem("cannot open", path, errno);
+    return false;
+  }
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got == 0) break;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      const int code = errno;
+      close(fd);
+      if (error) *error = Problem("cannot read", path, code);
+      return false;
+    }
+    text.append(buffer, static_cast<std::size_t>(got));
+  }
+  close(fd);
+  content = std::move(text);
+  return true;
+}
+
+}  // namespace vy

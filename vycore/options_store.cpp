@@ -1,0 +1,156 @@
+#include "vycore/options_store.h"
+
+#include <pugixml.hpp>
+
+#include <charconv>
+#include <filesystem>
+
+#include "vycore/filesystem.h"
+#include "vycore/platform.h"
+#include "vycore/services.h"
+#include "vycore/text.h"
+#include "vycore/xml_text.h"
+
+namespace vy {
+namespace {
+
+using TValues = std::map<std::string, std::string>;
+
+class TReader final : public IVyOptionsReader {
+ public:
+  explicit TReader(const TValues* values) : values_(values) {}
+
+  std::string ReadString(const std::string& key, const std::string& defaultValue) override {
+    const std::string* text = Find(key);
+    return text ? *text : defaultValue;
+  }
+  std::int32_t ReadInteger(const std::string& key, std::int32_t defaultValue) override {
+    const std::string* text = Find(key);
+    if (!text) return defaultValue;
+    std::int32_t value = 0;
+    const char* end = text->data() + text->size();
+    const auto [ptr, ec] = std::from_chars(text->data(), end, value);
+    return ec == std::errc() && ptr == end && !text->empty() ? value : defaultValue;
+  }
+  bool ReadBoolean(const std::string& key, bool defaultValue) override {
+    const std::string* text = Find(key);
+    if (text && SameText(*text, "true")) return true;
+    if (text && SameText(*text, "false")) return false;
+    return defaultValue;
+  }
+
+ private:
+  const std::string* Find(const std::string& key) const {
+    if (!values_) return nullptr;
+    auto it = values_->find(key);
+    return it == values_->end() ? nullptr : &it->second;
+  }
+
+  const TValues* values_;
+};
+
+class TWriter final : public IVyOptionsWriter {
+ public:
+  explicit TWriter(TValues& values) : values_(values) {}
+
+  void WriteString(const std::string& key, const std::string& value) override {
+    values_[key] = value;
+  }
+  void WriteInteger(const std::string& key, std::int32_t value) override {
+    values_[key] = std::to_string(value);
+  }
+  void WriteBoolean(const std::string& key, bool value) override {
+    values_[key] = value ? "true" : "false";
+  }
+
+ private:
+  TValues& values_;
+};
+
+std::string Located(const std::string& path, int line, const std::string& what) {
+  return path + ":" + std::to_string(line) + ": " + what;
+}
+
+}  // namespace
+
+std::string TVyOptionsStore::DefaultPath() {
+  if (auto path = GetEnvironmentVariable("VANTRY_OPTIONS"); path && !path->empty()) return *path;
+  return IncludeTrailingPathDelimiter(UserConfigDir()) + "options.xml";
+}
+
+bool TVyOptionsStore::Load(const std::string& path, std::string* error) {
+  path_ = path.empty() ? DefaultPath() : path;
+  values_.clear();
+  if (!FileSystem().FileExists(path_) && !FileSystem().DirectoryExists(path_)) return true;
+  std::string text;
+  if (!ReadFileText(path_, text, error)) return false;
+
+  pugi::xml_document document;
+  // A value of blanks only is still a value.
+  const unsigned flags = pugi::parse_default | pugi::parse_ws_pcdata_single;
+  const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size(), flags);
+  if (!parsed) {
+    if (error) *error = Located(path_, LineOfOffset(text, parsed.offset), parsed.description());
+    return false;
+  }
+  const pugi::xml_node root = document.document_element();
+  if (std::string_view(root.name()) != "VantryOptions") {
+    if (error) {
+      *error = Located(path_, LineOfOffset(text, root.offset_debug()),
+                       "the root element must be <VantryOptions>");
+    }
+    return false;
+  }
+  for (const pugi::xml_node options : root.children("Options")) {
+    TValues& values = values_[options.attribute("key").value()];
+    for (const pugi::xml_node value : options.children("Value")) {
+      values[value.attribute("name").value()] = value.text().get();
+    }
+  }
+  return true;
+}
+
+bool TVyOptionsStore::Save(std::string* error, const std::string& path) {
+  const std::string target = !path.empty() ? path : !path_.empty() ? path_ : DefaultPath();
+  std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantryOptions version=\"1\">\n";
+  for (const auto& [key, values] : values_) {
+    text += "  <Options key=\"" + XmlEscape(key) + "\">\n";
+    for (const auto& [name, value] : values) {
+      text += "    <Value name=\"" + XmlEscape(name) + "\">" + XmlEscape(value) + "</Value>\n";
+    }
+    text += "  </Options>\n";
+  }
+  text += "</VantryOptions>\n";
+
+  const std::string dir = ExtractFileDir(target);
+  std::error_code ignored;  // a missing folder shows as the write error below
+  if (!dir.empty()) std::filesystem::create_directories(dir, ignored);
+  return WriteFileAtomic(target, text, error);
+}
+
+std::unique_ptr<IVyOptionsReader> TVyOptionsStore::Reader(const std::string& optionKey) const {
+  auto it = values_.find(optionKey);
+  return std::make_unique<TReader>(it == values_.end() ? nullptr : &it->second);
+}
+
+std::unique_ptr<IVyOptionsWriter> TVyOptionsStore::Writer(const std::string& optionKey) {
+  return std::make_unique<TWriter>(values_[optionKey]);
+}
+
+void TVyOptionsStore::LoadRegisteredOptions() const {
+  for (const TVyRegisteredOptions& entry : VyOptionsServices().Registered()) {
+    if (!entry.instance) continue;
+    entry.instance->LoadOptions(*Reader(entry.instance->GetOptionKey()));
+    entry.instance->SetModified(false);
+  }
+}
+
+void TVyOptionsStore::StoreModifiedOptions() {
+  for (const TVyRegisteredOptions& entry : VyOptionsServices().Registered()) {
+    if (!entry.instance || !entry.instance->GetModified()) continue;
+    entry.instance->SaveOptions(*Writer(entry.instance->GetOptionKey()));
+    entry.instance->SetModified(false);
+  }
+}
+
+}  // namespace vy

@@ -1,0 +1,110 @@
+#include "vycore/plugin.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "vycore/platform.h"
+
+namespace vy {
+namespace {
+
+using TRegisterFunction = void (*)(bool);
+
+std::string ExecutableDir() {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : self.parent_path().string();
+}
+
+std::vector<std::string> SplitPathList(const std::string& list) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    std::size_t end = list.find(kPathListSeparator, start);
+    if (end == std::string::npos) end = list.size();
+    if (end > start) parts.push_back(list.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+// The "*.so" files of a folder, by name; none when it cannot be read.
+std::vector<std::filesystem::path> LibrariesIn(const std::string& dir) {
+  std::vector<std::filesystem::path> libraries;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+    if (entry.path().extension() == ".so" && !entry.is_directory()) {
+      libraries.push_back(entry.path());
+    }
+  }
+  std::sort(libraries.begin(), libraries.end());
+  return libraries;
+}
+
+}  // namespace
+
+std::vector<std::string> PackageSearchPath() {
+  std::vector<std::string> path;
+  if (const std::string dir = ExecutableDir(); !dir.empty()) {
+    path.push_back(
+        (std::filesystem::path(dir) / VANTRY_RELATIVE_PLUGIN_DIR).lexically_normal().string());
+  }
+  if (auto list = GetEnvironmentVariable("VANTRY_PLUGIN_PATH")) {
+    for (std::string& dir : SplitPathList(*list)) path.push_back(std::move(dir));
+  }
+  return path;
+}
+
+bool LoadPackage(const std::string& libraryPath, bool registerPages, std::string* error) {
+  // Packages stay loaded for the life of the process: nothing is unregistered.
+  void* handle = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!handle) {
+    if (error) *error = "cannot load package \"" + libraryPath + "\": " + dlerror();
+    return false;
+  }
+  auto entry = reinterpret_cast<TRegisterFunction>(dlsym(handle, "VyRegister"));
+  if (!entry) {
+    if (error) *error = "\"" + libraryPath + "\" is not a package: it has no VyRegister entry point";
+    dlclose(handle);
+    return false;
+  }
+  try {
+    entry(registerPages);
+  } catch (const std::exception& e) {
+    if (error) *error = "package \"" + libraryPath + "\" failed to register: " + e.what();
+    return false;
+  } catch (...) {
+    if (error) *error = "package \"" + libraryPath + "\" failed to register";
+    return false;
+  }
+  return true;
+}
+
+int LoadAllPackages(bool registerPages, std::vector<std::string>& errors) {
+  return LoadAllPackages(PackageSearchPath(), registerPages, errors);
+}
+
+int LoadAllPackages(const std::vector<std::string>& searchPath, bool registerPages,
+                    std::vector<std::string>& errors) {
+  // The first folder that holds a library of a given name wins, as on a PATH.
+  std::set<std::string> seen;
+  int loaded = 0;
+  for (const std::string& dir : searchPath) {
+    for (const std::filesystem::path& library : LibrariesIn(dir)) {
+      if (!seen.insert(library.filename().string()).second) continue;
+      std::string error;
+      if (LoadPackage(library.string(), registerPages, &error)) {
+        ++loaded;
+      } else {
+        errors.push_back(error);
+      }
+    }
+  }
+  return loaded;
+}
+
+}  // namespace vy

@@ -1,0 +1,37 @@
+#include "vycore/process.h"
+
+#include <atomic>
+
+namespace vy {
+namespace {
+
+std::atomic<IProcessRunner*> gRunner{nullptr};
+
+}  // namespace
+
+std::string TProcessOutcome::Describe(std::string_view programName) const {
+  std::string name(programName);
+  switch (kind) {
+    case Exited:
+      return name + " exited with code " + std::to_string(exitCode);
+    case CouldNotStart:
+      return name + " could not be started: " + error;
+    case TimedOut:
+      return name + " did not finish within " + std::to_string(timeoutMs) + " ms and was stopped";
+    case Signalled:
+      return name + " was killed by signal " + std::to_string(signal) + " (" +
+             SignalDescription(signal) + ")";
+  }
+  return name + " ended in an unknown way";
+}
+
+IProcessRunner& ProcessRunner() {
+  IProcessRunner* runner = gRunner.load();
+  return runner ? *runner : RealProcessRunner();
+}
+
+void SetProcessRunner(IProcessRunner* runner) {
+  gRunner.store(runner);
+}
+
+}  // namespace vy

@@ -1,0 +1,159 @@
+#include "vycore/run.h"
+
+#include "vycore/command_line.h"
+#include "vycore/filesystem.h"
+#include "vycore/platform.h"
+
+namespace vy {
+namespace {
+
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+std::string_view WithoutTerminator(std::string_view line) {
+  if (line.ends_with('\n')) line.remove_suffix(1);
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  return line;
+}
+
+class TValidationErrors final : public IVyActionValidationError {
+ public:
+  void AddError(const std::string& propertyName, const std::string& message,
+                const TVyPersistent*) override {
+    messages.push_back(propertyName.empty() ? message : propertyName + ": " + message);
+  }
+  TStringList messages;
+};
+
+// Hands the program's output to the action as its run settings ask. What
+// neither setting asks for is logged here, so that no output is lost.
+class TActionSink final : public IProcessSink {
+ public:
+  TActionSink(TVyExecuteAbstractAction& action, IVyProcess* process)
+      : action_(action),
+        process_(process),
+        stream_(action.GetStreamOutput()),
+        collect_(action.GetCollectOutput()) {}
+
+  void OnStdOut(std::string_view line) override {
+    if (stream_) {
+      action_.OnStdOutData(process_, std::string(line));
+    } else if (!collect_) {
+      action_.SendMessage(std::string(WithoutTerminator(line)), tsInformation);
+    }
+    if (collect_) lines_.emplace_back(WithoutTerminator(line));
+  }
+  void OnStdErr(std::string_view line) override {
+    if (stream_) {
+      action_.OnStdErrData(process_, std::string(line));
+    } else {
+      action_.SendMessage(std::string(WithoutTerminator(line)), tsError);
+    }
+  }
+  bool Collecting() const { return collect_; }
+  const TStringList& Lines() const { return lines_; }
+
+ private:
+  TVyExecuteAbstractAction& action_;
+  IVyProcess* process_;
+  bool stream_;
+  bool collect_;
+  TStringList lines_;
+};
+
+int FailureCode(const TProcessOutcome& outcome) {
+  switch (outcome.kind) {
+    case TProcessOutcome::Exited:
+      return outcome.exitCode;
+    case TProcessOutcome::TimedOut:
+      return prTimedOut;
+    case TProcessOutcome::Signalled:
+      return prSignalled;
+    case TProcessOutcome::CouldNotStart:
+      break;
+  }
+  return prCouldNotStart;
+}
+
+// Everything up to the start of the program. False with the reason set when
+// the run ends here.
+bool Prepare(TVyExecuteAbstractAction& action, ICommandLineBuilder& builder, TVyRunResult& result) {
+  TValidationErrors errors;
+  const bool valid = action.Validate(errors);
+  for (const std::string& message : errors.messages) action.SendMessage(message, tsError);
+  if (!valid || !errors.messages.empty()) {
+    result.reason = "the action is not valid";
+    if (!errors.messages.empty()) result.reason += ": " + errors.messages.front();
+    return false;
+  }
+  if (!action.GetCommandLine(builder)) {
+    result.reason = "the command line could not be built";
+    return false;
+  }
+  result.commandLine = builder.GetCommandLine();
+  if (!action.AfterGetCommandLine()) {
+    result.reason = "the action stopped after building its command line";
+    return false;
+  }
+  result.executable = action.GetExecutable();
+  result.startingDir = action.GetStartingDir(result.executable);
+  if (result.startingDir.empty() || !FileSystem().DirectoryExists(result.startingDir)) {
+    result.reason = "no starting directory exists for " + Quoted(result.executable);
+    return false;
+  }
+  action.BeforeExecute(builder);
+  result.commandLine = builder.GetCommandLine();
+  return true;
+}
+
+void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
+             TVyRunResult& result) {
+  const TProcessSpec spec{result.executable, TokenizeCommandLine(result.commandLine),
+                          result.startingDir, settings.timeoutMs};
+  std::unique_ptr<IVyProcess> process = CreateVyProcess();
+  process->SetFileName(spec.program);
+  process->SetParameters(result.commandLine);
+  process->SetWorkingDirectory(spec.workingDirectory);
+  TActionSink sink(action, process.get());
+  result.started = true;
+  result.outcome = ProcessRunner().Run(spec, sink);
+  const TProcessOutcome& outcome = result.outcome;
+  result.started = outcome.kind != TProcessOutcome::CouldNotStart;
+  if (result.started && sink.Collecting()) action.OnProcessOutput(sink.Lines());
+
+  const std::string program = ExtractFileName(spec.program);
+  if (outcome.kind == TProcessOutcome::Exited && action.InterpretResult(outcome.exitCode)) {
+    result.succeeded = true;
+    action.OnSuccess(outcome.exitCode);
+    return;
+  }
+  result.reason = outcome.Describe(program);
+  if (outcome.Succeeded()) result.reason += ", which the action judged a failure";
+  action.OnFailure(FailureCode(outcome));
+}
+
+}  // namespace
+
+TVyRunResult RunAction(TVyExecuteAbstractAction& action, const TVyRunSettings& settings) {
+  TVyRunResult result;
+  try {
+    std::unique_ptr<ICommandLineBuilder> builder = CreateCommandLineBuilder();
+    if (!Prepare(action, *builder, result)) return result;
+    if (settings.dryRun) {
+      result.succeeded = true;
+      result.reason = "dry run: nothing was started";
+      return result;
+    }
+    Execute(action, settings, result);
+  } catch (const std::exception& e) {
+    result.succeeded = false;
+    result.reason = std::string("the action raised an error: ") + e.what();
+  } catch (...) {
+    result.succeeded = false;
+    result.reason = "the action raised an unknown error";
+  }
+  return result;
+}
+
+}  // namespace vy
