@@ -28,6 +28,7 @@ inline double Milliseconds(std::chrono::steady_clock::duration duration) {
 double Median(std::vector<double> values);
 
 std::vector<BenchRow> RunProcessBench();
+std::vector<BenchRow> RunRunnerBench();
 std::vector<BenchRow> RunParseBench();
 
 }  // namespace bench

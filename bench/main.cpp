@@ -26,6 +26,7 @@ struct Section {
 
 const Section kSections[] = {
     {"process", RunProcessBench},
+    {"runner", RunRunnerBench},
     {"parse", RunParseBench},
 };
 

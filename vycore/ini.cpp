@@ -1,7 +1,9 @@
 #include "vycore/ini.h"
 
-// UTF-8 in, UTF-8 out: the narrow interface needs no converter library.
+// UTF-8 in, UTF-8 out: the narrow interface needs no converter library, and
+// taking the implementation from the header keeps the library header-only.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <filesystem>

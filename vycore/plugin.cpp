@@ -68,7 +68,8 @@ bool LoadPackage(const std::string& libraryPath, bool registerPages, std::string
   }
   auto entry = reinterpret_cast<TRegisterFunction>(dlsym(handle, "VyRegister"));
   if (!entry) {
-    if (error) *error = "\"" + libraryPath + "\" is not a package: it has no VyRegister entry point";
+    const std::string name = "\"" + libraryPath + "\"";
+    if (error) *error = name + " is not a package: it has no VyRegister entry point";
     dlclose(handle);
     return false;
   }

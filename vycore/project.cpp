@@ -53,8 +53,8 @@ class TProjectLoader {
  private:
   void LoadRoot(const pugi::xml_node root, TVyProject& project) {
     if (std::string_view(root.name()) != "VantryProject") {
-      Error(root, "the root element must be <VantryProject>, not <" + std::string(root.name()) +
-                      ">");
+      Error(root,
+            "the root element must be <VantryProject>, not <" + std::string(root.name()) + ">");
       return;
     }
     const pugi::xml_attribute version = root.attribute("version");
@@ -126,8 +126,8 @@ class TProjectLoader {
     const std::string_view name = node.attribute("name").value();
     const TPublishedProperty* property = entry.action->PublishedProperties().Find(name);
     if (!property) {
-      Warning(node, "unknown property " + Quoted(name) + " of action type " +
-                        Quoted(entry.typeId) + " is ignored");
+      Warning(node, "unknown property " + Quoted(name) + " of action type " + Quoted(entry.typeId) +
+                        " is ignored");
       return;
     }
     TPropertyValue value;
@@ -182,8 +182,8 @@ void AppendAction(const TVyProjectAction& entry, std::string& text) {
   text += ">\n";
   for (const TPublishedProperty& property : entry.action->PublishedProperties().Items()) {
     const std::string value = PropertyValueToText(property, property.get(*entry.action));
-    text += "      <Property" + Attribute("name", property.name) + Attribute("value", value) +
-            "/>\n";
+    text +=
+        "      <Property" + Attribute("name", property.name) + Attribute("value", value) + "/>\n";
   }
   text += "    </Action>\n";
 }

@@ -29,8 +29,9 @@ struct TVyRunResult {
 // as it is the default of the next), GetStartingDir(executable), BeforeExecute,
 // start through ProcessRunner(), output hooks, InterpretResult, OnSuccess /
 // OnFailure. The run settings are read after BeforeExecute. A failure before
-// the start calls neither OnSuccess nor OnFailure; once a start was tried,
-// OnFailure gets the exit code or a TVyProcessResult. Never throws.
+// the start calls neither OnSuccess nor OnFailure. InterpretResult is asked
+// only when the program exited; a program that could not start, timed out or
+// was killed fails with OnFailure given a TVyProcessResult. Never throws.
 TVyRunResult RunAction(TVyExecuteAbstractAction& action, const TVyRunSettings& settings);
 
 }  // namespace vy

@@ -34,7 +34,7 @@ class TActionServices final : public IVyActionServices {
   }
   const TVyRegisteredAction* FindAction(const std::string& typeId) const override {
     for (const TVyRegisteredAction& entry : catalogue_) {
-      if (entry.typeId == typeId) return &entry;
+      if (SameText(entry.typeId, typeId)) return &entry;
     }
     return nullptr;
   }
@@ -50,8 +50,7 @@ class TActionServices final : public IVyActionServices {
 
 class TOptionsServices final : public IVyOptionsServices {
  public:
-  void RegisterOptions(const TVyOptionsClass& optionsClass,
-                       const std::string& imageName) override {
+  void RegisterOptions(const TVyOptionsClass& optionsClass, const std::string& imageName) override {
     TVyRegisteredOptions entry{optionsClass, imageName, {}, nullptr};
     if (optionsClass.create) entry.instance = optionsClass.create();
     for (TVyRegisteredOptions& existing : registered_) {
@@ -225,8 +224,8 @@ bool VyBrowseForDirectory(const std::string& initialDir, std::string& directory,
   return Services().browseDirectory(initialDir, directory, caption);
 }
 
-bool VyBrowseForFile(const std::string& initialDir, std::string& file,
-                     const std::string& pattern, const std::string& caption) {
+bool VyBrowseForFile(const std::string& initialDir, std::string& file, const std::string& pattern,
+                     const std::string& caption) {
   return Services().browseFile(initialDir, file, pattern, caption);
 }
 

@@ -36,8 +36,7 @@ int main(int argc, char** argv) {
   // subcommand's own arguments, and every help text ends with the footer.
   app.fallthrough();
   app.footer(kFooter);
-  app.add_option("--options", context.optionsPath, "The options store to use")
-      ->type_name("FILE");
+  app.add_option("--options", context.optionsPath, "The options store to use")->type_name("FILE");
   app.add_flag("-v,--verbose", context.verbose, "Say more");
   app.require_subcommand(1);
   AddCommands(app, context);

@@ -47,11 +47,13 @@ int SetOption(TCommandContext& context, const TSetRequest& request) {
   if (!context.LoadHost()) return ecUsage;
   const std::size_t dot = request.name.find('.');
   const std::string objectName = dot == std::string::npos ? "" : request.name.substr(0, dot);
-  const std::string property = dot == std::string::npos ? request.name : request.name.substr(dot + 1);
+  const std::string property =
+      dot == std::string::npos ? request.name : request.name.substr(dot + 1);
   const std::vector<vy::TVyOptionsObject*> candidates = Candidates(objectName, property);
   if (candidates.size() != 1) {
     PrintError(candidates.empty()
-                   ? "vantry: no options object has \"" + request.name + "\" (see: vantry options show)"
+                   ? "vantry: no options object has \"" + request.name +
+                         "\" (see: vantry options show)"
                    : "vantry: \"" + property + "\" is ambiguous: write OBJECT." + property);
     return ecUsage;
   }
@@ -73,7 +75,8 @@ void AddOptionsCommand(CLI::App& app, TCommandContext& context) {
 
   auto request = std::make_shared<TSetRequest>();
   CLI::App* set = command->add_subcommand("set", "Change one option and save the store");
-  set->add_option("NAME", request->name, "The property, e.g. CleartoolPath or ClearCase.CleartoolPath")
+  set->add_option("NAME", request->name,
+                  "The property, e.g. CleartoolPath or ClearCase.CleartoolPath")
       ->required();
   set->add_option("VALUE", request->value, "The new value (may be empty)")->required();
   set->callback([&context, request] { context.exitCode = SetOption(context, *request); });

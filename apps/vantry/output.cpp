@@ -45,7 +45,9 @@ void PrintLine(std::string_view text, TStyle style) {
   std::cout << Styled(text, style) << '\n' << std::flush;
 }
 
-void PrintError(std::string_view text) { std::cerr << text << '\n' << std::flush; }
+void PrintError(std::string_view text) {
+  std::cerr << text << '\n' << std::flush;
+}
 
 std::string FormatSeconds(double seconds) {
   char buffer[32];

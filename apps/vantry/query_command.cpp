@@ -48,8 +48,8 @@ int RunQuery(const TQueryRequest& request) {
   }
   if (request.arguments.size() != function->parameterNames.size()) {
     PrintError("vantry: " + function->name + " takes " +
-               std::to_string(function->parameterNames.size()) + " argument(s): " +
-               Signature(*function));
+               std::to_string(function->parameterNames.size()) +
+               " argument(s): " + Signature(*function));
     return ecUsage;
   }
   WriteRaw(function->callback(request.arguments));

@@ -196,10 +196,13 @@ void AddRunCommand(CLI::App& app, TCommandContext& context) {
   command->add_option("--var", request->assignments, "Set a host variable (repeatable)")
       ->type_name("NAME=VALUE")
       ->allow_extra_args(false);
-  command->add_flag("--keep-going", request->keepGoing, "Run the remaining actions after a failure");
+  command->add_flag("--keep-going", request->keepGoing,
+                    "Run the remaining actions after a failure");
   command->add_flag("--dry-run", request->dryRun,
                     "Prepare each action and print its command line, start nothing");
-  command->add_option("--timeout", request->timeoutMs, "Stop an action's program after MS milliseconds")
+  command
+      ->add_option("--timeout", request->timeoutMs,
+                   "Stop an action's program after MS milliseconds")
       ->type_name("MS")
       ->check(CLI::NonNegativeNumber);
   command->callback([&context, request] { context.exitCode = Run(context, *request); });

@@ -51,7 +51,8 @@ std::shared_ptr<vy::IVyScriptValue> ScriptValueOf(vy::TVyOptionsObject& options)
 
 void PrintProperties(const vy::TVyPersistent& object) {
   for (const vy::TPublishedProperty& property : object.PublishedProperties().Items()) {
-    PrintLine("  " + property.name + " = " + vy::GetPropertyText(object, property.name).value_or(""));
+    PrintLine("  " + property.name + " = " +
+              vy::GetPropertyText(object, property.name).value_or(""));
   }
 }
 

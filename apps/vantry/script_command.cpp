@@ -30,8 +30,7 @@ bool ParseExpression(const std::string& text, TScriptRequest& request) {
     if (request.write) request.value = rest.substr(equals + 1);
   }
   if (request.function.empty() || (dot != std::string::npos && request.property.empty())) {
-    PrintError("vantry: expected NAME, NAME.PROPERTY or NAME.PROPERTY=VALUE, got \"" + text +
-               "\"");
+    PrintError("vantry: expected NAME, NAME.PROPERTY or NAME.PROPERTY=VALUE, got \"" + text + "\"");
     return false;
   }
   return true;

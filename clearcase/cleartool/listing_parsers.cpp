@@ -53,24 +53,29 @@ TStringList ParseProjectVobTags(std::string_view lsvob) {
   return tags;
 }
 
-TStringList RemoveLockedMarkers(std::string_view listing) {
-  TStringList lines = CapturedLines(listing);
-  for (std::string& line : lines) {
-    if (line.ends_with(kLockedMarker)) line.resize(line.size() - kLockedMarker.size());
-  }
-  return lines;
+std::string RemoveLockedMarkers(std::string_view listing) {
+  std::string text;
+  text.reserve(listing.size());
+  ForEachLine(listing, [&text](std::string_view line) {
+    if (line.empty()) return;
+    if (line.ends_with(kLockedMarker)) line.remove_suffix(kLockedMarker.size());
+    text.append(line).append("\r\n");
+  });
+  return text;
 }
 
-TStringList ParseHistory(std::string_view lshistory) {
-  TStringList versions = CapturedLines(lshistory);
-  RemoveDuplicatesIgnoringCase(versions);
-  return versions;
+TLineViews ParseHistory(std::string_view lshistory) {
+  TUniqueNames versions(
+      static_cast<std::size_t>(std::count(lshistory.begin(), lshistory.end(), '\n')));
+  versions.AddLines(lshistory);
+  return std::move(versions.Names());
 }
 
 std::string ParseAttributeValueType(std::string_view description) {
   const std::size_t label = description.find(kValueTypeLabel);
   if (label == std::string_view::npos) return {};
-  std::string_view rest = description.substr(std::min(label + kValueTypeOffset, description.size()));
+  std::string_view rest =
+      description.substr(std::min(label + kValueTypeOffset, description.size()));
   const std::size_t end = rest.find('\n');
   if (end == std::string_view::npos) return {};
   rest = rest.substr(0, end);
@@ -78,17 +83,19 @@ std::string ParseAttributeValueType(std::string_view description) {
   return std::string(rest);
 }
 
-bool TTypeNameMerge::Add(std::string_view listing) {
-  TStringList names = CapturedLines(listing);
-  for (std::string& name : names) {
-    if (seen_.insert(CCFoldCase(name)).second) names_.push_back(std::move(name));
-  }
-  return !names.empty();
+TClearCaseType ParseInstalledType(std::string_view banner) {
+  if (banner.find("Rational ClearCase LT") != std::string_view::npos) return ccLT;
+  if (banner.find("Rational ClearCase") != std::string_view::npos) return ccFull;
+  return ccUnknown;
 }
 
-TStringList TTypeNameMerge::Result() {
-  SortTStrings(names_);
-  return std::move(names_);
+bool TTypeNameMerge::Add(std::string listing) {
+  return names_.AddLines(listings_.emplace_back(std::move(listing)));
+}
+
+const TLineViews& TTypeNameMerge::Result() {
+  SortLineViews(names_.Names());
+  return names_.Names();
 }
 
 }  // namespace clearcase

@@ -3,11 +3,13 @@
 // cleartool printed it (lines ended by LF or CR LF; empty lines are ignored,
 // as the capture drops them) and returns the names the query hands on.
 
+#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 
 #include "clearcase/cleartool/string_lists.h"
+#include "clearcase/cleartool/unique_names.h"
+#include "clearcase/plugin/clearcase_options.h"
 
 namespace clearcase {
 
@@ -19,30 +21,35 @@ TStringList CapturedLines(std::string_view text);
 // the next blank; a line without a blank after its tag is dropped.
 TStringList ParseProjectVobTags(std::string_view lsvob);
 
-// A listing with each trailing " (locked)" marker removed, so that locked
-// objects appear under their bare names.
-TStringList RemoveLockedMarkers(std::string_view listing);
+// The listing (as CR LF lines) with each trailing " (locked)" marker
+// removed, so that locked objects appear under their bare names.
+std::string RemoveLockedMarkers(std::string_view listing);
 
 // "lshistory -short": the versions in cleartool's order (newest first), each
-// name once; names equal without regard to case count as one.
-TStringList ParseHistory(std::string_view lshistory);
+// name once; names equal without regard to case count as one. The views
+// point into `lshistory`.
+TLineViews ParseHistory(std::string_view lshistory);
 
 // "describe attype:NAME": the word after "value type: ", up to the line
 // break; empty when there is no such label or no line break follows it.
 std::string ParseAttributeValueType(std::string_view description);
+
+// "-version": the product its banner names. The LT name contains the full
+// product's, so it is looked for first.
+TClearCaseType ParseInstalledType(std::string_view banner);
 
 // Merges the type listings of several VOBs, VOB by VOB: each name once
 // (without regard to case), the first spelling kept.
 class TTypeNameMerge {
  public:
   // False when the listing holds no name: the walk over the VOBs ends there.
-  bool Add(std::string_view listing);
-  // The merged names, sorted.
-  TStringList Result();
+  bool Add(std::string listing);
+  // The merged names, sorted; they point into the merge.
+  const TLineViews& Result();
 
  private:
-  TStringList names_;
-  std::unordered_set<std::string> seen_;
+  std::deque<std::string> listings_;  // stable, so that names_ may point into them
+  TUniqueNames names_;
 };
 
 }  // namespace clearcase

@@ -76,19 +76,16 @@ void RegisterQueryFunctions() {
   Register("CCGetUCMProjectsForVOB", {"PVOB"}, Adapt(CCGetUCMProjectsForVOB));
   Register("CCGetUCMComponentsForView", {"View"}, Adapt(CCGetUCMComponentsForView));
   Register("CCGetUCMStreamsForProject", {"Project", "PVOB"}, Adapt(CCGetUCMStreamsForProject));
-  Register("CCGetUCMActivitiesForStream", {"Stream", "PVOB"},
-           Adapt(CCGetUCMActivitiesForStream));
+  Register("CCGetUCMActivitiesForStream", {"Stream", "PVOB"}, Adapt(CCGetUCMActivitiesForStream));
   Register("CCGetUCMActivitiesForProject", {"Project", "PVOB"},
            Adapt(CCGetUCMActivitiesForProject));
   Register("CCGetUCMActivities", {"View"}, Adapt(CCGetUCMActivities));
-  Register("CCGetUCMComponentsForStream", {"Stream", "PVOB"},
-           Adapt(CCGetUCMComponentsForStream));
+  Register("CCGetUCMComponentsForStream", {"Stream", "PVOB"}, Adapt(CCGetUCMComponentsForStream));
   Register("CCGetUCMComponentsForProject", {"Project", "PVOB"},
            Adapt(CCGetUCMComponentsForProject));
   Register("CCGetUCMPromoLevelsForPVOB", {"PVOB"}, Adapt(CCGetUCMPromoLevelsForPVOB));
   Register("CCGetUCMBaselinesForStream", {"Stream", "PVOB"}, Adapt(CCGetUCMBaselinesForStream));
-  Register("CCGetUCMBaselinesForProject", {"Project", "PVOB"},
-           Adapt(CCGetUCMBaselinesForProject));
+  Register("CCGetUCMBaselinesForProject", {"Project", "PVOB"}, Adapt(CCGetUCMBaselinesForProject));
   Register("CCGetUCMBaselinesForVOB", {"PVOB"}, Adapt(CCGetUCMBaselinesForVOB));
   Register("CCGetAllUCMComponents", {}, Adapt(CCGetAllUCMComponents));
 }

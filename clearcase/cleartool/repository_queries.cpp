@@ -46,7 +46,7 @@ std::string CCGetPVOBNames() {
 }
 
 std::string CCGetTypeNames(const std::string& Kind, const std::string& VOB) {
-  return LinesText(RemoveLockedMarkers(ListObjects(Kind, VOB)));
+  return RemoveLockedMarkers(ListObjects(Kind, VOB));
 }
 
 std::string CCGetLabelNames(const std::string& VOB) {
@@ -70,8 +70,9 @@ std::string CCGetStoragePoolsForVOB(const std::string& VOB) {
 }
 
 std::string CCGetHistory(const std::string& Path, const std::string& Dir) {
-  return LinesText(ParseHistory(CCGetCleartoolOutput("lshistory", "-short \"" + Path + "\"", Dir,
-                                                     false)));
+  const std::string history =
+      CCGetCleartoolOutput("lshistory", "-short \"" + Path + "\"", Dir, false);
+  return LinesText(ParseHistory(history));
 }
 
 std::string CCGetLS(const std::string& Dir) {

@@ -12,8 +12,7 @@ std::string ListInVob(const std::string& command, const std::string& PVOB) {
   return CCGetCleartoolOutput(command, "-short -invob " + PVOB, "", true);
 }
 
-std::string ListIn(const std::string& command, const std::string& object,
-                   const std::string& PVOB) {
+std::string ListIn(const std::string& command, const std::string& object, const std::string& PVOB) {
   return CCGetCleartoolOutput(command, "-short -in " + object + "@" + PVOB, "", true);
 }
 

@@ -12,11 +12,11 @@ class TBase : public vy::TVyPersistent {
  public:
   const vy::TPropertyList& PublishedProperties() const override {
     static const vy::TPropertyList list = vy::Publish<TBase>()
-        .String("Name", &TBase::GetName, &TBase::SetName)
-        .Boolean("Flag", &TBase::GetFlag, &TBase::SetFlag)
-        .Integer("Count", &TBase::GetCount, &TBase::SetCount)
-        .Enumeration("Colour", {"clRed", "clGreen", "clBlue"}, &TBase::GetColour,
-                     &TBase::SetColour);
+                                              .String("Name", &TBase::GetName, &TBase::SetName)
+                                              .Boolean("Flag", &TBase::GetFlag, &TBase::SetFlag)
+                                              .Integer("Count", &TBase::GetCount, &TBase::SetCount)
+                                              .Enumeration("Colour", {"clRed", "clGreen", "clBlue"},
+                                                           &TBase::GetColour, &TBase::SetColour);
     return list;
   }
   std::string GetName() const { return name_; }
@@ -39,9 +39,10 @@ class TBase : public vy::TVyPersistent {
 class TDerived : public TBase {
  public:
   const vy::TPropertyList& PublishedProperties() const override {
-    static const vy::TPropertyList list = vy::Publish<TDerived>(TBase::PublishedProperties())
-        .Boolean("FLAG", &TDerived::GetInverted, &TDerived::SetInverted)
-        .String("Extra", &TDerived::GetName, &TDerived::SetName);
+    static const vy::TPropertyList list =
+        vy::Publish<TDerived>(TBase::PublishedProperties())
+            .Boolean("FLAG", &TDerived::GetInverted, &TDerived::SetInverted)
+            .String("Extra", &TDerived::GetName, &TDerived::SetName);
     return list;
   }
   bool GetInverted() const { return !GetFlag(); }
@@ -128,22 +129,23 @@ TEST_P(PropertyConversion, ReadsAndWritesText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, PropertyConversion,
-    testing::Values(TConversionCase{TPropertyKind::String, "a\tb\r\n\"é\"", "a\tb\r\n\"é\"", ""},
-                    TConversionCase{TPropertyKind::String, "", "", ""},
-                    TConversionCase{TPropertyKind::Boolean, "True", "true", ""},
-                    TConversionCase{TPropertyKind::Boolean, "FALSE", "false", ""},
-                    TConversionCase{TPropertyKind::Boolean, "maybe", "", "\"maybe\" is not a Boolean"},
-                    TConversionCase{TPropertyKind::Boolean, "1", "", "is not a Boolean"},
-                    TConversionCase{TPropertyKind::Integer, "2147483647", "2147483647", ""},
-                    TConversionCase{TPropertyKind::Integer, "-2147483648", "-2147483648", ""},
-                    TConversionCase{TPropertyKind::Integer, "2147483648", "", "out of the integer range"},
-                    TConversionCase{TPropertyKind::Integer, "12a", "", "is not an integer"},
-                    TConversionCase{TPropertyKind::Integer, " 1", "", "is not an integer"},
-                    TConversionCase{TPropertyKind::Integer, "", "", "is not an integer"},
-                    TConversionCase{TPropertyKind::Enumeration, "coBranch", "coBranch", ""},
-                    TConversionCase{TPropertyKind::Enumeration, "coview", "coView", ""},
-                    TConversionCase{TPropertyKind::Enumeration, "coLabel", "",
-                                    "\"coLabel\" is not one of coView, coBranch"}));
+    testing::Values(
+        TConversionCase{TPropertyKind::String, "a\tb\r\n\"é\"", "a\tb\r\n\"é\"", ""},
+        TConversionCase{TPropertyKind::String, "", "", ""},
+        TConversionCase{TPropertyKind::Boolean, "True", "true", ""},
+        TConversionCase{TPropertyKind::Boolean, "FALSE", "false", ""},
+        TConversionCase{TPropertyKind::Boolean, "maybe", "", "\"maybe\" is not a Boolean"},
+        TConversionCase{TPropertyKind::Boolean, "1", "", "is not a Boolean"},
+        TConversionCase{TPropertyKind::Integer, "2147483647", "2147483647", ""},
+        TConversionCase{TPropertyKind::Integer, "-2147483648", "-2147483648", ""},
+        TConversionCase{TPropertyKind::Integer, "2147483648", "", "out of the integer range"},
+        TConversionCase{TPropertyKind::Integer, "12a", "", "is not an integer"},
+        TConversionCase{TPropertyKind::Integer, " 1", "", "is not an integer"},
+        TConversionCase{TPropertyKind::Integer, "", "", "is not an integer"},
+        TConversionCase{TPropertyKind::Enumeration, "coBranch", "coBranch", ""},
+        TConversionCase{TPropertyKind::Enumeration, "coview", "coView", ""},
+        TConversionCase{TPropertyKind::Enumeration, "coLabel", "",
+                        "\"coLabel\" is not one of coView, coBranch"}));
 
 TEST(Properties, AnEnumerationOrdinalWithoutANameIsWrittenAsANumber) {
   vy::TPublishedProperty property{"P", TPropertyKind::Enumeration, {"coView"}, {}, {}};

@@ -2,195 +2,343 @@
 
 #include <gtest/gtest.h>
 
-#include "test_action.h"
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+
+#include "test_support.h"
+#include "vycore/filesystem.h"
 
 namespace {
 
-// Records what would have been started and plays back scripted output.
+using vy::TProcessOutcome;
+
+// Plays back output and an outcome, and records what it was asked to start.
 class TFakeRunner final : public vy::IProcessRunner {
  public:
-  vy::TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override {
+  struct TPiece {
+    bool err;
+    std::string text;
+  };
+
+  TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override {
     specs.push_back(spec);
-    for (const auto& line : stdoutLines) sink.OnStdOut(line);
-    for (const auto& line : stderrLines) sink.OnStdErr(line);
+    for (const TPiece& piece : output) {
+      piece.err ? sink.OnStdErr(piece.text) : sink.OnStdOut(piece.text);
+    }
     return outcome;
   }
+
   std::vector<vy::TProcessSpec> specs;
-  vy::TStringList stdoutLines;
-  vy::TStringList stderrLines;
-  vy::TProcessOutcome outcome{vy::TProcessOutcome::Exited, 0};
+  std::vector<TPiece> output;
+  TProcessOutcome outcome{TProcessOutcome::Exited, 0, 0, {}, 0};
 };
 
-// Records the protocol's calls in order.
-class TProtocolAction : public vytest::TTestAction {
+// Records every hook the runner calls, in order, with what it was given.
+class TRecordingAction final : public vy::TVyExecuteAbstractAction {
  public:
+  explicit TRecordingAction(std::string executable) : executable_(std::move(executable)) {}
+
+  std::string GetActionName() const override { return "Recording"; }
   bool Validate(vy::IVyActionValidationError& errors) override {
     calls.push_back("Validate");
-    if (!valid) errors.AddError("Options", "not valid", nullptr);
-    return valid;
+    if (!validationError.empty()) errors.AddError("Options", validationError, nullptr);
+    return validationError.empty();
   }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
     calls.push_back("GetCommandLine");
+    if (throwIn == "GetCommandLine") throw std::runtime_error("boom");
     builder.AddArgument("checkout");
     builder.AddArgument("-c \"a comment\"");
-    builder.AddArgument("-version", "\"/main/2\"", vy::akOptionValue);
-    return buildable;
+    builder.AddArgument("\"src/b c.c\"");
+    return commandLineOk;
   }
-  bool AfterGetCommandLine() override { return calls.push_back("After"), true; }
-  std::string GetStartingDir(const std::string& d) override {
-    calls.push_back("GetStartingDir(" + d + ")");
-    return "/tmp";
+  bool AfterGetCommandLine() override {
+    calls.push_back("AfterGetCommandLine");
+    return afterOk;
   }
-  void BeforeExecute(vy::ICommandLineBuilder&) override { calls.push_back("BeforeExecute"); }
-  void OnStdOutData(vy::IVyProcess* p, const std::string& line) override {
-    streamed += line;
-    TTestAction::OnStdOutData(p, line);
+  std::string GetStartingDir(const std::string& defaultDir) override {
+    calls.push_back("GetStartingDir(" + defaultDir + ")");
+    return vy::TVyExecuteAbstractAction::GetStartingDir(defaultDir);
+  }
+  std::string GetExecutable() override {
+    calls.push_back("GetExecutable");
+    return executable_;
+  }
+  void BeforeExecute(vy::ICommandLineBuilder& builder) override {
+    calls.push_back("BeforeExecute");
+    builder.AddArgument("-last");
+    if (collectInBeforeExecute) SetCollectOutput(true);
+  }
+  void OnStdOutData(vy::IVyProcess* process, const std::string& line) override {
+    calls.push_back("OnStdOutData(" + line + ")");
+    if (throwIn == "OnStdOutData") throw std::runtime_error("hook failed");
+    if (process) processName = process->GetFileName();
+    vy::TVyExecuteAbstractAction::OnStdOutData(process, line);
+  }
+  void OnStdErrData(vy::IVyProcess* process, const std::string& line) override {
+    calls.push_back("OnStdErrData(" + line + ")");
+    vy::TVyExecuteAbstractAction::OnStdErrData(process, line);
   }
   void OnProcessOutput(const vy::TStringList& lines) override {
-    collected = lines;
-    TTestAction::OnProcessOutput(lines);
+    std::string joined;
+    for (const std::string& line : lines) joined += "[" + line + "]";
+    calls.push_back("OnProcessOutput(" + joined + ")");
+    vy::TVyExecuteAbstractAction::OnProcessOutput(lines);
   }
-  bool InterpretResult(int code) override {
-    calls.push_back("InterpretResult(" + std::to_string(code) + ")");
-    return TTestAction::InterpretResult(code);
+  bool InterpretResult(int exitCode) override {
+    calls.push_back("InterpretResult(" + std::to_string(exitCode) + ")");
+    return exitCode == successCode;
   }
-  void OnSuccess(int) override { calls.push_back("OnSuccess"); }
-  void OnFailure(int) override { calls.push_back("OnFailure"); }
+  void OnSuccess(int exitCode) override {
+    calls.push_back("OnSuccess(" + std::to_string(exitCode) + ")");
+  }
+  void OnFailure(int exitCode) override {
+    calls.push_back("OnFailure(" + std::to_string(exitCode) + ")");
+  }
 
-  bool valid = true;
-  bool buildable = true;
   std::vector<std::string> calls;
-  std::string streamed;
-  vy::TStringList collected;
+  std::string validationError;
+  std::string throwIn;
+  std::string processName;
+  bool commandLineOk = true;
+  bool afterOk = true;
+  bool collectInBeforeExecute = false;
+  int successCode = 0;
+
+ private:
+  std::string executable_;
 };
 
-class RunActionTest : public testing::Test {
+class RunAction : public testing::Test {
  protected:
-  void SetUp() override { vy::SetProcessRunner(&runner); }
-  void TearDown() override { vy::SetProcessRunner(nullptr); }
-  TFakeRunner runner;
-  TProtocolAction action;
+  RunAction() : program_(dir_.File("cleartool")), action_(program_) {
+    vy::SetProcessRunner(&runner_);
+  }
+  ~RunAction() override { vy::SetProcessRunner(nullptr); }
+
+  std::vector<std::string> Logged() const {
+    std::vector<std::string> lines;
+    for (const vy::TLogEntry& e : action_.Messages()) {
+      lines.push_back(std::to_string(e.tag) + " " + e.text);
+    }
+    return lines;
+  }
+
+  vytest::TTempDir dir_;
+  std::string program_;
+  TFakeRunner runner_;
+  TRecordingAction action_;
 };
 
-TEST_F(RunActionTest, CallsTheProtocolInOrderAndSplitsTheCommandLine) {
-  const auto result = vy::RunAction(action, {});
+TEST_F(RunAction, CallsTheHooksInProtocolOrder) {
+  action_.SetStreamOutput(true);
+  action_.SetCollectOutput(true);
+  runner_.output = {{false, "one\r\n"}, {true, "warn\n"}, {false, "two"}};
+  const vy::TVyRunResult result = vy::RunAction(action_, {false, 1500});
+
   EXPECT_TRUE(result.succeeded);
-  EXPECT_EQ(action.calls, (std::vector<std::string>{"Validate", "GetCommandLine", "After",
-                                                    "GetStartingDir(/bin/true)", "BeforeExecute",
-                                                    "InterpretResult(0)", "OnSuccess"}));
-  ASSERT_EQ(runner.specs.size(), 1u);
-  EXPECT_EQ(runner.specs[0].program, "/bin/true");
-  EXPECT_EQ(runner.specs[0].workingDirectory, "/tmp");
-  EXPECT_EQ(runner.specs[0].arguments,
-            (vy::TStringList{"checkout", "-c", "a comment", "-version", "/main/2"}));
-  EXPECT_EQ(result.commandLine, "checkout -c \"a comment\" -version \"/main/2\"");
+  EXPECT_TRUE(result.started);
+  EXPECT_EQ(action_.calls,
+            (std::vector<std::string>{
+                "Validate", "GetCommandLine", "AfterGetCommandLine", "GetExecutable",
+                "GetStartingDir(" + program_ + ")", "BeforeExecute", "OnStdOutData(one\r\n)",
+                "OnStdErrData(warn\n)", "OnStdOutData(two)", "OnProcessOutput([one][two])",
+                "InterpretResult(0)", "OnSuccess(0)"}));
+  // The inherited hooks logged the output once; OnProcessOutput did not repeat it.
+  EXPECT_EQ(Logged(), (std::vector<std::string>{"0 one", "3 warn", "0 two"}));
+  EXPECT_EQ(action_.processName, program_);
 }
 
-TEST_F(RunActionTest, RunSettingsDecideWhichHooksSeeTheOutput) {
-  runner.stdoutLines = {"one\r\n", "two\n", "three"};
-  struct Case {
-    bool collect, stream;
-    std::string streamed;
-    vy::TStringList collected;
-    std::size_t logged;
-  };
-  for (const Case& c : {Case{true, true, "one\r\ntwo\nthree", {"one", "two", "three"}, 3},
-                        Case{true, false, "", {"one", "two", "three"}, 3},
-                        Case{false, true, "one\r\ntwo\nthree", {}, 3},
-                        Case{false, false, "", {}, 0}}) {
-    TProtocolAction a;
-    a.SetCollectOutput(c.collect);
-    a.SetStreamOutput(c.stream);
-    vy::RunAction(a, {});
-    EXPECT_EQ(a.streamed, c.streamed);
-    EXPECT_EQ(a.collected, c.collected);
-    EXPECT_EQ(a.Messages().size(), c.logged) << c.collect << c.stream;
-  }
+TEST_F(RunAction, StartsTheProgramWithTheTokenizedCommandLine) {
+  const vy::TVyRunResult result = vy::RunAction(action_, {false, 1500});
+  ASSERT_EQ(runner_.specs.size(), 1u);
+  const vy::TProcessSpec& spec = runner_.specs[0];
+  EXPECT_EQ(spec.program, program_);
+  EXPECT_EQ(spec.arguments, (vy::TStringList{"checkout", "-c", "a comment", "src/b c.c", "-last"}));
+  EXPECT_EQ(spec.workingDirectory, dir_.Path());
+  EXPECT_EQ(spec.timeoutMs, 1500);
+  EXPECT_EQ(result.commandLine, "checkout -c \"a comment\" \"src/b c.c\" -last");
+  EXPECT_EQ(result.executable, program_);
+  EXPECT_EQ(result.startingDir, dir_.Path());
 }
 
-TEST_F(RunActionTest, StandardErrorIsLoggedAsErrors) {
-  runner.stderrLines = {"cleartool: Error: nope\n"};
-  action.SetStreamOutput(true);
-  vy::RunAction(action, {});
-  ASSERT_EQ(action.Messages().size(), 1u);
-  EXPECT_EQ(action.Messages()[0].text, "cleartool: Error: nope");
-  EXPECT_EQ(action.Messages()[0].tag, vy::tsError);
+struct TSettingsCase {
+  bool stream;
+  bool collect;
+  std::vector<std::string> outputCalls;  // hooks between BeforeExecute and InterpretResult
+  std::vector<std::string> logged;
+};
+
+class RunSettings : public RunAction, public testing::WithParamInterface<TSettingsCase> {};
+
+TEST_P(RunSettings, DecideWhichHooksSeeTheOutput) {
+  const TSettingsCase& c = GetParam();
+  action_.SetStreamOutput(c.stream);
+  action_.SetCollectOutput(c.collect);
+  runner_.output = {{false, "a\r\n"}, {true, "e\n"}, {false, "b\n"}};
+  ASSERT_TRUE(vy::RunAction(action_, {}).succeeded);
+  const auto& calls = action_.calls;
+  const auto first = std::find(calls.begin(), calls.end(), "BeforeExecute") + 1;
+  const auto last = std::find(calls.begin(), calls.end(), "InterpretResult(0)");
+  EXPECT_EQ(std::vector<std::string>(first, last), c.outputCalls);
+  EXPECT_EQ(Logged(), c.logged);
 }
 
-TEST_F(RunActionTest, StopsBeforeStartingWhenPreparationFails) {
-  TProtocolAction invalid;
-  invalid.valid = false;
-  EXPECT_FALSE(vy::RunAction(invalid, {}).succeeded);
-  EXPECT_EQ(invalid.Messages().at(0).text, "Options: not valid");
+INSTANTIATE_TEST_SUITE_P(
+    Table, RunSettings,
+    testing::Values(TSettingsCase{true,
+                                  false,
+                                  {"OnStdOutData(a\r\n)", "OnStdErrData(e\n)", "OnStdOutData(b\n)"},
+                                  {"0 a", "3 e", "0 b"}},
+                    TSettingsCase{false, true, {"OnProcessOutput([a][b])"}, {"3 e", "0 a", "0 b"}},
+                    TSettingsCase{false, false, {}, {"0 a", "3 e", "0 b"}},
+                    TSettingsCase{true,
+                                  true,
+                                  {"OnStdOutData(a\r\n)", "OnStdErrData(e\n)", "OnStdOutData(b\n)",
+                                   "OnProcessOutput([a][b])"},
+                                  {"0 a", "3 e", "0 b"}}));
 
-  TProtocolAction unbuildable;
-  unbuildable.buildable = false;
-  const auto result = vy::RunAction(unbuildable, {});
+TEST_F(RunAction, ReadsTheSettingsAfterBeforeExecute) {
+  action_.collectInBeforeExecute = true;
+  runner_.output = {{false, "x\n"}};
+  vy::RunAction(action_, {});
+  EXPECT_NE(std::find(action_.calls.begin(), action_.calls.end(), "OnProcessOutput([x])"),
+            action_.calls.end());
+}
+
+struct TEarlyStopCase {
+  std::string name;
+  std::function<void(TRecordingAction&)> arrange;
+  std::string reason;
+  std::string lastCall;
+};
+
+class RunStopsEarly : public RunAction, public testing::WithParamInterface<TEarlyStopCase> {};
+
+TEST_P(RunStopsEarly, WithoutStartingTheProgram) {
+  GetParam().arrange(action_);
+  const vy::TVyRunResult result = vy::RunAction(action_, {});
   EXPECT_FALSE(result.succeeded);
-  EXPECT_EQ(result.reason, "the command line could not be built");
-  EXPECT_TRUE(runner.specs.empty());
+  EXPECT_FALSE(result.started);
+  EXPECT_TRUE(runner_.specs.empty());
+  EXPECT_NE(result.reason.find(GetParam().reason), std::string::npos) << result.reason;
+  EXPECT_EQ(action_.calls.back(), GetParam().lastCall);
 }
 
-TEST_F(RunActionTest, DryRunStopsAfterBeforeExecute) {
-  const auto result = vy::RunAction(action, {.dryRun = true});
+INSTANTIATE_TEST_SUITE_P(
+    Table, RunStopsEarly,
+    testing::Values(
+        TEarlyStopCase{"Invalid", [](TRecordingAction& a) { a.validationError = "No path."; },
+                       "Options: No path.", "Validate"},
+        TEarlyStopCase{"NoCommandLine", [](TRecordingAction& a) { a.commandLineOk = false; },
+                       "command line could not be built", "GetCommandLine"},
+        TEarlyStopCase{"AfterGetCommandLine", [](TRecordingAction& a) { a.afterOk = false; },
+                       "stopped after building its command line", "AfterGetCommandLine"},
+        TEarlyStopCase{"Throws", [](TRecordingAction& a) { a.throwIn = "GetCommandLine"; }, "boom",
+                       "GetCommandLine"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(RunAction, ValidationErrorsAreLogged) {
+  action_.validationError = "The path to cleartool.exe has not been specified.";
+  vy::RunAction(action_, {});
+  EXPECT_EQ(
+      Logged(),
+      (std::vector<std::string>{"3 Options: The path to cleartool.exe has not been specified."}));
+}
+
+TEST_F(RunAction, NeedsAnExistingStartingDirectory) {
+  TRecordingAction action(dir_.File("missing/cleartool"));
+  const vy::TVyRunResult result = vy::RunAction(action, {});
+  EXPECT_FALSE(result.succeeded);
+  EXPECT_TRUE(runner_.specs.empty());
+  EXPECT_NE(result.reason.find("no starting directory"), std::string::npos);
+}
+
+TEST_F(RunAction, DryRunStopsAfterBeforeExecute) {
+  const vy::TVyRunResult result = vy::RunAction(action_, {true, 0});
   EXPECT_TRUE(result.succeeded);
   EXPECT_FALSE(result.started);
-  EXPECT_EQ(action.calls.back(), "BeforeExecute");
-  EXPECT_TRUE(runner.specs.empty());
+  EXPECT_TRUE(runner_.specs.empty());
+  EXPECT_EQ(action_.calls.back(), "BeforeExecute");
+  EXPECT_EQ(result.commandLine, "checkout -c \"a comment\" \"src/b c.c\" -last");
 }
 
-TEST_F(RunActionTest, OutcomesBecomeFailuresWithReasons) {
-  struct Case {
-    vy::TProcessOutcome outcome;
-    std::string code;
-    bool started;
-  };
-  vy::TProcessOutcome exited{vy::TProcessOutcome::Exited, 1};
-  vy::TProcessOutcome timedOut{vy::TProcessOutcome::TimedOut};
-  vy::TProcessOutcome missing{vy::TProcessOutcome::CouldNotStart};
-  missing.error = "No such file or directory";
-  for (const auto& c : {Case{exited, "1", true}, Case{timedOut, "-2", true},
-                        Case{missing, "-1", false}}) {
-    runner.outcome = c.outcome;
-    TProtocolAction a;
-    const auto result = vy::RunAction(a, {});
-    EXPECT_FALSE(result.succeeded);
-    EXPECT_EQ(result.started, c.started);
-    EXPECT_EQ(result.reason, c.outcome.Describe("true"));
-    EXPECT_EQ(a.calls[a.calls.size() - 2], "InterpretResult(" + c.code + ")");
-    EXPECT_EQ(a.calls.back(), "OnFailure");
-  }
+struct TOutcomeCase {
+  TProcessOutcome outcome;
+  bool succeeded;
+  bool started;
+  std::string reason;
+  std::string lastCall;
+};
+
+class RunOutcome : public RunAction, public testing::WithParamInterface<TOutcomeCase> {};
+
+TEST_P(RunOutcome, IsReportedInWords) {
+  const TOutcomeCase& c = GetParam();
+  runner_.outcome = c.outcome;
+  const vy::TVyRunResult result = vy::RunAction(action_, {});
+  EXPECT_EQ(result.succeeded, c.succeeded);
+  EXPECT_EQ(result.started, c.started);
+  EXPECT_EQ(result.reason, c.reason);
+  EXPECT_EQ(action_.calls.back(), c.lastCall);
 }
 
-TEST(ActionExpansion, FailureIsLoggedNamingPropertyAndVariable) {
-  vytest::TTestAction action;
-  std::string text;
-  EXPECT_FALSE(action.TryExpandExpression("Comment", "built %WHO%", text, false));
-  ASSERT_EQ(action.Messages().size(), 1u);
-  EXPECT_EQ(action.Messages()[0].tag, vy::tsError);
-  EXPECT_NE(action.Messages()[0].text.find("Comment"), std::string::npos);
-  EXPECT_NE(action.Messages()[0].text.find("\"WHO\""), std::string::npos);
+INSTANTIATE_TEST_SUITE_P(
+    Table, RunOutcome,
+    testing::Values(
+        TOutcomeCase{{TProcessOutcome::Exited, 0, 0, {}, 0}, true, true, "", "OnSuccess(0)"},
+        TOutcomeCase{{TProcessOutcome::Exited, 3, 0, {}, 0},
+                     false,
+                     true,
+                     "cleartool exited with code 3",
+                     "OnFailure(3)"},
+        TOutcomeCase{{TProcessOutcome::CouldNotStart, -1, 0, "No such file or directory", 0},
+                     false,
+                     false,
+                     "cleartool could not be started: No such file or directory",
+                     "OnFailure(-1)"},
+        TOutcomeCase{{TProcessOutcome::TimedOut, -1, 0, {}, 500},
+                     false,
+                     true,
+                     "cleartool did not finish within 500 ms and was stopped",
+                     "OnFailure(-2)"},
+        TOutcomeCase{{TProcessOutcome::Signalled, -1, 9, {}, 0},
+                     false,
+                     true,
+                     "cleartool was killed by signal 9 (" + vy::SignalDescription(9) + ")",
+                     "OnFailure(-3)"}));
 
-  action.SetVariable("WHO", "ci");
-  EXPECT_TRUE(action.TryExpandExpression("Comment", "built %WHO%", text, false));
-  EXPECT_EQ(text, "built ci");
+TEST_F(RunAction, TheActionJudgesTheExitCode) {
+  action_.successCode = 1;
+  runner_.outcome.exitCode = 1;
+  EXPECT_TRUE(vy::RunAction(action_, {}).succeeded);
+  runner_.outcome.exitCode = 0;
+  const vy::TVyRunResult result = vy::RunAction(action_, {});
+  EXPECT_FALSE(result.succeeded);
+  EXPECT_EQ(result.reason, "cleartool exited with code 0, which the action judged a failure");
 }
 
-TEST(ActionExpansion, AttachedHostReceivesMessagesAndOwnsVariables) {
-  struct THost : vy::IVyActionHost {
-    void Log(const vy::TCustomVyAction&, const std::string& text, vy::TStatusTag) override {
-      lines.push_back(text);
-    }
-    vy::TVyVariables& Variables() override { return variables; }
-    vy::TVyVariables variables;
-    std::vector<std::string> lines;
-  } host;
-  vytest::TTestAction action;
-  action.AttachHost(&host);
-  action.SetVariable("OUT", "x");
-  action.SendMessage("hello", vy::tsInformation);
-  EXPECT_EQ(host.variables.Get("OUT"), "x");
-  EXPECT_EQ(host.lines, std::vector<std::string>{"hello"});
+TEST_F(RunAction, AnExceptionFromAHookFailsTheRunWithoutEscaping) {
+  action_.SetStreamOutput(true);
+  action_.throwIn = "OnStdOutData";
+  runner_.output = {{false, "x\n"}};
+  vy::TVyRunResult result;
+  EXPECT_NO_THROW(result = vy::RunAction(action_, {}));
+  EXPECT_FALSE(result.succeeded);
+  EXPECT_EQ(result.reason, "the action raised an error: hook failed");
+}
+
+TEST(RunActionForReal, StartsTheProgramThroughTheRealRunner) {
+  if (!vy::FileSystem().FileExists("/bin/echo")) GTEST_SKIP() << "no /bin/echo";
+  TRecordingAction action("/bin/echo");
+  action.SetStreamOutput(true);
+  const vy::TVyRunResult result = vy::RunAction(action, {false, 10000});
+  EXPECT_TRUE(result.succeeded) << result.reason;
+  EXPECT_EQ(result.startingDir, "/bin");
+  EXPECT_NE(std::find(action.calls.begin(), action.calls.end(),
+                      "OnStdOutData(checkout -c a comment src/b c.c -last\n)"),
+            action.calls.end());
 }
 
 }  // namespace

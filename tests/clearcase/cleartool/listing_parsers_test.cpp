@@ -11,7 +11,13 @@ struct ListRow {
   TStringList expected;
 };
 
-void PrintTo(const ListRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const ListRow& row, std::ostream* out) {
+  *out << row.name;
+}
+
+TStringList Strings(const TLineViews& views) {
+  return TStringList(views.begin(), views.end());
+}
 
 // ---------------------------------------------------------------- lsvob
 
@@ -41,33 +47,36 @@ INSTANTIATE_TEST_SUITE_P(
         ListRow{"no blank after the tag", "* /vobs/pvob(ucmvob)\n", {}},
         ListRow{"tag without any root gets one", "* pvob storage (ucmvob)\n", {"/pvob"}},
         ListRow{"nothing listed", "", {}},
-        ListRow{"blank-only and empty lines", "   \n\n* /vobs/p /s public (ucmvob)\n", {"/vobs/p"}}));
+        ListRow{
+            "blank-only and empty lines", "   \n\n* /vobs/p /s public (ucmvob)\n", {"/vobs/p"}}));
 
 // ---------------------------------------------------------------- lstype
 
 class LockedMarkersTest : public testing::TestWithParam<ListRow> {};
 
 TEST_P(LockedMarkersTest, Removes) {
-  EXPECT_EQ(RemoveLockedMarkers(GetParam().text), GetParam().expected);
+  EXPECT_EQ(RemoveLockedMarkers(GetParam().text), LinesText(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Listings, LockedMarkersTest,
-    testing::Values(
-        ListRow{"lstype, LF", "NIGHTLY\nREL_0.9 (locked)\nREL_1.0\n",
-                {"NIGHTLY", "REL_0.9", "REL_1.0"}},
-        ListRow{"lstype, CR LF", "REL_1\r\nREL_OLD (locked)\r\n", {"REL_1", "REL_OLD"}},
-        ListRow{"only the marker at the end goes",
-                "a (locked) (locked)\nb (locked)x\n(locked)\n",
-                {"a (locked)", "b (locked)x", "(locked)"}},
-        ListRow{"a name that is only the marker", " (locked)\n", {""}},
-        ListRow{"nothing listed", "", {}}));
+    testing::Values(ListRow{"lstype, LF",
+                            "NIGHTLY\nREL_0.9 (locked)\nREL_1.0\n",
+                            {"NIGHTLY", "REL_0.9", "REL_1.0"}},
+                    ListRow{"lstype, CR LF", "REL_1\r\nREL_OLD (locked)\r\n", {"REL_1", "REL_OLD"}},
+                    ListRow{"only the marker at the end goes",
+                            "a (locked) (locked)\nb (locked)x\n(locked)\n",
+                            {"a (locked)", "b (locked)x", "(locked)"}},
+                    ListRow{"a name that is only the marker", " (locked)\n", {""}},
+                    ListRow{"nothing listed", "", {}}));
 
 // ---------------------------------------------------------------- lshistory
 
 class HistoryTest : public testing::TestWithParam<ListRow> {};
 
-TEST_P(HistoryTest, Parses) { EXPECT_EQ(ParseHistory(GetParam().text), GetParam().expected); }
+TEST_P(HistoryTest, Parses) {
+  EXPECT_EQ(Strings(ParseHistory(GetParam().text)), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Listings, HistoryTest,
@@ -78,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         ListRow{"repeats and case variants once, first spelling",
                 "A.c@@\\main\\1\r\na.c@@\\main\\1\r\nB.c@@\\main\\0\r\nA.c@@\\main\\1\r\n",
                 {"A.c@@\\main\\1", "B.c@@\\main\\0"}},
-        ListRow{"empty lines dropped, blank lines kept", "x\n\n  \nx\n  \n", {"x", "  "}}));
+        ListRow{"empty lines dropped, blank lines kept", "x\n\n  \nx\n  \n", {"x", "  "}},
+        ListRow{"a last line without line break", "a\r\nb", {"a", "b"}}));
 
 // ---------------------------------------------------------------- describe attype
 
@@ -99,7 +109,8 @@ TEST(AttributeValueTypeTest, Parses) {
       {"no line break after the value", "  value type: string", ""},
       {"label at the very end", "value type:", ""},
   };
-  for (const Row& row : rows) EXPECT_EQ(ParseAttributeValueType(row.text), row.expected) << row.name;
+  for (const Row& row : rows)
+    EXPECT_EQ(ParseAttributeValueType(row.text), row.expected) << row.name;
 }
 
 // ---------------------------------------------------------------- merge over VOBs
@@ -108,7 +119,7 @@ TEST(TypeNameMergeTest, EachNameOnceSorted) {
   TTypeNameMerge merge;
   EXPECT_TRUE(merge.Add("REL_1\r\nnightly\r\nmain\r\n"));
   EXPECT_TRUE(merge.Add("NIGHTLY\nREL_2\nmain\n"));
-  EXPECT_EQ(merge.Result(), (TStringList{"main", "nightly", "REL_1", "REL_2"}));
+  EXPECT_EQ(Strings(merge.Result()), (TStringList{"main", "nightly", "REL_1", "REL_2"}));
 }
 
 TEST(TypeNameMergeTest, EmptyListingEndsTheWalk) {
@@ -116,7 +127,7 @@ TEST(TypeNameMergeTest, EmptyListingEndsTheWalk) {
   EXPECT_TRUE(merge.Add("b\r\n"));
   EXPECT_FALSE(merge.Add(""));
   EXPECT_FALSE(merge.Add("\r\n\r\n"));
-  EXPECT_EQ(merge.Result(), (TStringList{"b"}));
+  EXPECT_EQ(Strings(merge.Result()), (TStringList{"b"}));
 }
 
 }  // namespace

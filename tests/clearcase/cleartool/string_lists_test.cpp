@@ -13,21 +13,24 @@ TEST(CCCompareTextTest, OrdersWithoutRegardToCaseThenByRawBytes) {
     const char* a;
     const char* b;
     int sign;
+    bool same;  // equal without regard to case
   } rows[] = {
-      {"abc", "ABD", -1},    // case ignored first
-      {"ABC", "abc", -1},    // then raw bytes decide: 'A' < 'a'
-      {"abc", "abc", 0},     //
-      {"ab", "ABC", -1},     // a prefix comes first
-      {"a_b", "ab", -1},     // '_' sorts before letters, as it does in lower case
-      {"Z", "a", 1},         // folded: 'z' > 'a'
-      {"\xc3\xa9", "z", 1},  // bytes above ASCII by value, after every ASCII letter
-      {"", "a", -1},
+      {"abc", "ABD", -1, false},           // case ignored first
+      {"ABC", "abc", -1, true},            // then raw bytes decide: 'A' < 'a'
+      {"abc", "abc", 0, true},             //
+      {"ab", "ABC", -1, false},            // a prefix comes first
+      {"a_b", "ab", -1, false},            // '_' sorts before letters, as it does in lower case
+      {"Z", "a", 1, false},                // folded: 'z' > 'a'
+      {"\xc3\xa9", "z", 1, false},         // bytes above ASCII by value, after every ASCII letter
+      {"\xc3\xa9", "\xc3\x89", 1, false},  // only ASCII letters fold
+      {"", "a", -1, false},
   };
   for (const Row& row : rows) {
     const int result = CCCompareText(row.a, row.b);
+    const int reversed = CCCompareText(row.b, row.a);
     EXPECT_EQ((result > 0) - (result < 0), row.sign) << row.a << " vs " << row.b;
-    EXPECT_EQ((CCCompareText(row.b, row.a) > 0) - (CCCompareText(row.b, row.a) < 0), -row.sign);
-    EXPECT_EQ(CCSameText(row.a, row.b), CCFoldCase(row.a) == CCFoldCase(row.b));
+    EXPECT_EQ((reversed > 0) - (reversed < 0), -row.sign) << row.b << " vs " << row.a;
+    EXPECT_EQ(CCSameText(row.a, row.b), row.same) << row.a << " vs " << row.b;
   }
 }
 
@@ -48,10 +51,10 @@ TEST(TrimTStringsTest, DropsOnlyEmptyLines) {
   EXPECT_EQ(lines, (TStringList{"a", " ", "\t", "b"}));
 }
 
-TEST(RemoveDuplicatesIgnoringCaseTest, KeepsFirstSpellingInOrder) {
-  TStringList lines = {"b", "A", "B", "a", "c", "b"};
-  RemoveDuplicatesIgnoringCase(lines);
-  EXPECT_EQ(lines, (TStringList{"b", "A", "c"}));
+TEST(TextHashIgnoringCaseTest, NamesEqualWithoutRegardToCaseHashAlike) {
+  const TTextHashIgnoringCase hash;
+  EXPECT_EQ(hash("Src/A.c@@/Main/1"), hash("src/a.C@@/main/1"));
+  EXPECT_NE(hash("REL_1"), hash("REL_2"));
 }
 
 TEST(SplitLinesTest, LineBreaks) {
@@ -77,7 +80,7 @@ TEST(LinesTextTest, EveryLineEndsWithCrLfAndSplitsBack) {
   const TStringList lines = {"a", "", " b", "c\r"};
   EXPECT_EQ(LinesText(lines), "a\r\n\r\n b\r\nc\r\r\n");
   EXPECT_EQ(SplitLines(LinesText(lines)), lines);
-  EXPECT_EQ(LinesText({}), "");
+  EXPECT_EQ(LinesText(TStringList()), "");
 }
 
 }  // namespace

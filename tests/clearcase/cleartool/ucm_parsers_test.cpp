@@ -13,7 +13,9 @@ struct Row {
   TStringList expected;
 };
 
-void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << row.name;
+}
 
 const char kStreamLong[] =
     "stream \"dev_alice\"\n"
@@ -48,10 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
             {"task_7@\\pvob"}},
         Row{"no activities", "stream \"s\"\n  contains activities:\n  foundation baselines:\n", {}},
         Row{"no header", "stream \"s\"\n    fix@/vobs/pvob\n", {}},
-        Row{"section runs to the end", "  contains activities:\n  b@\\p\n\ta@\\p\n",
+        Row{"section runs to the end",
+            "  contains activities:\n  b@\\p\n\ta@\\p\n",
             {"\ta@\\p", "b@\\p"}},  // only blanks count as indentation
         Row{"empty line inside the section is no end",
-            "  contains activities:\r\n  b@\\p\r\n\r\n  a@\\p\r\n", {"a@\\p", "b@\\p"}},
+            "  contains activities:\r\n  b@\\p\r\n\r\n  a@\\p\r\n",
+            {"a@\\p", "b@\\p"}},
         Row{"first header counts", "contains activities:\nx\ncontains activities:\na@p\n", {}}));
 
 // ---------------------------------------------------------------- baseline components
@@ -64,29 +68,30 @@ TEST_P(BaselineComponentsTest, Parses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Listings, BaselineComponentsTest,
-    testing::Values(
-        Row{"stream", kStreamLong, {"comp_core", "comp_docs"}},
-        Row{"project naming a component twice",
-            "project \"app\"\r\n  recommended baselines:\r\n"
-            "    APP_2@\\pvob (app_comp@\\pvob)\r\n    LIB_1@\\pvob (Lib@\\pvob)\r\n"
-            "    APP_1@\\pvob (app_comp@\\pvob)\r\n  modifiable components:\r\n"
-            "    other@\\pvob\r\n",
-            {"app_comp", "Lib"}},
-        Row{"next header ends the section",
-            "  foundation baselines:\n    A@/p (one@/p)\n  recommended baselines:\n"
-            "    B@/p (two@/p)\n",
-            {"one"}},
-        Row{"later section opens again",
-            "  foundation baselines:\n    A@/p (one@/p)\n  views:\n    v\n"
-            "  recommended baselines:\n    B@/p (two@/p)\n",
-            {"one", "two"}},
-        Row{"case variants both stay", "baselines:\n x (Comp)\n y (comp)\n z (Comp)\n",
-            {"Comp", "comp"}},
-        Row{"component without VOB part", "baselines:\n BL (plain)\n", {"plain"}},
-        Row{"lines without a pair are dropped",
-            "baselines:\n no parentheses\n x) (late)\n y (open\n BL (c@v)\n", {"c"}},
-        Row{"a lone empty entry stays", "baselines:\n no parentheses\n", {""}},
-        Row{"no header", "stream \"s\"\n    BL@/p (c@/p)\n", {}}));
+    testing::Values(Row{"stream", kStreamLong, {"comp_core", "comp_docs"}},
+                    Row{"project naming a component twice",
+                        "project \"app\"\r\n  recommended baselines:\r\n"
+                        "    APP_2@\\pvob (app_comp@\\pvob)\r\n    LIB_1@\\pvob (Lib@\\pvob)\r\n"
+                        "    APP_1@\\pvob (app_comp@\\pvob)\r\n  modifiable components:\r\n"
+                        "    other@\\pvob\r\n",
+                        {"app_comp", "Lib"}},
+                    Row{"next header ends the section",
+                        "  foundation baselines:\n    A@/p (one@/p)\n  recommended baselines:\n"
+                        "    B@/p (two@/p)\n",
+                        {"one"}},
+                    Row{"later section opens again",
+                        "  foundation baselines:\n    A@/p (one@/p)\n  views:\n    v\n"
+                        "  recommended baselines:\n    B@/p (two@/p)\n",
+                        {"one", "two"}},
+                    Row{"case variants both stay",
+                        "baselines:\n x (Comp)\n y (comp)\n z (Comp)\n",
+                        {"Comp", "comp"}},
+                    Row{"component without VOB part", "baselines:\n BL (plain)\n", {"plain"}},
+                    Row{"lines without a pair are dropped",
+                        "baselines:\n no parentheses\n x) (late)\n y (open\n BL (c@v)\n",
+                        {"c"}},
+                    Row{"a lone empty entry stays", "baselines:\n no parentheses\n", {""}},
+                    Row{"no header", "stream \"s\"\n    BL@/p (c@/p)\n", {}}));
 
 TEST(ExtractBaselineComponentsTest, ReturnsCrLfText) {
   EXPECT_EQ(ExtractBaselineComponents(kStreamLong), "comp_core\r\ncomp_docs\r\n");
@@ -127,13 +132,12 @@ TEST_P(MergeBaselinesTest, Merges) {
 
 INSTANTIATE_TEST_SUITE_P(
     Listings, MergeBaselinesTest,
-    testing::Values(
-        Row{"shared baselines once, descending",
-            "BL_0\r\nBL_1\r\nDOCS_1\r\nBL_1\r\nDOCS_1\r\nBL_2\r\n",
-            {"DOCS_1", "BL_2", "BL_1", "BL_0"}},
-        Row{"empty lines between streams", "\r\nb\r\na\r\n\r\nb\r\n", {"b", "a"}},
-        Row{"case variants are different baselines", "bl\nBL\nbl\n", {"bl", "BL"}},
-        Row{"nothing", "", {}}));
+    testing::Values(Row{"shared baselines once, descending",
+                        "BL_0\r\nBL_1\r\nDOCS_1\r\nBL_1\r\nDOCS_1\r\nBL_2\r\n",
+                        {"DOCS_1", "BL_2", "BL_1", "BL_0"}},
+                    Row{"empty lines between streams", "\r\nb\r\na\r\n\r\nb\r\n", {"b", "a"}},
+                    Row{"case variants are different baselines", "bl\nBL\nbl\n", {"bl", "BL"}},
+                    Row{"nothing", "", {}}));
 
 }  // namespace
 }  // namespace clearcase

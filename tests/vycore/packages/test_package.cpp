@@ -24,7 +24,6 @@ extern "C" __attribute__((visibility("default"))) void VyRegister(bool RegisterP
     vy::VyActionServices().RegisterActionPages(actionClass, {{"TTestPackageFrame"}});
   }
   vy::VyScriptingServices().RegisterTextFunction(
-      "TestPackageRegistrations", {}, [](const vy::TStringList&) {
-        return std::to_string(registrations);
-      });
+      "TestPackageRegistrations", {},
+      [](const vy::TStringList&) { return std::to_string(registrations); });
 }

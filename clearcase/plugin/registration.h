@@ -1,0 +1,9 @@
+#pragma once
+
+namespace clearcase {
+
+// Registers the options, every action of the catalogue and, when asked, the
+// pages of the options and of each action.
+void VyRegisterPackage(bool RegisterPages);
+
+}  // namespace clearcase

@@ -1,0 +1,196 @@
+#include "support.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+extern char** environ;
+
+namespace vantry_test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr auto kChildDeadline = std::chrono::seconds(120);
+
+std::string Escaped(const std::string& text) {
+  std::string xml;
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        xml += "&amp;";
+        break;
+      case '<':
+        xml += "&lt;";
+        break;
+      case '>':
+        xml += "&gt;";
+        break;
+      case '"':
+        xml += "&quot;";
+        break;
+      case '\r':
+        xml += "&#13;";
+        break;
+      case '\n':
+        xml += "&#10;";
+        break;
+      case '\t':
+        xml += "&#9;";
+        break;
+      default:
+        xml += c;
+    }
+  }
+  return xml;
+}
+
+bool Inherited(const std::string& entry) {
+  const std::string name = entry.substr(0, entry.find('='));
+  return name != "HOME" && name != "XDG_CONFIG_HOME" && name != "NO_COLOR" && name != "PATH" &&
+         name.rfind("VANTRY_", 0) != 0 && name.rfind("CLEARTOOL_SIM_", 0) != 0;
+}
+
+int WaitWithDeadline(pid_t pid) {
+  const auto deadline = std::chrono::steady_clock::now() + kChildDeadline;
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      return -1;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+std::string ProjectText(const std::vector<TProperty>& variables,
+                        const std::vector<TActionSpec>& actions) {
+  std::ostringstream xml;
+  xml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantryProject version=\"1\">\n"
+      << "  <Variables>\n";
+  for (const TProperty& variable : variables) {
+    xml << "    <Variable name=\"" << Escaped(variable.name) << "\" value=\""
+        << Escaped(variable.value) << "\"/>\n";
+  }
+  xml << "  </Variables>\n  <Actions>\n";
+  for (const TActionSpec& action : actions) {
+    xml << "    <Action type=\"" << action.type << "\" description=\""
+        << Escaped(action.description) << "\" enabled=\"" << (action.enabled ? "true" : "false")
+        << "\">\n";
+    for (const TProperty& property : action.properties) {
+      xml << "      <Property name=\"" << property.name << "\" value=\"" << Escaped(property.value)
+          << "\"/>\n";
+    }
+    xml << "    </Action>\n";
+  }
+  xml << "  </Actions>\n</VantryProject>\n";
+  return xml.str();
+}
+
+TSandbox::TSandbox() {
+  std::string pattern = (fs::temp_directory_path() / "vantry-e2e-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  root_ = pattern;
+  const fs::path worlds = fs::path(VANTRY_SOURCE_DIR) / "examples/worlds";
+  fs::copy_file(worlds / "demo.xml", Path("demo.xml"));
+  fs::copy(worlds / "views", Path("views"), fs::copy_options::recursive);
+  fs::create_directories(ViewPath());
+  fs::create_directories(Path("home"));
+  fs::create_directories(Path("config"));
+  env_ = {{"HOME", Path("home")},
+          {"XDG_CONFIG_HOME", Path("config")},
+          {"PATH", "/usr/bin:/bin"},
+          {"VANTRY_OPTIONS", OptionsFile()},
+          {"VANTRY_USER_INI", Path("config/user.ini")},
+          {"VANTRY_PLUGIN_PATH", VANTRY_PLUGIN_FOLDER},
+          {"CLEARTOOL_SIM_WORLD", Path("demo.xml")},
+          {"CLEARTOOL_SIM_JOURNAL", JournalFile()}};
+}
+
+TSandbox::~TSandbox() {
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+}
+
+TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
+  std::vector<std::string> argv{VANTRY_EXE};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  std::vector<std::string> env;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    if (Inherited(*entry)) env.emplace_back(*entry);
+  }
+  for (const auto& [name, value] : env_) env.push_back(name + "=" + value);
+  std::vector<char*> argvPointers, envPointers;
+  for (std::string& arg : argv) argvPointers.push_back(arg.data());
+  for (std::string& entry : env) envPointers.push_back(entry.data());
+  argvPointers.push_back(nullptr);
+  envPointers.push_back(nullptr);
+
+  const std::string outFile = Path(".stdout"), errFile = Path(".stderr");
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
+  posix_spawn_file_actions_addchdir_np(&actions, root_.c_str());
+  pid_t pid = 0;
+  const int spawned =
+      posix_spawn(&pid, VANTRY_EXE, &actions, nullptr, argvPointers.data(), envPointers.data());
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) throw std::runtime_error("cannot start " + std::string(VANTRY_EXE));
+  TRunOutput output;
+  output.exitCode = WaitWithDeadline(pid);
+  output.out = ReadText(outFile);
+  output.err = ReadText(errFile);
+  return output;
+}
+
+void TSandbox::ConfigureOptions() const {
+  for (const auto& [name, value] :
+       {std::pair<std::string, std::string>{"CleartoolPath", CLEARTOOL_EXE},
+        {"DefaultViewPath", ViewPath()}}) {
+    const TRunOutput output = Vantry({"options", "set", name, value});
+    if (output.exitCode != 0) throw std::runtime_error("options set failed: " + output.err);
+  }
+}
+
+std::string TSandbox::WriteProject(const std::string& name, const std::vector<TProperty>& variables,
+                                   const std::vector<TActionSpec>& actions) const {
+  WriteText(Path(name), ProjectText(variables, actions));
+  return Path(name);
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+std::string Physical(const std::string& path) {
+  return fs::canonical(path).string();
+}
+
+}  // namespace vantry_test

@@ -1,0 +1,75 @@
+// Helpers for the runner's end-to-end tests: a sandbox folder with its own
+// home, options store, copy of the demo world and journal, and the vantry
+// program started in it as a child process.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "sim/cleartool/journal.h"
+
+namespace vantry_test {
+
+struct TRunOutput {
+  int exitCode = -1;  // -1 when the program did not exit normally
+  std::string out;
+  std::string err;
+};
+
+// One property of an action in a generated project.
+struct TProperty {
+  std::string name;
+  std::string value;
+};
+
+struct TActionSpec {
+  std::string type = "CC_CHECKOUT";
+  std::vector<TProperty> properties;
+  std::string description;
+  bool enabled = true;
+};
+
+// Project file text with these variables and actions; values are escaped so
+// that line breaks survive.
+std::string ProjectText(const std::vector<TProperty>& variables,
+                        const std::vector<TActionSpec>& actions);
+
+class TSandbox {
+ public:
+  TSandbox();  // a fresh temporary folder holding a copy of the demo world
+  ~TSandbox();
+  TSandbox(const TSandbox&) = delete;
+  TSandbox& operator=(const TSandbox&) = delete;
+
+  const std::string& Root() const { return root_; }
+  std::string Path(const std::string& relative) const { return root_ + "/" + relative; }
+  // The folder of the demo's dynamic view in which element paths such as
+  // "src/a.c" resolve.
+  std::string ViewPath() const { return Path("views/dev_view/vobs/src"); }
+  std::string OptionsFile() const { return Path("options.xml"); }
+  std::string JournalFile() const { return Path("journal.jsonl"); }
+
+  // Extra (or replaced) environment variables of the children.
+  void SetEnv(const std::string& name, const std::string& value) { env_[name] = value; }
+
+  // Runs vantry in Root() with the sandbox's environment.
+  TRunOutput Vantry(const std::vector<std::string>& arguments) const;
+  // Points the options at the stand-in and at ViewPath() as default view.
+  void ConfigureOptions() const;
+  // Writes a project file under Root() and returns its path.
+  std::string WriteProject(const std::string& name, const std::vector<TProperty>& variables,
+                           const std::vector<TActionSpec>& actions) const;
+  std::vector<ctsim::JournalEntry> Journal() const { return ctsim::ReadJournal(JournalFile()); }
+
+ private:
+  std::string root_;
+  std::map<std::string, std::string> env_;
+};
+
+std::string ReadText(const std::string& path);
+void WriteText(const std::string& path, const std::string& text);
+// The path with symbolic links resolved, as a program sees its working folder.
+std::string Physical(const std::string& path);
+
+}  // namespace vantry_test

@@ -1,0 +1,101 @@
+#include "clearcase/cleartool/cleartool_output.h"
+
+#include <gtest/gtest.h>
+
+#include "query_fixture.h"
+
+namespace clearcase::test {
+namespace {
+
+using CleartoolOutputTest = QueryTest;
+
+TEST(CleartoolParameterStringTest, CommandBlankParams) {
+  EXPECT_EQ(CleartoolParameterString("lsvob", "-short"), "lsvob -short");
+  EXPECT_EQ(CleartoolParameterString("-version", ""), "-version ");
+}
+
+TEST_F(CleartoolOutputTest, RunsCleartoolWithTheCommandLine) {
+  CCGetCleartoolOutput("lshistory", "-short \"src/b c.c\"", "/views/dev/vobs/src", false);
+  ASSERT_EQ(runner.runs.size(), 1u);
+  const vy::TProcessSpec& run = runner.runs[0];
+  EXPECT_EQ(run.program, kFakeCleartool);
+  EXPECT_EQ(run.arguments, (vy::TStringList{"lshistory", "-short", "src/b c.c"}));
+  EXPECT_EQ(run.workingDirectory, "/views/dev/vobs/src");
+}
+
+TEST_F(CleartoolOutputTest, WithoutDirRunsInTheProgramsFolder) {
+  CCGetCleartoolOutput("lsvob", "", "", false);
+  ASSERT_EQ(runner.runs.size(), 1u);
+  EXPECT_EQ(runner.runs[0].workingDirectory, "/opt/rational/clearcase/bin");
+  EXPECT_EQ(runner.runs[0].arguments, (vy::TStringList{"lsvob"}));
+}
+
+TEST_F(CleartoolOutputTest, TimeoutNeverBelowTheMinimum) {
+  struct Row {
+    std::int32_t designTimeout;
+    std::int64_t runTimeout;  // 0: no limit
+  } rows[] = {{0, 500},   {1, 500},     {499, 500}, {500, 500},
+              {501, 501}, {8000, 8000}, {-1, 0}};  // negative is no limit, and stays so
+  for (const Row& row : rows) {
+    Options().SetDesignTimeout(row.designTimeout);
+    runner.runs.clear();
+    CCGetCleartoolOutput("lsvob", "", "", false);
+    ASSERT_EQ(runner.runs.size(), 1u);
+    EXPECT_EQ(runner.runs[0].timeoutMs, row.runTimeout) << row.designTimeout;
+  }
+}
+
+TEST_F(CleartoolOutputTest, ResultText) {
+  struct Row {
+    const char* name;
+    std::string printed;
+    bool sorted;
+    std::string expected;
+  } rows[] = {
+      {"LF lines become CR LF", "b\na\n", false, "b\r\na\r\n"},
+      {"CR LF lines stay", "b\r\na\r\n", false, "b\r\na\r\n"},
+      {"last line without line break", "b\na", false, "b\r\na\r\n"},
+      {"sorted without regard to case", "b\nA\n\nc\na\n", true, "A\r\na\r\nb\r\nc\r\n"},
+      {"empty lines dropped, blank lines kept", "\n  \nx\n\r\n", false, "  \r\nx\r\n"},
+      {"nothing printed", "", false, ""},
+      {"only empty lines", "\n\r\n\n", true, ""},
+  };
+  for (const Row& row : rows) {
+    runner.outputs["lsvob"] = row.printed;
+    EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", row.sorted), row.expected) << row.name;
+  }
+}
+
+TEST_F(CleartoolOutputTest, EveryFailureGivesEmptyText) {
+  runner.outputs["lsvob"] = "/vobs/src\n";
+  struct Row {
+    const char* name;
+    vy::TProcessOutcome outcome;
+  } rows[] = {
+      {"non-zero exit", Outcome(vy::TProcessOutcome::Exited, 1)},
+      {"could not start", Outcome(vy::TProcessOutcome::CouldNotStart)},
+      {"timed out", Outcome(vy::TProcessOutcome::TimedOut)},
+      {"killed by a signal", Outcome(vy::TProcessOutcome::Signalled)},
+  };
+  for (const Row& row : rows) {
+    runner.outcome = row.outcome;
+    EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "") << row.name;
+  }
+}
+
+TEST_F(CleartoolOutputTest, AnExceptionWhileRunningGivesEmptyText) {
+  runner.outputs["lsvob"] = "/vobs/src\n";
+  runner.throws = true;
+  EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "");
+}
+
+TEST_F(CleartoolOutputTest, MissingProgramRunsNothing) {
+  for (const char* path : {"", "/nowhere/cleartool"}) {
+    Options().SetClearToolPath(path);
+    EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "") << path;
+  }
+  EXPECT_TRUE(runner.runs.empty());
+}
+
+}  // namespace
+}  // namespace clearcase::test

@@ -1,0 +1,144 @@
+#include "clearcase/cleartool/ucm_queries.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "query_fixture.h"
+
+namespace clearcase::test {
+namespace {
+
+using UcmQueriesTest = QueryTest;
+
+struct CommandRow {
+  const char* name;
+  std::function<std::string()> query;
+  std::vector<std::string> runs;  // the arguments of each run, joined by blanks
+  std::string directory = "/opt/rational/clearcase/bin";
+};
+
+TEST_F(UcmQueriesTest, CommandLines) {
+  const std::string pvob = "/vobs/pvob";
+  const CommandRow rows[] = {
+      {"activities of a vob",
+       [&] { return CCGetUCMActivitiesForVOB(pvob); },
+       {"lsactivity -short -invob /vobs/pvob"}},
+      {"components of a vob",
+       [&] { return CCGetUCMComponentsForVOB(pvob); },
+       {"lscomp -short -invob /vobs/pvob"}},
+      {"folders",
+       [&] { return CCGetUCMFoldersForVOB(pvob); },
+       {"lsfolder -short -invob /vobs/pvob"}},
+      {"streams of a vob",
+       [&] { return CCGetUCMStreamsForVOB(pvob); },
+       {"lsstream -short -invob /vobs/pvob"}},
+      {"projects",
+       [&] { return CCGetUCMProjectsForVOB(pvob); },
+       {"lsproject -short -invob /vobs/pvob"}},
+      {"components of a view",
+       [] { return CCGetUCMComponentsForView("/views/dev"); },
+       {"lscomp -short"},
+       "/views/dev"},
+      {"streams of a project",
+       [&] { return CCGetUCMStreamsForProject("web", pvob); },
+       {"lsstream -short -in web@/vobs/pvob"}},
+      {"streams of no project",
+       [&] { return CCGetUCMStreamsForProject("", pvob); },
+       {"lsstream -short -invob /vobs/pvob"}},
+      {"activities of a stream",
+       [&] { return CCGetUCMActivitiesForStream("dev", pvob); },
+       {"lsactivity -short -in dev@/vobs/pvob"}},
+      {"activities of no stream",
+       [&] { return CCGetUCMActivitiesForStream("", pvob); },
+       {"lsactivity -short -invob /vobs/pvob"}},
+      {"activities of a project",
+       [&] { return CCGetUCMActivitiesForProject("web", pvob); },
+       {"lsactivity -short -in web@/vobs/pvob"}},
+      {"activities of no project",
+       [&] { return CCGetUCMActivitiesForProject("", pvob); },
+       {"lsactivity -short -in @/vobs/pvob"}},
+      {"activities of the view's stream",
+       [] { return CCGetUCMActivities("/views/dev"); },
+       {"lsstream -long -cview"},
+       "/views/dev"},
+      {"components of a stream",
+       [&] { return CCGetUCMComponentsForStream("dev", pvob); },
+       {"lsstream -l dev@/vobs/pvob"}},
+      {"components of a project",
+       [&] { return CCGetUCMComponentsForProject("web", pvob); },
+       {"lsproject -l web@/vobs/pvob"}},
+      {"promotion levels",
+       [&] { return CCGetUCMPromoLevelsForPVOB(pvob); },
+       {"describe vob:/vobs/pvob"}},
+      {"baselines of a stream",
+       [&] { return CCGetUCMBaselinesForStream("dev", pvob); },
+       {"lsbl -short -stream dev@/vobs/pvob"}},
+      {"baselines of no stream",
+       [&] { return CCGetUCMBaselinesForStream("", pvob); },
+       {"lsstream -short -invob /vobs/pvob"}},
+      {"baselines of no project",
+       [&] { return CCGetUCMBaselinesForProject("", pvob); },
+       {"lsstream -short -invob /vobs/pvob"}},
+  };
+  for (const CommandRow& row : rows) {
+    runner.runs.clear();
+    row.query();
+    EXPECT_EQ(runner.AllArguments(), row.runs) << row.name;
+    if (!runner.runs.empty()) {
+      EXPECT_EQ(runner.runs[0].workingDirectory, row.directory) << row.name;
+    }
+  }
+}
+
+TEST_F(UcmQueriesTest, SimpleListingsAreSorted) {
+  runner.outputs["lsstream -short -in web@/vobs/pvob"] = "web_int\nDev_bob\ndev_alice\n";
+  EXPECT_EQ(CCGetUCMStreamsForProject("web", "/vobs/pvob"), "dev_alice\r\nDev_bob\r\nweb_int\r\n");
+}
+
+TEST_F(UcmQueriesTest, ActivitiesOfTheViewsStream) {
+  runner.outputs["lsstream -long -cview"] =
+      "stream \"dev\"\n  contains activities:\n    fix_2@/vobs/pvob\n    Add_1@/vobs/pvob\n"
+      "  foundation baselines:\n    BL_1@/vobs/pvob (core@/vobs/pvob)\n";
+  EXPECT_EQ(CCGetUCMActivities("/views/dev"), "Add_1@/vobs/pvob\r\nfix_2@/vobs/pvob\r\n");
+}
+
+TEST_F(UcmQueriesTest, BaselinesOfAStreamDescending) {
+  runner.outputs["lsbl -short -stream dev@/vobs/pvob"] = "BL_1\nbl_3\nBL_2\n";
+  EXPECT_EQ(CCGetUCMBaselinesForStream("dev", "/vobs/pvob"), "bl_3\r\nBL_2\r\nBL_1\r\n");
+}
+
+TEST_F(UcmQueriesTest, BaselinesOfAVobMergeItsStreams) {
+  runner.outputs["lsstream -short -invob /vobs/pvob"] = "int\ndev\nidle\n";
+  runner.outputs["lsbl -short -stream int@/vobs/pvob"] = "BL_0\nBL_1\nDOCS_1\n";
+  runner.outputs["lsbl -short -stream dev@/vobs/pvob"] = "BL_1\nDEV_1\n";
+  EXPECT_EQ(CCGetUCMBaselinesForVOB("/vobs/pvob"), "DOCS_1\r\nDEV_1\r\nBL_1\r\nBL_0\r\n");
+  EXPECT_EQ(runner.AllArguments(),
+            (std::vector<std::string>{
+                "lsstream -short -invob /vobs/pvob", "lsbl -short -stream dev@/vobs/pvob",
+                "lsbl -short -stream idle@/vobs/pvob", "lsbl -short -stream int@/vobs/pvob"}));
+}
+
+TEST_F(UcmQueriesTest, BaselinesOfAProjectMergeItsStreams) {
+  runner.outputs["lsstream -short -in web@/vobs/pvob"] = "int\ndev\n";
+  runner.outputs["lsbl -short -stream int@/vobs/pvob"] = "BL_0\nBL_1\n";
+  runner.outputs["lsbl -short -stream dev@/vobs/pvob"] = "BL_1\nDEV_1\n";
+  EXPECT_EQ(CCGetUCMBaselinesForProject("web", "/vobs/pvob"), "DEV_1\r\nBL_1\r\nBL_0\r\n");
+}
+
+TEST_F(UcmQueriesTest, AllComponentsCarryTheirVob) {
+  runner.outputs["lsvob -short"] = "/vobs/src\n/vobs/pvob\n";
+  runner.outputs["lscomp -short -invob /vobs/pvob"] = "docs\ncore\n";
+  runner.outputs["lscomp -short -invob /vobs/src"] = "";
+  EXPECT_EQ(CCGetAllUCMComponents(), "core@/vobs/pvob\r\ndocs@/vobs/pvob\r\n");
+}
+
+TEST_F(UcmQueriesTest, PromotionLevelsInTheVobsOrder) {
+  runner.outputs["describe vob:/vobs/pvob"] =
+      "versioned object base \"/vobs/pvob\"\n  promotion levels:\n    REJECTED\n    INITIAL\n"
+      "    RELEASED\n  default promotion level: INITIAL\n";
+  EXPECT_EQ(CCGetUCMPromoLevelsForPVOB("/vobs/pvob"), "REJECTED\r\nINITIAL\r\nRELEASED\r\n");
+}
+
+}  // namespace
+}  // namespace clearcase::test

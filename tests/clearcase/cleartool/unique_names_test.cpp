@@ -1,0 +1,44 @@
+#include "clearcase/cleartool/unique_names.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace clearcase {
+namespace {
+
+TEST(UniqueNamesTest, FirstSpellingKeptInOrder) {
+  TUniqueNames names;
+  EXPECT_TRUE(names.AddLines("b\nA\r\nB\n\na\nc\nb\nAB\nab"));
+  EXPECT_TRUE(names.AddLines("C\nd\n"));
+  EXPECT_EQ(names.Names(), (TLineViews{"b", "A", "c", "AB", "d"}));
+}
+
+TEST(UniqueNamesTest, TextsWithoutNames) {
+  TUniqueNames names;
+  for (const char* text : {"", "\n", "\r\n\n"}) EXPECT_FALSE(names.AddLines(text)) << text;
+  EXPECT_TRUE(names.Names().empty());
+}
+
+// Counts around the look-ahead and far beyond the first table: every name
+// arrives once, in order, whatever the table grew to.
+TEST(UniqueNamesTest, ManyNamesInOrder) {
+  for (std::size_t count : {1u, 15u, 16u, 17u, 33u, 5000u}) {
+    std::string text, repeated;
+    TLineViews expected;
+    for (std::size_t i = 0; i < count; ++i) {
+      text += "Name_" + std::to_string(i) + "\n";
+      repeated += "NAME_" + std::to_string(i) + "\n";
+    }
+    TUniqueNames names(count % 2 == 0 ? count : 0);
+    ASSERT_TRUE(names.AddLines(text));
+    ASSERT_TRUE(names.AddLines(repeated));
+    ASSERT_EQ(names.Names().size(), count);
+    for (std::size_t i = 0; i < count; ++i) {
+      ASSERT_EQ(names.Names()[i], "Name_" + std::to_string(i)) << count;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace clearcase

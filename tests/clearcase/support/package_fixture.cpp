@@ -1,0 +1,78 @@
+#include "package_fixture.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "vycore/services.h"
+
+namespace cctest {
+
+vy::TProcessOutcome TRecordingRunner::Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) {
+  starts.push_back(spec);
+  for (const auto& line : stdoutLines) sink.OnStdOut(line);
+  return outcome;
+}
+
+void TPackageTest::SetUp() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "cctest.XXXXXX").string();
+  root_ = ::mkdtemp(pattern.data());
+  ::setenv("XDG_CONFIG_HOME", MakeDir("config").c_str(), 1);
+  ::setenv("VANTRY_USER_INI", Path("config/user.ini").c_str(), 1);
+  ::setenv("VANTRY_OPTIONS", Path("config/options.xml").c_str(), 1);
+  vy::ResetVyServicesForTesting();
+  clearcase::RegisterOptions();
+  cleartool_ = MakeFile("bin/cleartool");
+  view_ = MakeDir("view");
+  Options().SetClearToolPath(cleartool_);
+  Options().SetDesignTimeout(5000);
+  vy::SetProcessRunner(&runner_);
+}
+
+void TPackageTest::TearDown() {
+  vy::SetProcessRunner(nullptr);
+  vy::ResetVyServicesForTesting();
+  std::error_code ignored;
+  std::filesystem::remove_all(root_, ignored);
+}
+
+std::string TPackageTest::Path(const std::string& relative) const { return root_ + "/" + relative; }
+
+std::string TPackageTest::MakeDir(const std::string& relative) const {
+  std::filesystem::create_directories(Path(relative));
+  return Path(relative);
+}
+
+std::string TPackageTest::MakeFile(const std::string& relative, const std::string& content) const {
+  std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
+  std::ofstream(Path(relative), std::ios::binary) << content;
+  return Path(relative);
+}
+
+clearcase::TVyClearCaseOptions& TPackageTest::Options() const {
+  return *clearcase::ClearCaseOptions()->GetImplementation();
+}
+
+TBuiltCommand TPackageTest::Build(clearcase::TClearCaseBaseAction& action) const {
+  TBuiltCommand built;
+  auto builder = vy::CreateCommandLineBuilder();
+  action.ClearMessages();
+  built.ok = action.GetCommandLine(*builder);
+  for (std::size_t i = 0; i < builder->ArgumentCount(); ++i) {
+    built.arguments.push_back(builder->Argument(i).Render());
+  }
+  built.errors = Errors(action);
+  built.text = builder->GetCommandLine();
+  return built;
+}
+
+std::vector<std::string> TPackageTest::Errors(const vy::TCustomVyAction& action) {
+  std::vector<std::string> errors;
+  for (const auto& message : action.Messages()) {
+    if (message.tag == vy::tsError) errors.push_back(message.text);
+  }
+  return errors;
+}
+
+}  // namespace cctest

@@ -1,0 +1,63 @@
+#include "vycore/ini.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace {
+
+TEST(Ini, FileNameFollowsTheEnvironment) {
+  vytest::TScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/vy-xdg");
+  {
+    vytest::TScopedEnv unset("VANTRY_USER_INI", nullptr);
+    EXPECT_EQ(vy::GetVyUserIniFileName(), "/tmp/vy-xdg/vantry/user.ini");
+  }
+  vytest::TScopedEnv ini("VANTRY_USER_INI", "/tmp/mine.ini");
+  EXPECT_EQ(vy::GetVyUserIniFileName(), "/tmp/mine.ini");
+}
+
+TEST(Ini, AMissingFileGivesTheDefaults) {
+  vytest::TTempDir dir;
+  EXPECT_EQ(vy::IniReadString(dir.File("user.ini"), "ClearCase", "LastViewDirectory", "d"), "d");
+  EXPECT_TRUE(vy::IniReadBool(dir.File("user.ini"), "ClearCase", "Flag", true));
+  EXPECT_TRUE(dir.Entries().empty());
+}
+
+TEST(Ini, WritesAreReadBackAndKeepOtherValues) {
+  vytest::TTempDir dir;
+  const std::string file = dir.File("sub/user.ini");  // the folder is created
+  ASSERT_TRUE(vy::IniWriteString(file, "ClearCase", "LastViewDirectory", "/views/Grüße dir"));
+  ASSERT_TRUE(vy::IniWriteBool(file, "ClearCase", "UsingCustomObjectSelector", true));
+  ASSERT_TRUE(vy::IniWriteString(file, "Other", "LastViewDirectory", "other"));
+  ASSERT_TRUE(vy::IniWriteString(file, "ClearCase", "LastViewDirectory", "/views/b"));
+
+  EXPECT_EQ(vy::IniReadString(file, "clearcase", "lastviewdirectory", ""), "/views/b");
+  EXPECT_EQ(vy::IniReadString(file, "Other", "LastViewDirectory", ""), "other");
+  EXPECT_TRUE(vy::IniReadBool(file, "ClearCase", "UsingCustomObjectSelector", false));
+  ASSERT_TRUE(vy::IniWriteBool(file, "ClearCase", "UsingCustomObjectSelector", false));
+  EXPECT_FALSE(vy::IniReadBool(file, "ClearCase", "UsingCustomObjectSelector", true));
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"sub"}));
+}
+
+TEST(Ini, EachCallSeesTheFileAsItIsNow) {
+  vytest::TTempDir dir;
+  const std::string file = dir.File("user.ini");
+  vytest::WriteAll(file, "[ClearCase]\nA=1\nB=yes\nC=off\nD=perhaps\n");
+  EXPECT_EQ(vy::IniReadString(file, "ClearCase", "A", ""), "1");
+  EXPECT_TRUE(vy::IniReadBool(file, "ClearCase", "B", false));
+  EXPECT_FALSE(vy::IniReadBool(file, "ClearCase", "C", true));
+  EXPECT_TRUE(vy::IniReadBool(file, "ClearCase", "D", true));  // not a Boolean: the default
+  vytest::WriteAll(file, "[ClearCase]\nA=2\n");
+  EXPECT_EQ(vy::IniReadString(file, "ClearCase", "A", ""), "2");
+}
+
+TEST(Ini, AFileThatCannotBeWrittenLosesNothing) {
+  vytest::TTempDir dir;
+  const std::string file = dir.File("user.ini");
+  vytest::WriteAll(file, "[S]\nK=v\n");
+  EXPECT_FALSE(vy::IniWriteString(dir.File("user.ini/x.ini"), "S", "K", "w"));
+  EXPECT_FALSE(vy::IniWriteString(dir.Path(), "S", "K", "w"));  // a folder, not a file
+  EXPECT_EQ(vytest::ReadAll(file), "[S]\nK=v\n");
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+#include "vycore/options_store.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+#include "vycore/services.h"
+
+namespace {
+
+class TClearCaseLikeOptions : public vy::TVyOptionsObject {
+ public:
+  void LoadOptions(vy::IVyOptionsReader& reader) override {
+    path = reader.ReadString("CleartoolPath", "/opt/default");
+    timeout = reader.ReadInteger("DesignTimeout", 5000);
+    local = reader.ReadBoolean("DesignListLocal", true);
+  }
+  void SaveOptions(vy::IVyOptionsWriter& writer) override {
+    writer.WriteString("CleartoolPath", path);
+    writer.WriteInteger("DesignTimeout", timeout);
+    writer.WriteBoolean("DesignListLocal", local);
+  }
+  int GetOptionType() const override { return 0; }
+  std::string GetName() const override { return "ClearCase"; }
+  std::string GetCategory() const override { return "Source Control"; }
+  std::string GetOptionKey() const override { return "ClearCase"; }
+
+  std::string path;
+  std::int32_t timeout = 0;
+  bool local = false;
+};
+
+class OptionsStore : public testing::Test {
+ protected:
+  void SetUp() override {
+    vy::ResetVyServicesForTesting();
+    vy::VyOptionsServices().RegisterOptions(
+        vy::OptionsClass<TClearCaseLikeOptions>("TClearCaseLikeOptions"), "CC_LOGO");
+  }
+  void TearDown() override { vy::ResetVyServicesForTesting(); }
+
+  static TClearCaseLikeOptions& Options() {
+    return static_cast<TClearCaseLikeOptions&>(
+        *vy::VyOptionsServices().FindOptions("Source Control", "ClearCase"));
+  }
+
+  vytest::TTempDir dir_;
+  std::string path_ = dir_.File("options.xml");
+};
+
+TEST_F(OptionsStore, AMissingFileGivesTheDefaults) {
+  vy::TVyOptionsStore store;
+  std::string error;
+  ASSERT_TRUE(store.Load(path_, &error));
+  Options().SetModified(true);
+  store.LoadRegisteredOptions();
+  EXPECT_EQ(Options().path, "/opt/default");
+  EXPECT_EQ(Options().timeout, 5000);
+  EXPECT_TRUE(Options().local);
+  EXPECT_FALSE(Options().GetModified());
+  EXPECT_TRUE(dir_.Entries().empty());  // loading writes nothing
+}
+
+TEST_F(OptionsStore, OnlyModifiedObjectsAreStored) {
+  vy::TVyOptionsStore store;
+  ASSERT_TRUE(store.Load(path_, nullptr));
+  Options().path = "/changed";
+  store.StoreModifiedOptions();
+  EXPECT_EQ(store.Reader("ClearCase")->ReadString("CleartoolPath", "none"), "none");
+
+  Options().SetModified(true);
+  store.StoreModifiedOptions();
+  EXPECT_FALSE(Options().GetModified());
+  EXPECT_EQ(store.Reader("ClearCase")->ReadString("CleartoolPath", "none"), "/changed");
+}
+
+TEST_F(OptionsStore, SaveAndLoadKeepEveryCharacter) {
+  const std::string tricky = "C:\\Program Files\\x\r\n\tline \"two\" <&> Grüße";
+  vy::TVyOptionsStore store;
+  ASSERT_TRUE(store.Load(path_, nullptr));
+  Options().path = tricky;
+  Options().timeout = -3;
+  Options().local = false;
+  Options().SetModified(true);
+  store.StoreModifiedOptions();
+  store.Writer("Other")->WriteString("Blank", "   ");
+  std::string error;
+  ASSERT_TRUE(store.Save(&error)) << error;
+  EXPECT_EQ(dir_.Entries(), (std::vector<std::string>{"options.xml"}));  // no temporary left
+
+  const std::string text = vytest::ReadAll(path_);
+  EXPECT_NE(text.find("<VantryOptions version=\"1\">"), std::string::npos);
+  EXPECT_NE(text.find("<Options key=\"ClearCase\">"), std::string::npos);
+  EXPECT_NE(text.find("<Value name=\"DesignTimeout\">-3</Value>"), std::string::npos);
+  EXPECT_NE(text.find("x&#13;&#10;&#9;line"), std::string::npos);
+
+  TearDown();
+  SetUp();
+  vy::TVyOptionsStore again;
+  ASSERT_TRUE(again.Load(path_, &error)) << error;
+  again.LoadRegisteredOptions();
+  EXPECT_EQ(Options().path, tricky);
+  EXPECT_EQ(Options().timeout, -3);
+  EXPECT_FALSE(Options().local);
+  EXPECT_EQ(again.Reader("Other")->ReadString("Blank", "default"), "   ");
+}
+
+TEST_F(OptionsStore, ValuesOfTheWrongKindReadAsTheDefault) {
+  vytest::WriteAll(path_, R"(<VantryOptions version="1"><Options key="ClearCase">
+<Value name="DesignTimeout">soon</Value><Value name="DesignListLocal">FALSE</Value>
+</Options></VantryOptions>)");
+  vy::TVyOptionsStore store;
+  ASSERT_TRUE(store.Load(path_, nullptr));
+  store.LoadRegisteredOptions();
+  EXPECT_EQ(Options().timeout, 5000);
+  EXPECT_FALSE(Options().local);
+}
+
+TEST_F(OptionsStore, ACorruptFileIsReportedWithItsLineAndLeftAlone) {
+  const std::string corrupt = "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n<Value";
+  vytest::WriteAll(path_, corrupt);
+  vy::TVyOptionsStore store;
+  std::string error;
+  EXPECT_FALSE(store.Load(path_, &error));
+  EXPECT_EQ(error.rfind(path_ + ":3: ", 0), 0u) << error;
+  store.LoadRegisteredOptions();
+  EXPECT_EQ(Options().path, "/opt/default");
+  EXPECT_EQ(vytest::ReadAll(path_), corrupt);
+}
+
+TEST_F(OptionsStore, SaveCreatesTheFolder) {
+  vy::TVyOptionsStore store;
+  ASSERT_TRUE(store.Load(dir_.File("deep/er/options.xml"), nullptr));
+  store.Writer("K")->WriteBoolean("B", true);
+  std::string error;
+  ASSERT_TRUE(store.Save(&error)) << error;
+  vy::TVyOptionsStore again;
+  ASSERT_TRUE(again.Load(dir_.File("deep/er/options.xml"), nullptr));
+  EXPECT_TRUE(again.Reader("K")->ReadBoolean("B", false));
+}
+
+TEST(OptionsStorePath, FollowsTheEnvironment) {
+  vytest::TScopedEnv xdg("XDG_CONFIG_HOME", "/tmp/vy-xdg");
+  {
+    vytest::TScopedEnv unset("VANTRY_OPTIONS", nullptr);
+    EXPECT_EQ(vy::TVyOptionsStore::DefaultPath(), "/tmp/vy-xdg/vantry/options.xml");
+  }
+  vytest::TScopedEnv options("VANTRY_OPTIONS", "/tmp/mine.xml");
+  EXPECT_EQ(vy::TVyOptionsStore::DefaultPath(), "/tmp/mine.xml");
+}
+
+}  // namespace

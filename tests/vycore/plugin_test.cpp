@@ -1,0 +1,76 @@
+#include "vycore/plugin.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+#include "vycore/services.h"
+
+namespace {
+
+const std::string kPackageDir = VYCORE_TEST_PACKAGE_DIR;
+const std::string kPackage = kPackageDir + "/libvycore_test_package.so";
+const std::string kNotAPackage = kPackageDir + "/libvycore_test_not_a_package.so";
+
+class Plugin : public testing::Test {
+ protected:
+  void SetUp() override { vy::ResetVyServicesForTesting(); }
+  void TearDown() override { vy::ResetVyServicesForTesting(); }
+
+  static std::string Registrations() {
+    const vy::TVyRegisteredTextFunction* f =
+        vy::VyScriptingServices().FindTextFunction("TestPackageRegistrations");
+    return f ? f->callback({}) : "0";
+  }
+};
+
+TEST_F(Plugin, APackageRegistersWithTheHostsServices) {
+  std::string error;
+  ASSERT_TRUE(vy::LoadPackage(kPackage, false, &error)) << error;
+  const vy::TVyRegisteredAction* action = vy::VyActionServices().FindAction("TEST_PACKAGE_ACTION");
+  ASSERT_NE(action, nullptr);
+  EXPECT_TRUE(action->pages.empty());
+  EXPECT_NE(vy::VyActionServices().CreateAction("TEST_PACKAGE_ACTION"), nullptr);
+
+  ASSERT_TRUE(vy::LoadPackage(kPackage, true, &error)) << error;
+  action = vy::VyActionServices().FindAction("TEST_PACKAGE_ACTION");
+  ASSERT_EQ(action->pages.size(), 1u);
+  EXPECT_EQ(action->pages[0].className, "TTestPackageFrame");
+}
+
+TEST_F(Plugin, ALibraryWithoutTheEntryPointIsReportedByName) {
+  std::string error;
+  EXPECT_FALSE(vy::LoadPackage(kNotAPackage, false, &error));
+  EXPECT_EQ(error, "\"" + kNotAPackage + "\" is not a package: it has no VyRegister entry point");
+}
+
+TEST_F(Plugin, AMissingLibraryIsReportedByName) {
+  std::string error;
+  EXPECT_FALSE(vy::LoadPackage(kPackageDir + "/libnone.so", false, &error));
+  EXPECT_NE(error.find("cannot load package \"" + kPackageDir + "/libnone.so\""), std::string::npos)
+      << error;
+}
+
+TEST_F(Plugin, LoadAllLoadsEachLibraryOnceAndReportsTheRest) {
+  vytest::TTempDir empty;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(vy::LoadPackage(kPackage, false, nullptr));  // the count so far
+  const int before = std::stoi(Registrations());
+  const int loaded =
+      vy::LoadAllPackages({empty.Path(), kPackageDir, "/no/such/dir", kPackageDir}, false, errors);
+  EXPECT_EQ(loaded, 1);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_NE(errors[0].find("libvycore_test_not_a_package.so"), std::string::npos);
+  EXPECT_EQ(Registrations(), std::to_string(before + 1));
+}
+
+TEST(PluginSearchPath, IsTheInstallFolderThenTheEnvironment) {
+  vytest::TScopedEnv path("VANTRY_PLUGIN_PATH", "/a:/b::/c");
+  const std::vector<std::string> search = vy::PackageSearchPath();
+  ASSERT_EQ(search.size(), 4u);
+  EXPECT_EQ(search[0].front(), '/');
+  EXPECT_TRUE(search[0].ends_with("lib/vantry/plugins")) << search[0];
+  EXPECT_EQ(std::vector<std::string>(search.begin() + 1, search.end()),
+            (std::vector<std::string>{"/a", "/b", "/c"}));
+}
+
+}  // namespace
