@@ -11,9 +11,11 @@ std::string GetVyUserIniFileName();
 
 std::string IniReadString(const std::string& file, const std::string& section,
                           const std::string& key, const std::string& defaultValue);
+// Reads 1/0, true/false and yes/no in any case; anything else gives the default.
 bool IniReadBool(const std::string& file, const std::string& section, const std::string& key,
                  bool defaultValue);
-// False when the file cannot be written; nothing is lost then.
+// False when the file cannot be written or the value holds a line break;
+// nothing is lost then. Booleans are written as 1 and 0.
 bool IniWriteString(const std::string& file, const std::string& section, const std::string& key,
                     const std::string& value);
 bool IniWriteBool(const std::string& file, const std::string& section, const std::string& key,

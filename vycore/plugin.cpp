@@ -32,17 +32,25 @@ std::vector<std::string> SplitPathList(const std::string& list) {
   return parts;
 }
 
-// The "*.so" files of a folder, by name; none when it cannot be read.
+// The "*.so" files of a folder, sorted; none when it cannot be read.
 std::vector<std::filesystem::path> LibrariesIn(const std::string& dir) {
   std::vector<std::filesystem::path> libraries;
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
-    if (entry.path().extension() == ".so" && !entry.is_directory()) {
-      libraries.push_back(entry.path());
+  for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end;
+       it.increment(error)) {
+    std::error_code ignored;
+    if (it->path().extension() == ".so" && !it->is_directory(ignored)) {
+      libraries.push_back(it->path());
     }
   }
   std::sort(libraries.begin(), libraries.end());
   return libraries;
+}
+
+std::string CanonicalPath(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::path canonical = std::filesystem::canonical(path, error);
+  return error ? path.string() : canonical.string();
 }
 
 }  // namespace
@@ -63,23 +71,23 @@ bool LoadPackage(const std::string& libraryPath, bool registerPages, std::string
   // Packages stay loaded for the life of the process: nothing is unregistered.
   void* handle = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle) {
-    if (error) *error = "cannot load package \"" + libraryPath + "\": " + dlerror();
+    const char* reason = dlerror();
+    if (error) *error = "cannot load " + libraryPath + ": " + (reason ? reason : "unknown error");
     return false;
   }
   auto entry = reinterpret_cast<TRegisterFunction>(dlsym(handle, "VyRegister"));
   if (!entry) {
-    const std::string name = "\"" + libraryPath + "\"";
-    if (error) *error = name + " is not a package: it has no VyRegister entry point";
+    if (error) *error = libraryPath + " has no entry point VyRegister";
     dlclose(handle);
     return false;
   }
   try {
     entry(registerPages);
   } catch (const std::exception& e) {
-    if (error) *error = "package \"" + libraryPath + "\" failed to register: " + e.what();
+    if (error) *error = libraryPath + " failed to register: " + e.what();
     return false;
   } catch (...) {
-    if (error) *error = "package \"" + libraryPath + "\" failed to register";
+    if (error) *error = libraryPath + " failed to register";
     return false;
   }
   return true;
@@ -91,12 +99,16 @@ int LoadAllPackages(bool registerPages, std::vector<std::string>& errors) {
 
 int LoadAllPackages(const std::vector<std::string>& searchPath, bool registerPages,
                     std::vector<std::string>& errors) {
-  // The first folder that holds a library of a given name wins, as on a PATH.
-  std::set<std::string> seen;
+  // The first folder that holds a library of a given name wins, as on a PATH;
+  // a library reached twice through links is loaded once.
+  std::set<std::string> names;
+  std::set<std::string> canonicalPaths;
   int loaded = 0;
   for (const std::string& dir : searchPath) {
     for (const std::filesystem::path& library : LibrariesIn(dir)) {
-      if (!seen.insert(library.filename().string()).second) continue;
+      const bool newName = names.insert(library.filename().string()).second;
+      const bool newFile = canonicalPaths.insert(CanonicalPath(library)).second;
+      if (!newName || !newFile) continue;
       std::string error;
       if (LoadPackage(library.string(), registerPages, &error)) {
         ++loaded;

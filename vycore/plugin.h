@@ -18,8 +18,8 @@ bool LoadPackage(const std::string& libraryPath, bool registerPages, std::string
 // Loads every "*.so" package of the search path, each once; returns the
 // number loaded and appends one error line per failure.
 int LoadAllPackages(bool registerPages, std::vector<std::string>& errors);
-// The same over the given folders: in order, the first library of a given
-// file name wins.
+// The same over the given folders, each in sorted order: the first library of
+// a given file name wins, and a file reached twice through links loads once.
 int LoadAllPackages(const std::vector<std::string>& searchPath, bool registerPages,
                     std::vector<std::string>& errors);
 

@@ -1,6 +1,13 @@
 #include "clearcase/plugin/catalogue.h"
 
+#include "clearcase/actions/element/checkin_action.h"
 #include "clearcase/actions/element/checkout_action.h"
+#include "clearcase/actions/element/cleartool_action.h"
+#include "clearcase/actions/element/config_spec_actions.h"
+#include "clearcase/actions/element/find_checkouts_action.h"
+#include "clearcase/actions/element/make_element_action.h"
+#include "clearcase/actions/element/uncheckout_action.h"
+#include "clearcase/actions/element/update_action.h"
 
 namespace clearcase {
 
@@ -15,8 +22,33 @@ const vy::TVyPageClass kComment{"TClearCaseCommentFrame"};
 
 const std::vector<TCatalogueRow>& Rows() {
   static const std::vector<TCatalogueRow> rows = {
+      {"CC_UPDATE", ActionClass<TClearCaseUpdateAction>("TClearCaseUpdateAction"),
+       {{"TClearCaseUpdateFrame"}}},
       {"CC_CHECKOUT", ActionClass<TClearCaseCheckoutAction>("TClearCaseCheckoutAction"),
        {kViewPathNames, kExtendedPathNames, {"TClearCaseCheckOutFrame"}, kComment}},
+      {"CC_CHECKIN", ActionClass<TClearCaseCheckInPathAction>("TClearCaseCheckInPathAction"),
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseCheckInFrame"}, kComment}},
+      {"CC_UNCHECKOUT", ActionClass<TClearCaseUnCheckOutAction>("TClearCaseUnCheckOutAction"),
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseUnCheckOutFrame"}}},
+      {"CC_FINDCHECKOUTS",
+       ActionClass<TClearCaseFindCheckoutsAction>("TClearCaseFindCheckoutsAction"),
+       {{"TClearCaseFindCheckoutsFrame"}}},
+      {"CC_MKELEM", ActionClass<TClearCaseMakeElementAction>("TClearCaseMakeElementAction"),
+       {kViewPathNames, {"TClearCaseMakeElementFrame"}, kComment}},
+      {"CC_GENERIC", ActionClass<TClearCaseCleartoolAction>("TClearCaseCleartoolAction"),
+       {{"TClearCaseCleartoolFrame"}}},
+      {"CC_GETCONFIGSPEC",
+       ActionClass<TClearCaseGetConfigSpecAction>("TClearCaseGetConfigSpecAction"),
+       {{"TClearCaseGetConfigSpecFrame"}}},
+      {"CC_SETCONFIGSPEC",
+       ActionClass<TClearCaseSetConfigSpecAction>("TClearCaseSetConfigSpecAction"),
+       {{"TClearCaseSetConfigSpecFrame"}}},
+      {"UCM_CHECKIN",
+       ActionClass<TClearCaseCheckInActivityAction>("TClearCaseCheckInActivityAction"),
+       {{"TClearCaseActivitySelectorFrame"}, {"TClearCaseCheckInFrame"}, kComment}},
+      {"UCM_UNCHECKOUT",
+       ActionClass<TClearCaseUnCheckOutActivityAction>("TClearCaseUnCheckOutActivityAction"),
+       {{"TClearCaseUnCheckOutActivityFrame"}}},
   };
   return rows;
 }

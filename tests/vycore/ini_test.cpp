@@ -42,13 +42,41 @@ TEST(Ini, WritesAreReadBackAndKeepOtherValues) {
 TEST(Ini, EachCallSeesTheFileAsItIsNow) {
   vytest::TTempDir dir;
   const std::string file = dir.File("user.ini");
-  vytest::WriteAll(file, "[ClearCase]\nA=1\nB=yes\nC=off\nD=perhaps\n");
+  vytest::WriteAll(file, "[ClearCase]\nA=1\n");
   EXPECT_EQ(vy::IniReadString(file, "ClearCase", "A", ""), "1");
-  EXPECT_TRUE(vy::IniReadBool(file, "ClearCase", "B", false));
-  EXPECT_FALSE(vy::IniReadBool(file, "ClearCase", "C", true));
-  EXPECT_TRUE(vy::IniReadBool(file, "ClearCase", "D", true));  // not a Boolean: the default
   vytest::WriteAll(file, "[ClearCase]\nA=2\n");
   EXPECT_EQ(vy::IniReadString(file, "ClearCase", "A", ""), "2");
+}
+
+TEST(Ini, BooleansAreWrittenAsDigitsAndReadInSeveralSpellings) {
+  vytest::TTempDir dir;
+  const std::string file = dir.File("user.ini");
+  ASSERT_TRUE(vy::IniWriteBool(file, "S", "On", true));
+  ASSERT_TRUE(vy::IniWriteBool(file, "S", "Off", false));
+  EXPECT_EQ(vytest::ReadAll(file), "[S]\nOn=1\nOff=0\n");
+
+  const struct {
+    const char* text;
+    bool fallback;
+    bool expected;
+  } cases[] = {{"1", false, true},    {"0", true, false},     {"TRUE", false, true},
+               {"false", true, false}, {"Yes", false, true},   {"no", true, false},
+               {" yes ", false, true}, {"perhaps", true, true}, {"perhaps", false, false},
+               {"2", false, false},    {"", true, true},        {"on", false, false}};
+  for (const auto& c : cases) {
+    vytest::WriteAll(file, std::string("[S]\nK=") + c.text + "\n");
+    EXPECT_EQ(vy::IniReadBool(file, "S", "K", c.fallback), c.expected) << '"' << c.text << '"';
+  }
+}
+
+TEST(Ini, StringsComeBackExactly) {
+  vytest::TTempDir dir;
+  const std::string file = dir.File("user.ini");
+  for (const std::string value :
+       {"", " lead", "trail\t", "\"quoted\"", "\"", "a \"b\" c", "x=y;z #w", "C:\\views\\v1"}) {
+    ASSERT_TRUE(vy::IniWriteString(file, "S", "K", value)) << value;
+    EXPECT_EQ(vy::IniReadString(file, "S", "K", "default"), value);
+  }
 }
 
 TEST(Ini, AFileThatCannotBeWrittenLosesNothing) {
@@ -57,6 +85,7 @@ TEST(Ini, AFileThatCannotBeWrittenLosesNothing) {
   vytest::WriteAll(file, "[S]\nK=v\n");
   EXPECT_FALSE(vy::IniWriteString(dir.File("user.ini/x.ini"), "S", "K", "w"));
   EXPECT_FALSE(vy::IniWriteString(dir.Path(), "S", "K", "w"));  // a folder, not a file
+  EXPECT_FALSE(vy::IniWriteString(file, "S", "K", "two\r\nlines"));
   EXPECT_EQ(vytest::ReadAll(file), "[S]\nK=v\n");
 }
 

@@ -159,5 +159,27 @@ TEST_F(RepositoryQueriesTest, InstalledType) {
   EXPECT_EQ(CCGetClearCaseInstalledType(), ccUnknown);
 }
 
+TEST_F(RepositoryQueriesTest, OptionsDetectTheInstalledTypeUntilKnown) {
+  TVyClearCaseOptions& options = *Options().GetImplementation();
+  options.SetClearCaseType(ccFull);
+  options.SetTestForClearCaseType(true);
+  options.SetModified(false);
+  EXPECT_EQ(options.GetClearCaseType(), ccUnknown);  // nothing printed
+  EXPECT_EQ(options.GetClearCaseType(), ccUnknown);
+  EXPECT_EQ(runner.runs.size(), 2u);  // an unknown answer is asked again
+
+  runner.outputs["-version"] = "Rational ClearCase LT Client 2002.05.00\n";
+  EXPECT_EQ(options.GetClearCaseType(), ccLT);
+  runner.outputs["-version"] = "Rational ClearCase 2003.06.00\n";
+  EXPECT_EQ(options.GetClearCaseType(), ccLT);  // detected once per start
+  EXPECT_EQ(runner.runs.size(), 3u);
+  EXPECT_FALSE(options.GetModified());
+
+  options.SetTestForClearCaseType(false);
+  options.SetClearCaseType(ccFull);
+  EXPECT_EQ(options.GetClearCaseType(), ccFull);
+  EXPECT_EQ(runner.runs.size(), 3u);
+}
+
 }  // namespace
 }  // namespace clearcase::test

@@ -1,0 +1,91 @@
+#include "clearcase/actions/element/find_checkouts_action.h"
+
+#include "element_cases.h"
+#include "vycore/run.h"
+
+namespace {
+
+using clearcase::TClearCaseFindCheckoutsAction;
+using cctest::Args;
+
+class FindCheckouts : public cctest::ElementActionTest {};
+
+TEST_F(FindCheckouts, CommandLines) {
+  CheckCommandLines<TClearCaseFindCheckoutsAction>({
+      {"a new action lists path names only", [](auto&) {}, true, {"lscheckout", "-short"}},
+      {"recursive, long form",
+       [](auto& a) {
+         a.SetUseShort(false);
+         a.SetRecurse(true);
+       },
+       true, {"lscheckout", "-r"}},
+      {"short and recursive", [](auto& a) { a.SetRecurse(true); }, true,
+       {"lscheckout", "-short", "-r"}},
+      {"no view: the options still follow the failed base",
+       [](auto& a) { a.SetViewContextPath(""); }, false, {"lscheckout", "-short"},
+       "Error: The View Context Path you have specified is invalid or does not exist."},
+  });
+}
+
+struct TVariableCase {
+  const char* name;
+  bool writeToVariable;
+  const char* before;  // nullptr: the variable is not defined
+  Args output;         // pieces of standard output as the host delivers them
+  const char* after;   // nullptr: still not defined
+};
+
+const TVariableCase kVariableCases[] = {
+    {"this run's output replaces what the variable held", true, "text from before",
+     {"src/a.c\n", "src/b c.c\r\n", "last"}, "src/a.c\nsrc/b c.c\r\nlast"},
+    {"no checkouts leave the variable empty", true, "text from before", {}, ""},
+    {"an undefined variable is ignored", true, nullptr, {"src/a.c\n"}, nullptr},
+    {"without WriteToVariable the variable is left alone", false, "kept", {"src/a.c\n"}, "kept"},
+};
+
+TEST_F(FindCheckouts, CollectsTheListingIntoAHostVariable) {
+  for (const TVariableCase& c : kVariableCases) {
+    SCOPED_TRACE(c.name);
+    TClearCaseFindCheckoutsAction action;
+    action.SetViewContextPath(view_);
+    action.SetWriteToVariable(c.writeToVariable);
+    action.SetVariableName("Checkouts");
+    if (c.before != nullptr) action.SetVariable("CHECKOUTS", c.before);
+    runner_.starts.clear();
+    runner_.stdoutLines = c.output;
+    const vy::TVyRunResult result = vy::RunAction(action, {});
+    EXPECT_TRUE(result.succeeded) << result.reason;
+    ASSERT_EQ(runner_.starts.size(), 1u);
+    EXPECT_EQ(runner_.starts[0].arguments, (Args{"lscheckout", "-short"}));
+    EXPECT_EQ(runner_.starts[0].workingDirectory, view_);
+    EXPECT_EQ(action.IsVariableDefined("CHECKOUTS"), c.after != nullptr);
+    if (c.after != nullptr) EXPECT_EQ(action.GetVariableValue("CHECKOUTS"), c.after);
+    EXPECT_TRUE(Errors(action).empty());
+  }
+}
+
+TEST_F(FindCheckouts, TheListingIsLoggedAsWell) {
+  TClearCaseFindCheckoutsAction action;
+  action.SetViewContextPath(view_);
+  action.SetWriteToVariable(true);
+  action.SetVariableName("CO");
+  action.SetVariable("CO", "");
+  runner_.stdoutLines = {"src/a.c\n"};
+  ASSERT_TRUE(vy::RunAction(action, {}).succeeded);
+  const auto& messages = action.Messages();
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back().text, "src/a.c");
+  EXPECT_EQ(messages.back().tag, vy::tsInformation);
+}
+
+TEST_F(FindCheckouts, PublishedPropertiesAndIdentity) {
+  TClearCaseFindCheckoutsAction action;
+  EXPECT_EQ(cctest::PublishedNames(action),
+            (Args{"ViewContextPath", "UseDefaultViewContext", "WriteToVariable", "VariableName",
+                  "UseShort", "Recurse"}));
+  EXPECT_EQ(vy::GetPropertyText(action, "UseShort"), "true");
+  EXPECT_EQ(action.GetActionName(), "ClearCase Find Checkouts");
+  EXPECT_EQ(action.GetHelpTopicID(), 4490);
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+#include "clearcase/plugin/clearcase_options.h"
+
+#include <stdlib.h>
+
+#include <map>
+
+#include "package_fixture.h"
+#include "vycore/options_store.h"
+#include "vycore/services.h"
+
+namespace {
+
+using clearcase::TVyClearCaseOptions;
+
+// An in-memory store for one options key.
+struct TMemoryStore : vy::IVyOptionsReader, vy::IVyOptionsWriter {
+  std::string ReadString(const std::string& k, const std::string& d) override {
+    return values.count(k) ? values[k] : d;
+  }
+  std::int32_t ReadInteger(const std::string& k, std::int32_t d) override {
+    return values.count(k) ? std::stoi(values[k]) : d;
+  }
+  bool ReadBoolean(const std::string& k, bool d) override {
+    return values.count(k) ? values[k] == "true" : d;
+  }
+  void WriteString(const std::string& k, const std::string& v) override { values[k] = v; }
+  void WriteInteger(const std::string& k, std::int32_t v) override { values[k] = std::to_string(v); }
+  void WriteBoolean(const std::string& k, bool v) override { values[k] = v ? "true" : "false"; }
+  std::map<std::string, std::string> values;
+};
+
+class OptionsTest : public cctest::TPackageTest {
+ protected:
+  void SetUp() override {
+    TPackageTest::SetUp();
+    savedPath_ = getenv("PATH") ? getenv("PATH") : "";
+    ::setenv("PATH", MakeDir("empty").c_str(), 1);
+  }
+  void TearDown() override {
+    ::setenv("PATH", savedPath_.c_str(), 1);
+    TPackageTest::TearDown();
+  }
+  std::string savedPath_;
+};
+
+TEST_F(OptionsTest, LoadReadsEveryKeyWithItsDefault) {
+  TVyClearCaseOptions options;
+  TMemoryStore store;
+  options.LoadOptions(store);
+  EXPECT_EQ(options.StoredCleartoolPath(), "");
+  EXPECT_TRUE(options.GetTestForClearCaseType());  // no InstallationType: detect
+  EXPECT_EQ(options.GetDesignTimeout(), 5000);
+  EXPECT_FALSE(options.GetDesignListLocal());
+  EXPECT_FALSE(options.GetModified());
+}
+
+struct InstallationCase {
+  const char* stored;  // nullptr: absent
+  bool test;
+  clearcase::TClearCaseType type;
+};
+
+class Installation : public OptionsTest, public testing::WithParamInterface<InstallationCase> {};
+
+TEST_P(Installation, TypeAndDetectionFollowTheStoredText) {
+  TVyClearCaseOptions options;
+  options.SetClearCaseType(clearcase::ccLT);
+  TMemoryStore store;
+  if (GetParam().stored) store.values["InstallationType"] = GetParam().stored;
+  options.LoadOptions(store);
+  EXPECT_EQ(options.GetTestForClearCaseType(), GetParam().test);
+  options.SetTestForClearCaseType(false);
+  EXPECT_EQ(options.GetClearCaseType(), GetParam().type);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Installation,
+                         testing::Values(InstallationCase{nullptr, true, clearcase::ccLT},
+                                         InstallationCase{"Auto", true, clearcase::ccLT},
+                                         InstallationCase{"ClearCase", false, clearcase::ccFull},
+                                         InstallationCase{"ClearCaseLT", false, clearcase::ccLT},
+                                         InstallationCase{"clearcase", false, clearcase::ccLT},
+                                         InstallationCase{"auto", false, clearcase::ccLT}));
+
+TEST_F(OptionsTest, SaveWritesTheStoredPathAndTheInstallationType) {
+  struct Case {
+    bool test;
+    clearcase::TClearCaseType type;
+    const char* written;  // nullptr: not written
+  };
+  for (const auto& c : {Case{true, clearcase::ccFull, "Auto"}, Case{false, clearcase::ccFull, "ClearCase"},
+                        Case{false, clearcase::ccLT, "ClearCaseLT"},
+                        Case{false, clearcase::ccUnknown, nullptr}}) {
+    TVyClearCaseOptions options;
+    options.SetClearToolPath(Path("bin"));
+    options.SetTestForClearCaseType(c.test);
+    options.SetClearCaseType(c.type);
+    TMemoryStore store;
+    options.SaveOptions(store);
+    EXPECT_EQ(store.values["CleartoolPath"], Path("bin"));  // not the computed program path
+    EXPECT_EQ(store.values.count("InstallationType"), c.written ? 1u : 0u);
+    if (c.written) {
+      EXPECT_EQ(store.values["InstallationType"], c.written);
+    }
+    if (!c.written) {
+      TVyClearCaseOptions reloaded;
+      reloaded.LoadOptions(store);
+      EXPECT_TRUE(reloaded.GetTestForClearCaseType());
+    }
+  }
+}
+
+TEST_F(OptionsTest, CleartoolPathFolderGetsTheProgramName) {
+  TVyClearCaseOptions options;
+  options.SetClearToolPath(Path("bin"));
+  EXPECT_EQ(options.GetCleartoolPath(), cleartool_);
+  options.SetClearToolPath(cleartool_);
+  EXPECT_EQ(options.GetCleartoolPath(), cleartool_);
+  options.SetClearToolPath(Path("no/such/cleartool"));
+  EXPECT_EQ(options.GetCleartoolPath(), Path("no/such/cleartool"));
+}
+
+TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {
+  const auto folder = MakeDir("tools");
+  ::setenv("PATH", (Path("empty") + ":" + folder).c_str(), 1);
+  MakeFile("tools/cleartool");
+  TVyClearCaseOptions found;
+  TMemoryStore store;
+  found.LoadOptions(store);
+  EXPECT_EQ(found.StoredCleartoolPath(), folder + "/cleartool");
+  EXPECT_FALSE(found.GetModified());
+
+  ::setenv("PATH", Path("empty").c_str(), 1);
+  TVyClearCaseOptions later;
+  later.LoadOptions(store);
+  EXPECT_EQ(later.GetCleartoolPath(), "");
+  ::setenv("PATH", folder.c_str(), 1);
+  EXPECT_EQ(later.GetCleartoolPath(), folder + "/cleartool");
+  EXPECT_TRUE(later.GetModified());
+}
+
+TEST_F(OptionsTest, ModifiedStateRules) {
+  TVyClearCaseOptions options;
+  options.SetClearToolPath("/a");
+  options.SetModified(false);
+  options.SetClearToolPath("/a");
+  options.SetDefaultViewPath("");
+  EXPECT_FALSE(options.GetModified());
+  options.SetDefaultViewPath("/A");
+  EXPECT_TRUE(options.GetModified());
+  options.SetModified(false);
+  options.SetClearCaseType(clearcase::ccUnknown);
+  EXPECT_TRUE(options.GetModified());
+}
+
+TEST_F(OptionsTest, ScriptAccessReadsAndWritesPublishedProperties) {
+  auto value = vy::VyScriptingServices().Call("ClearCaseOptions");
+  ASSERT_NE(value, nullptr);
+  auto& object = *value->Object();
+  EXPECT_EQ(*vy::GetPropertyText(object, "CleartoolPath"), cleartool_);
+  ASSERT_TRUE(vy::SetPropertyText(object, "ClearCaseType", "ccFull"));
+  EXPECT_EQ(Options().GetClearCaseType(), clearcase::ccFull);
+  EXPECT_FALSE(vy::SetPropertyText(object, "DesignTimeout", "soon"));
+  EXPECT_NE(vy::VyScriptingServices().FindEnumeration("TClearCaseType"), nullptr);
+}
+
+TEST_F(OptionsTest, DetectionAsksCleartoolUntilItAnswers) {
+  // The options' cleartool is an empty file here: detection answers ccUnknown
+  // and leaves the stored type and the modified state alone.
+  Options().SetClearCaseType(clearcase::ccLT);
+  Options().SetTestForClearCaseType(true);
+  Options().SetModified(false);
+  EXPECT_EQ(Options().GetClearCaseType(), clearcase::ccUnknown);
+  EXPECT_FALSE(Options().GetModified());
+}
+
+}  // namespace
