@@ -12,7 +12,8 @@ class TArgument final : public IArgument {
   const std::string& Value() const override { return value_; }
   int Kind() const override { return kind_; }
   std::string Render() const override {
-    return kind_ == akOptionValue ? text_ + ' ' + value_ : text_;
+    const bool withValue = kind_ == akOptionValue || (kind_ == akRaw && !value_.empty());
+    return withValue ? text_ + ' ' + value_ : text_;
   }
 
  private:

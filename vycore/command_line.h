@@ -14,7 +14,7 @@ namespace vy {
 
 // Argument kinds as actions pass them.
 enum TArgumentKind : int {
-  akRaw = 0,          // rendered like akPlain
+  akRaw = 0,          // the text, then a blank and the value when there is one
   akPlain = 2,        // the text alone
   akOptionValue = 4,  // the text (an option), a blank, then the value
 };

@@ -25,6 +25,7 @@ using TIniFile = CSimpleIniA;
 // existing one cannot be read.
 bool LoadIni(const std::string& file, TIniFile& ini) {
   ini.SetUnicode(true);
+  ini.SetSpaces(false);  // "key=value", as Windows writes it
   std::error_code error;
   const auto status = std::filesystem::status(file, error);
   if (status.type() == std::filesystem::file_type::not_found) return true;

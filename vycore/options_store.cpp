@@ -81,7 +81,11 @@ std::string TVyOptionsStore::DefaultPath() {
 bool TVyOptionsStore::Load(const std::string& path, std::string* error) {
   path_ = path.empty() ? DefaultPath() : path;
   values_.clear();
-  if (!FileSystem().FileExists(path_) && !FileSystem().DirectoryExists(path_)) return true;
+  // The store is the user's own file, never a test's fake: ask the real file
+  // system whether it is there.
+  std::error_code ignored;
+  const auto status = std::filesystem::status(path_, ignored);
+  if (status.type() == std::filesystem::file_type::not_found) return true;
   std::string text;
   if (!ReadFileText(path_, text, error)) return false;
 
@@ -98,6 +102,16 @@ bool TVyOptionsStore::Load(const std::string& path, std::string* error) {
     if (error) {
       *error = Located(path_, LineOfOffset(text, root.offset_debug()),
                        "the root element must be <VantryOptions>");
+    }
+    return false;
+  }
+  // A newer store is left alone rather than rewritten in this version's shape.
+  if (const pugi::xml_attribute version = root.attribute("version");
+      version && std::string_view(version.value()) != "1") {
+    if (error) {
+      *error = Located(path_, LineOfOffset(text, root.offset_debug()),
+                       "unsupported options store version \"" + std::string(version.value()) +
+                           "\" (expected 1)");
     }
     return false;
   }

@@ -107,9 +107,15 @@ class TProjectLoader {
         Error(node, "enabled: " + Quoted(enabled.value()) + " is not a Boolean (true or false)");
       }
     }
-    entry.action = VyActionServices().CreateAction(entry.typeId);
-    if (!entry.action) {
+    const TVyRegisteredAction* registered = VyActionServices().FindAction(entry.typeId);
+    if (!registered) {
       Error(node, "unknown action type " + Quoted(entry.typeId) + "; " + KnownTypes());
+      return;
+    }
+    entry.typeId = registered->typeId;  // saved as registered, whatever the file's case
+    entry.action = Create(entry.typeId);
+    if (!entry.action) {
+      Error(node, "the action of type " + Quoted(entry.typeId) + " could not be created");
       return;
     }
     for (const pugi::xml_node child : node.children()) {
@@ -142,6 +148,15 @@ class TProjectLoader {
       }
     }
     if (!problem.empty()) Error(node, "property " + Quoted(property->name) + ": " + problem);
+  }
+
+  // A package's constructor is its own code: whatever it throws ends here.
+  static std::unique_ptr<TCustomVyAction> Create(const std::string& typeId) {
+    try {
+      return VyActionServices().CreateAction(typeId);
+    } catch (...) {
+      return nullptr;
+    }
   }
 
   void Unexpected(const pugi::xml_node node) {
@@ -198,6 +213,8 @@ bool LoadProjectText(const std::string& text, const std::string& fileName, TVyPr
     ok = TProjectLoader(text, fileName, diagnostics).Load(loaded);
   } catch (const std::exception& e) {
     diagnostics.push_back({TVyDiagnostic::Error, fileName, 0, e.what()});
+  } catch (...) {
+    diagnostics.push_back({TVyDiagnostic::Error, fileName, 0, "the project could not be read"});
   }
   project = ok ? std::move(loaded) : TVyProject();
   return ok;
@@ -233,6 +250,9 @@ bool SaveProject(const std::string& path, const TVyProject& project, std::string
     text = ProjectToText(project);
   } catch (const std::exception& e) {
     if (error) *error = "cannot save " + Quoted(path) + ": " + e.what();
+    return false;
+  } catch (...) {
+    if (error) *error = "cannot save " + Quoted(path) + ": an action could not be read";
     return false;
   }
   return WriteFileAtomic(path, text, error);

@@ -8,58 +8,128 @@
 #include "clearcase/actions/element/make_element_action.h"
 #include "clearcase/actions/element/uncheckout_action.h"
 #include "clearcase/actions/element/update_action.h"
+#include "clearcase/actions/metadata/apply_attribute_actions.h"
+#include "clearcase/actions/metadata/apply_label_action.h"
+#include "clearcase/actions/metadata/lock_actions.h"
+#include "clearcase/actions/metadata/make_attribute_type_action.h"
+#include "clearcase/actions/metadata/mklbtype_action.h"
+#include "clearcase/actions/ucm/activity_actions.h"
+#include "clearcase/actions/ucm/change_baseline_action.h"
+#include "clearcase/actions/ucm/change_stream_action.h"
+#include "clearcase/actions/ucm/make_baseline_actions.h"
 
 namespace clearcase {
 
 namespace {
 
-using vy::ActionClass;
+// The class factory under the class's own name.
+#define CC_ACTION_CLASS(T) vy::ActionClass<T>(#T)
 
-// Page class names per action, in tab order.
+// Pages shared by several actions; each row lists its pages in tab order.
 const vy::TVyPageClass kViewPathNames{"TClearCaseViewPathNameFrame"};
 const vy::TVyPageClass kExtendedPathNames{"TClearCaseExtendedPathNameFrame"};
 const vy::TVyPageClass kComment{"TClearCaseCommentFrame"};
+const vy::TVyPageClass kObjectSelectors{"TClearCaseObjectSelectorFrame"};
 
+// Type identifier, class, display name, help topic, subcommand, pages.
 const std::vector<TCatalogueRow>& Rows() {
+  // clang-format off
   static const std::vector<TCatalogueRow> rows = {
-      {"CC_UPDATE", ActionClass<TClearCaseUpdateAction>("TClearCaseUpdateAction"),
+      {"CC_UPDATE", CC_ACTION_CLASS(TClearCaseUpdateAction),
+       "ClearCase Update Snapshot View", 4440, "update",
        {{"TClearCaseUpdateFrame"}}},
-      {"CC_CHECKOUT", ActionClass<TClearCaseCheckoutAction>("TClearCaseCheckoutAction"),
+      {"CC_CHECKOUT", CC_ACTION_CLASS(TClearCaseCheckoutAction),
+       "ClearCase Check Out", 4460, "checkout",
        {kViewPathNames, kExtendedPathNames, {"TClearCaseCheckOutFrame"}, kComment}},
-      {"CC_CHECKIN", ActionClass<TClearCaseCheckInPathAction>("TClearCaseCheckInPathAction"),
+      {"CC_CHECKIN", CC_ACTION_CLASS(TClearCaseCheckInPathAction),
+       "ClearCase Check In", 4470, "checkin",
        {kViewPathNames, kExtendedPathNames, {"TClearCaseCheckInFrame"}, kComment}},
-      {"CC_UNCHECKOUT", ActionClass<TClearCaseUnCheckOutAction>("TClearCaseUnCheckOutAction"),
+      {"CC_UNCHECKOUT", CC_ACTION_CLASS(TClearCaseUnCheckOutAction),
+       "ClearCase Undo Checkout", 4480, "uncheckout",
        {kViewPathNames, kExtendedPathNames, {"TClearCaseUnCheckOutFrame"}}},
-      {"CC_FINDCHECKOUTS",
-       ActionClass<TClearCaseFindCheckoutsAction>("TClearCaseFindCheckoutsAction"),
+      {"CC_FINDCHECKOUTS", CC_ACTION_CLASS(TClearCaseFindCheckoutsAction),
+       "ClearCase Find Checkouts", 4490, "lscheckout",
        {{"TClearCaseFindCheckoutsFrame"}}},
-      {"CC_MKELEM", ActionClass<TClearCaseMakeElementAction>("TClearCaseMakeElementAction"),
+      {"CC_MKELEM", CC_ACTION_CLASS(TClearCaseMakeElementAction),
+       "ClearCase Make Element", 4500, "mkelem",
        {kViewPathNames, {"TClearCaseMakeElementFrame"}, kComment}},
-      {"CC_GENERIC", ActionClass<TClearCaseCleartoolAction>("TClearCaseCleartoolAction"),
+      {"CC_MKLBTYPE", CC_ACTION_CLASS(TClearCaseMkLbTypeAction),
+       "ClearCase Make Label Type", 4510, "mklbtype",
+       {{"TClearCaseMkLbTypeFrame"}, kComment}},
+      {"CC_LABEL", CC_ACTION_CLASS(TClearCaseApplyLabelAction),
+       "ClearCase Apply Label", 4520, "mklabel",
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseApplyLabelFrame"}, kComment}},
+      {"CC_MKATTRTYPE", CC_ACTION_CLASS(TClearCaseMakeAttributeTypeAction),
+       "ClearCase Make Attribute Type", 4530, "mkattype",
+       {{"TClearCaseMakeAttributeTypeFrame"}, {"TClearCaseMakeAttributeTypeOptionsFrame"},
+        kComment}},
+      {"CC_APPLYATTR", CC_ACTION_CLASS(TClearCaseApplyAttributePathNamesAction),
+       "ClearCase Apply Attribute (Paths)", 4540, "mkattr",
+       {kViewPathNames, {"TClearCaseApplyAttributeFrame"},
+        {"TClearCaseApplyAttributePathNamesFrame"}}},
+      {"CC_APPLYATTR_OBJ", CC_ACTION_CLASS(TClearCaseApplyAttributeObjectsAction),
+       "ClearCase Apply Attribute (Objects)", 4540, "mkattr",
+       {kObjectSelectors, {"TClearCaseApplyAttributeFrame"},
+        {"TClearCaseApplyAttributeObjectsFrame"}}},
+      {"CC_LOCK", CC_ACTION_CLASS(TClearCaseLockPathNamesAction),
+       "ClearCase Lock (Paths)", 4560, "lock",
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseLockFrame"}, kComment}},
+      {"CC_UNLOCK", CC_ACTION_CLASS(TClearCaseUnlockPathNamesAction),
+       "ClearCase Unlock (Paths)", 4570, "unlock",
+       {kViewPathNames, kExtendedPathNames, kComment}},
+      {"CC_LOCK_OBJ", CC_ACTION_CLASS(TClearCaseLockObjectsAction),
+       "ClearCase Lock (Objects)", 4560, "lock",
+       {kObjectSelectors, {"TClearCaseLockFrame"}, kComment}},
+      {"CC_UNLOCK_OBJ", CC_ACTION_CLASS(TClearCaseUnlockObjectsAction),
+       "ClearCase Unlock (Objects)", 4570, "unlock",
+       {kObjectSelectors, kComment}},
+      {"CC_GENERIC", CC_ACTION_CLASS(TClearCaseCleartoolAction),
+       "ClearCase Run Cleartool (Generic)", 4580, "",
        {{"TClearCaseCleartoolFrame"}}},
-      {"CC_GETCONFIGSPEC",
-       ActionClass<TClearCaseGetConfigSpecAction>("TClearCaseGetConfigSpecAction"),
+      {"CC_GETCONFIGSPEC", CC_ACTION_CLASS(TClearCaseGetConfigSpecAction),
+       "ClearCase Get Config Spec", 4590, "catcs",
        {{"TClearCaseGetConfigSpecFrame"}}},
-      {"CC_SETCONFIGSPEC",
-       ActionClass<TClearCaseSetConfigSpecAction>("TClearCaseSetConfigSpecAction"),
+      {"CC_SETCONFIGSPEC", CC_ACTION_CLASS(TClearCaseSetConfigSpecAction),
+       "ClearCase Set Config Spec", 4600, "setcs",
        {{"TClearCaseSetConfigSpecFrame"}}},
-      {"UCM_CHECKIN",
-       ActionClass<TClearCaseCheckInActivityAction>("TClearCaseCheckInActivityAction"),
+      {"UCM_MAKEACTIVITY", CC_ACTION_CLASS(TClearCaseMakeActivityAction),
+       "UCM Make Activity", 4610, "mkactivity",
+       {{"TClearCaseMakeActivityFrame"}, kComment}},
+      {"UCM_SETACTIVITY", CC_ACTION_CLASS(TClearCaseSetActivityAction),
+       "UCM Set Current Activity", 4620, "setactivity",
+       {{"TClearCaseActivitySelectorFrame"}, kComment}},
+      {"UCM_CHECKIN", CC_ACTION_CLASS(TClearCaseCheckInActivityAction),
+       "UCM Check In Files for Activity", 4630, "checkin",
        {{"TClearCaseActivitySelectorFrame"}, {"TClearCaseCheckInFrame"}, kComment}},
-      {"UCM_UNCHECKOUT",
-       ActionClass<TClearCaseUnCheckOutActivityAction>("TClearCaseUnCheckOutActivityAction"),
+      {"UCM_UNCHECKOUT", CC_ACTION_CLASS(TClearCaseUnCheckOutActivityAction),
+       "UCM Undo Checkouts for Activity", 4640, "uncheckout",
        {{"TClearCaseUnCheckOutActivityFrame"}}},
+      {"UCM_MAKEBL", CC_ACTION_CLASS(TClearCaseMakeBaselineAction),
+       "UCM Make Baseline", 4650, "mkbl",
+       {{"TClearCaseMakeBaselineFrame"}, {"TClearCaseMakeBaseLineLabelFrame"}, kComment}},
+      {"UCM_MAKEBL_LABEL", CC_ACTION_CLASS(TClearCaseMakeBaselineFromLabelAction),
+       "UCM Make Baseline from Label", 4660, "mkbl",
+       {{"TClearCaseMakeBaselineFromLabelFrame"}, kComment}},
+      {"CC_CHANGEBASELINE", CC_ACTION_CLASS(TClearCaseChangeBaselineAction),
+       "UCM Change Baseline", 5290, "chbl",
+       {{"TClearCaseChangeBaselineFrame"}, kComment}},
+      {"CC_CHANGESTREAM", CC_ACTION_CLASS(TClearCaseChangeStreamAction),
+       "UCM Change Stream", 5300, "chstream",
+       {{"TClearCaseChangeStreamFrame"}, {"TClearCaseChangeStreamOptionsFrame"}, kComment}},
   };
+  // clang-format on
   return rows;
 }
 
+#undef CC_ACTION_CLASS
+
 constexpr const char* kPageOrder[] = {
-    "CC_UPDATE",         "CC_CHECKOUT",      "CC_CHECKIN",        "CC_UNCHECKOUT",
-    "UCM_UNCHECKOUT",    "UCM_CHECKIN",      "UCM_SETACTIVITY",   "CC_MKLBTYPE",
-    "CC_LABEL",          "CC_LOCK",          "CC_LOCK_OBJ",       "CC_UNLOCK_OBJ",
-    "CC_UNLOCK",         "UCM_MAKEBL",       "UCM_MAKEBL_LABEL",  "CC_GENERIC",
-    "UCM_MAKEACTIVITY",  "CC_MKATTRTYPE",    "CC_APPLYATTR",      "CC_APPLYATTR_OBJ",
-    "CC_SETCONFIGSPEC",  "CC_GETCONFIGSPEC", "CC_FINDCHECKOUTS",  "CC_MKELEM",
+    "CC_UPDATE",         "CC_CHECKOUT",      "CC_CHECKIN",       "CC_UNCHECKOUT",
+    "UCM_UNCHECKOUT",    "UCM_CHECKIN",      "UCM_SETACTIVITY",  "CC_MKLBTYPE",
+    "CC_LABEL",          "CC_LOCK",          "CC_LOCK_OBJ",      "CC_UNLOCK_OBJ",
+    "CC_UNLOCK",         "UCM_MAKEBL",       "UCM_MAKEBL_LABEL", "CC_GENERIC",
+    "UCM_MAKEACTIVITY",  "CC_MKATTRTYPE",    "CC_APPLYATTR",     "CC_APPLYATTR_OBJ",
+    "CC_SETCONFIGSPEC",  "CC_GETCONFIGSPEC", "CC_FINDCHECKOUTS", "CC_MKELEM",
     "CC_CHANGEBASELINE", "CC_CHANGESTREAM",
 };
 

@@ -1,5 +1,7 @@
 #pragma once
-// The package's actions: one table, in registration order.
+// The package's actions: one table, in registration order. The display name,
+// help topic and subcommand columns restate what each class answers, so that
+// the catalogue can be read in one place; the tests hold the two together.
 
 #include <span>
 #include <string>
@@ -12,6 +14,9 @@ namespace clearcase {
 struct TCatalogueRow {
   const char* typeId;
   vy::TVyActionClass actionClass;
+  const char* displayName;
+  int helpTopic;
+  const char* subcommand;  // empty: the action runs the subcommand its user names
   std::vector<vy::TVyPageClass> pages;
 };
 

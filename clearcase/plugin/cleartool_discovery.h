@@ -11,8 +11,13 @@ inline constexpr const char* kCleartoolProgramName = "cleartool.exe";
 inline constexpr const char* kCleartoolProgramName = "cleartool";
 #endif
 
-// The registry's application path (Windows only), else the program in the
-// current directory, else in each folder of PATH; empty when nothing exists.
+// The registry's application path (with a trailing delimiter), else the
+// program in the current directory, else in each folder of PATH; empty when
+// nothing exists there.
 std::string defaultClearToolPath();
+
+// The folder that the platform's registry of application paths names for
+// cleartool; empty where there is no such registry or no entry.
+std::string RegisteredCleartoolFolder();
 
 }  // namespace clearcase

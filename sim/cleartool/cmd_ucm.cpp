@@ -151,6 +151,19 @@ pugi::xml_node AddBaseline(Context& ctx, const Args& args, pugi::xml_node pvob,
   return bl;
 }
 
+// With -component, the label becomes a baseline only of the listed components.
+bool ImportsInto(const Context& ctx, const Args& args, pugi::xml_node comp) {
+  const std::string* list = args.Value("-component");
+  if (!list) return true;
+  for (const std::string& item : Split(*list, ',')) {
+    Selector sel = ParseSelector(Trim(item));
+    if (sel.name == Name(comp) &&
+        (!sel.has_vob || ctx.world.SameTag(sel.vob, comp.parent().attribute("tag").as_string())))
+      return true;
+  }
+  return false;
+}
+
 void ImportLabel(Context& ctx, const Args& args, const std::string& text) {
   Selector sel = ParseSelector(text);
   if (!sel.kind.empty() && sel.kind != "lbtype") {
@@ -165,6 +178,7 @@ void ImportLabel(Context& ctx, const Args& args, const std::string& text) {
   for (pugi::xml_node pvob : ctx.world.root().children("Vob")) {
     for (pugi::xml_node comp : pvob.children("Component")) {
       if (!ctx.world.SameTag(comp.attribute("root").as_string(), tag)) continue;
+      if (!ImportsInto(ctx, args, comp)) continue;
       found = true;
       if (FindNamed(pvob, "Baseline", sel.name)) {
         throw CtError("Name " + Quoted(sel.name) + " already exists.");
@@ -237,7 +251,8 @@ std::string BaselineName(pugi::xml_node pvob, pugi::xml_node stream, const std::
 }  // namespace
 
 void Mkbl(Context& ctx, const Args& args) {
-  Exclusive(args, {"-all", "-component", "-activities", "-import"});
+  Exclusive(args, {"-all", "-component", "-activities"});
+  Exclusive(args, {"-all", "-activities", "-import"});
   Exclusive(args, {"-incremental", "-full", "-nlabel"});
   if (args.Has("-import")) {
     RequireOperands(args.operands, 1);

@@ -59,8 +59,8 @@ TEST(Ini, BooleansAreWrittenAsDigitsAndReadInSeveralSpellings) {
     const char* text;
     bool fallback;
     bool expected;
-  } cases[] = {{"1", false, true},    {"0", true, false},     {"TRUE", false, true},
-               {"false", true, false}, {"Yes", false, true},   {"no", true, false},
+  } cases[] = {{"1", false, true},     {"0", true, false},      {"TRUE", false, true},
+               {"false", true, false}, {"Yes", false, true},    {"no", true, false},
                {" yes ", false, true}, {"perhaps", true, true}, {"perhaps", false, false},
                {"2", false, false},    {"", true, true},        {"on", false, false}};
   for (const auto& c : cases) {

@@ -115,16 +115,28 @@ TEST_F(OptionsStore, ValuesOfTheWrongKindReadAsTheDefault) {
   EXPECT_FALSE(Options().local);
 }
 
-TEST_F(OptionsStore, ACorruptFileIsReportedWithItsLineAndLeftAlone) {
-  const std::string corrupt = "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n<Value";
-  vytest::WriteAll(path_, corrupt);
-  vy::TVyOptionsStore store;
-  std::string error;
-  EXPECT_FALSE(store.Load(path_, &error));
-  EXPECT_EQ(error.rfind(path_ + ":3: ", 0), 0u) << error;
-  store.LoadRegisteredOptions();
-  EXPECT_EQ(Options().path, "/opt/default");
-  EXPECT_EQ(vytest::ReadAll(path_), corrupt);
+TEST_F(OptionsStore, AnUnreadableStoreIsReportedWithItsLineAndLeftAlone) {
+  const struct {
+    std::string text;
+    std::string where;  // the start of the error
+    std::string what;
+  } cases[] = {
+      {"<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n<Value", ":3: ", ""},
+      {"<?xml version=\"1.0\"?>\n<Settings/>", ":2: ", "<VantryOptions>"},
+      {"\n<VantryOptions version=\"2\"/>", ":2: ", "unsupported options store version \"2\""},
+  };
+  for (const auto& c : cases) {
+    vytest::WriteAll(path_, c.text);
+    vy::TVyOptionsStore store;
+    std::string error;
+    EXPECT_FALSE(store.Load(path_, &error));
+    EXPECT_EQ(error.rfind(path_ + c.where, 0), 0u) << error;
+    EXPECT_NE(error.find(c.what), std::string::npos) << error;
+    store.LoadRegisteredOptions();
+    EXPECT_EQ(Options().path, "/opt/default");
+    EXPECT_EQ(vytest::ReadAll(path_), c.text);
+    EXPECT_EQ(dir_.Entries(), (std::vector<std::string>{"options.xml"}));
+  }
 }
 
 TEST_F(OptionsStore, SaveCreatesTheFolder) {

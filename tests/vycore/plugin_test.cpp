@@ -55,13 +55,15 @@ TEST_F(Plugin, LoadAllLoadsEachLibraryOnceAndReportsTheRest) {
   vytest::TTempDir empty;
   vytest::TTempDir links;  // the same package under another name
   std::filesystem::create_symlink(kPackage, links.File("libalias.so"));
+  ASSERT_TRUE(vy::LoadPackage(kPackage, false, nullptr));  // the count so far
+  const int before = std::stoi(Registrations());
   std::vector<std::string> errors;
   const int loaded = vy::LoadAllPackages(
       {empty.Path(), kPackageDir, "/no/such/dir", kPackageDir, links.Path()}, false, errors);
   EXPECT_EQ(loaded, 1);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], kNotAPackage + " has no entry point VyRegister");
-  EXPECT_EQ(Registrations(), "1");
+  EXPECT_EQ(Registrations(), std::to_string(before + 1));
 }
 
 TEST_F(Plugin, LoadAllSearchesThePluginPath) {
@@ -70,8 +72,8 @@ TEST_F(Plugin, LoadAllSearchesThePluginPath) {
   const std::string list = "/no/such/dir:" + dir.Path();
   vytest::TScopedEnv path("VANTRY_PLUGIN_PATH", list.c_str());
   std::vector<std::string> errors;
-  EXPECT_EQ(vy::LoadAllPackages(false, errors), 1);
-  EXPECT_TRUE(errors.empty());
+  EXPECT_GE(vy::LoadAllPackages(false, errors), 1);  // the install folder may hold packages too
+  for (const std::string& error : errors) EXPECT_EQ(error.find(dir.Path()), std::string::npos);
   EXPECT_NE(vy::VyActionServices().FindAction("TEST_PACKAGE_ACTION"), nullptr);
 }
 

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <stdexcept>
+
 #include "test_action.h"
 #include "test_support.h"
 #include "vycore/services.h"
@@ -20,6 +22,10 @@ class Project : public testing::Test {
         "Test", "Tests", vy::ActionClass<TTestAction>("TTestAction"), "TEST_ACTION");
     vy::VyActionServices().RegisterAction("Other", "Tests", vy::ActionClass<TTestAction>("TOther"),
                                           "OTHER_ACTION");
+    const vy::TVyActionClass throwing{"TThrowing", []() -> std::unique_ptr<vy::TCustomVyAction> {
+                                        throw std::runtime_error("no");
+                                      }};
+    vy::VyActionServices().RegisterAction("Throwing", "Tests", throwing, "THROWING_ACTION");
   }
   void TearDown() override { vy::ResetVyServicesForTesting(); }
 
@@ -119,6 +125,7 @@ TEST_F(Project, ReadsAHandWrittenFile) {
   EXPECT_EQ(project_.variables,
             (std::vector<std::pair<std::string, std::string>>{{"LABEL", "REL_1"}}));
   ASSERT_EQ(project_.actions.size(), 2u);
+  EXPECT_EQ(project_.actions[0].typeId, "TEST_ACTION");  // as registered
   EXPECT_TRUE(project_.actions[0].enabled);
   EXPECT_TRUE(ActionAt(project_, 0).flag);
   EXPECT_EQ(ActionAt(project_, 0).colour, vytest::clGreen);
@@ -140,9 +147,10 @@ TEST_F(Project, AnUnknownPropertyIsAWarningAndTheRestLoads) {
 }
 
 TEST_F(Project, LinesAreCountedInFilesWithWindowsLineEnds) {
-  ASSERT_TRUE(Load("<VantryProject>\r\n<Actions><Action type=\"TEST_ACTION\"\r\n"
-                   "description=\"two\r\nlines\">\r\n<Property name=\"Retired\"/>\r\n"
-                   "</Action></Actions></VantryProject>\r\n"));
+  ASSERT_TRUE(
+      Load("<VantryProject>\r\n<Actions><Action type=\"TEST_ACTION\"\r\n"
+           "description=\"two\r\nlines\">\r\n<Property name=\"Retired\"/>\r\n"
+           "</Action></Actions></VantryProject>\r\n"));
   ASSERT_EQ(diagnostics_.size(), 1u);
   EXPECT_EQ(diagnostics_[0].line, 5);
 }
@@ -153,6 +161,10 @@ struct TLoadErrorCase {
   int line;
   std::string message;  // part of the error
 };
+
+void PrintTo(const TLoadErrorCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ProjectLoadError : public Project, public testing::WithParamInterface<TLoadErrorCase> {};
 
@@ -179,7 +191,11 @@ INSTANTIATE_TEST_SUITE_P(
         TLoadErrorCase{"Malformed", "<Action type=\"TEST_ACTION\">\n</Actions></VantryProject>", 6,
                        "mismatch"},
         TLoadErrorCase{"UnknownType", "<Action type=\"CC_NOPE\"/>\n</Actions></VantryProject>", 5,
-                       "unknown action type \"CC_NOPE\"; known types: TEST_ACTION, OTHER_ACTION"},
+                       "unknown action type \"CC_NOPE\"; known types: TEST_ACTION, OTHER_ACTION, "
+                       "THROWING_ACTION"},
+        TLoadErrorCase{"FactoryThrows",
+                       "<Action type=\"THROWING_ACTION\"/>\n</Actions></VantryProject>", 5,
+                       "the action of type \"THROWING_ACTION\" could not be created"},
         TLoadErrorCase{"NotABoolean",
                        "<Action type=\"TEST_ACTION\">\n<Property name=\"Flag\" value=\"maybe\"/>\n"
                        "</Action></Actions></VantryProject>",

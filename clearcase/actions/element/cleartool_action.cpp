@@ -7,7 +7,9 @@ namespace clearcase {
 namespace {
 
 // Blanks and control characters, line breaks included.
-bool IsFiller(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsFiller(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string TrimFiller(std::string_view text) {
   while (!text.empty() && IsFiller(text.front())) text.remove_prefix(1);

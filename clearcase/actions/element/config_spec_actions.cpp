@@ -73,8 +73,7 @@ bool TClearCaseGetConfigSpecAction::OpenOutputFile() {
   return true;
 }
 
-void TClearCaseGetConfigSpecAction::OnStdOutData(vy::IVyProcess* process,
-                                                 const std::string& data) {
+void TClearCaseGetConfigSpecAction::OnStdOutData(vy::IVyProcess* process, const std::string& data) {
   TClearCaseBaseAction::OnStdOutData(process, data);
   if (!outputToFile_ || !output_) return;
   // Flushed piece by piece, so that a failing write is reported at once and

@@ -14,8 +14,7 @@ void TClearCaseFindCheckoutsAction::BeforeExecute(vy::ICommandLineBuilder& build
   if (Collecting()) SetVariable(variableName_, {});
 }
 
-void TClearCaseFindCheckoutsAction::OnStdOutData(vy::IVyProcess* process,
-                                                 const std::string& data) {
+void TClearCaseFindCheckoutsAction::OnStdOutData(vy::IVyProcess* process, const std::string& data) {
   TClearCaseBaseAction::OnStdOutData(process, data);
   if (Collecting()) SetVariable(variableName_, GetVariableValue(variableName_) + data);
 }

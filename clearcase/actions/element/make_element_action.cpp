@@ -26,8 +26,8 @@ const vy::TPropertyList& TClearCaseMakeElementAction::PublishedProperties() cons
                   &T::SetPathNameStorageString)
           .String("Comment", &T::GetComment, &T::SetComment)
           .Boolean("NoComment", &T::GetNoComment, &T::SetNoComment)
-          .Enumeration("Checkout", {"ccCheckedOut", "ccCheckedIn", "ccNoCheckOut"},
-                       &T::GetCheckout, &T::SetCheckout)
+          .Enumeration("Checkout", {"ccCheckedOut", "ccCheckedIn", "ccNoCheckOut"}, &T::GetCheckout,
+                       &T::SetCheckout)
           .Boolean("UseElementType", &T::GetUseElementType, &T::SetUseElementType)
           .String("ElementType", &T::GetElementType, &T::SetElementType)
           .Boolean("PreserveTime", &T::GetPreserveTime, &T::SetPreserveTime)

@@ -21,8 +21,7 @@ const char* HijackOption(TCCHijackMode mode) {
 bool TClearCaseUpdateAction::Validate(vy::IVyActionValidationError& errors) {
   const bool base = TClearCaseBaseAction::Validate(errors);
   if (NoViewGiven()) {
-    errors.AddError("Update Properties", "No snapshot view to update has been specified.",
-                    nullptr);
+    errors.AddError("Update Properties", "No snapshot view to update has been specified.", nullptr);
     return false;
   }
   return base;

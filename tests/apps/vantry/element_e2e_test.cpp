@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support.h"
@@ -42,7 +43,8 @@ TActionSpec Action(const std::string& type, std::vector<TProperty> properties) {
 // A checkout of `paths` in the default view, to give the later actions
 // something to work on.
 TActionSpec CheckOut(const std::string& paths = "src/a.c\r\n") {
-  return Action("CC_CHECKOUT", {{"UseDefaultViewContext", "true"}, {"PathNameStorageString", paths}});
+  return Action("CC_CHECKOUT",
+                {{"UseDefaultViewContext", "true"}, {"PathNameStorageString", paths}});
 }
 
 class ElementRunTest : public ::testing::Test {
@@ -54,8 +56,9 @@ class ElementRunTest : public ::testing::Test {
 
   // "$ROOT" stands for the sandbox folder, "$VIEW" for the default view.
   std::string Resolved(std::string text) const {
-    for (const auto& [word, value] : {std::pair<std::string, std::string>{"$VIEW", sandbox.ViewPath()},
-                                      {"$ROOT", sandbox.Root()}}) {
+    for (const auto& [word, value] :
+         {std::pair<std::string, std::string>{"$VIEW", sandbox.ViewPath()},
+          {"$ROOT", sandbox.Root()}}) {
       for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at)) {
         text.replace(at, word.size(), value);
         at += value.size();
@@ -64,7 +67,14 @@ class ElementRunTest : public ::testing::Test {
     return text;
   }
 
-  TRunOutput RunProject(std::vector<TActionSpec> actions, const std::vector<std::string>& flags = {},
+  // Back to the demo world as shipped: no checkouts from earlier rows.
+  void ResetWorld() const {
+    WriteText(sandbox.Path("demo.xml"),
+              ReadText(std::string(VANTRY_SOURCE_DIR) + "/examples/worlds/demo.xml"));
+  }
+
+  TRunOutput RunProject(std::vector<TActionSpec> actions,
+                        const std::vector<std::string>& flags = {},
                         const std::vector<TProperty>& variables = {}) {
     for (TActionSpec& action : actions) {
       for (TProperty& property : action.properties) property.value = Resolved(property.value);
@@ -144,7 +154,9 @@ const TArgvCase kArgvCases[] = {
                                  {"Recurse", "true"}}),
      {"lscheckout", "-r"},
      "$ROOT/views/snap_view"},
-    {"get the config spec", {}, Action("CC_GETCONFIGSPEC", {{"UseDefaultViewContext", "true"}}),
+    {"get the config spec",
+     {},
+     Action("CC_GETCONFIGSPEC", {{"UseDefaultViewContext", "true"}}),
      {"catcs"}},
     {"set the current config spec again",
      {},
@@ -172,6 +184,7 @@ TEST_F(ElementRunTest, SettingsReachCleartoolAsExpectedArgv) {
   for (const TArgvCase& row : kArgvCases) {
     SCOPED_TRACE(row.name);
     std::remove(sandbox.JournalFile().c_str());
+    ResetWorld();
     std::vector<TActionSpec> actions = row.before;
     actions.push_back(row.action);
     const std::string label = row.action.type == "CC_GENERIC" ? "REL_1.0" : "REL_1";
@@ -195,15 +208,15 @@ TEST_F(ElementRunTest, MakeElementRunsInTheFolderOfCleartool) {
   std::filesystem::create_symlink(CLEARTOOL_EXE, tools + "/cleartool");
   ASSERT_EQ(sandbox.Vantry({"options", "set", "CleartoolPath", tools}).exitCode, 0);
 
-  const TRunOutput output = RunProject({Action("CC_MKELEM", {{"PathNameStorageString",
-                                                              "$VIEW/src/new.c\r\n"},
-                                                             {"Comment", "New for %LABEL%"},
-                                                             {"Checkout", "ccCheckedIn"},
-                                                             {"UseElementType", "true"},
-                                                             {"ElementType", "text_file"},
-                                                             {"PreserveTime", "true"},
-                                                             {"MakePath", "true"}})},
-                                       {}, {{"LABEL", "REL_1"}});
+  const TRunOutput output =
+      RunProject({Action("CC_MKELEM", {{"PathNameStorageString", "$VIEW/src/new.c\r\n"},
+                                       {"Comment", "New for %LABEL%"},
+                                       {"Checkout", "ccCheckedIn"},
+                                       {"UseElementType", "true"},
+                                       {"ElementType", "text_file"},
+                                       {"PreserveTime", "true"},
+                                       {"MakePath", "true"}})},
+                 {}, {{"LABEL", "REL_1"}});
   EXPECT_EQ(output.exitCode, 0) << output.out;
   const auto journal = sandbox.Journal();
   ASSERT_THAT(journal, SizeIs(1));
@@ -225,15 +238,15 @@ TEST_F(ElementRunTest, FindCheckoutsReplacesWhatTheVariableHeldAndLaterActionsUs
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     std::remove(sandbox.JournalFile().c_str());
+    ResetWorld();
     std::vector<TActionSpec> actions = row.before;
     actions.push_back(Action("CC_FINDCHECKOUTS", {{"UseDefaultViewContext", "true"},
                                                   {"Recurse", "true"},
                                                   {"WriteToVariable", "true"},
                                                   {"VariableName", "checkouts"}}));
-    actions.push_back(
-        Action("CC_CHECKOUT", {{"UseDefaultViewContext", "true"},
-                               {"PathNameStorageString", "docs/readme.txt\r\n"},
-                               {"Comment", "Found: %CHECKOUTS%"}}));
+    actions.push_back(Action("CC_CHECKOUT", {{"UseDefaultViewContext", "true"},
+                                             {"PathNameStorageString", "docs/readme.txt\r\n"},
+                                             {"Comment", "Found: %CHECKOUTS%"}}));
     const TRunOutput output =
         RunProject(actions, {"-v"}, {{"CHECKOUTS", "text from before the run\r\n"}});
     EXPECT_EQ(output.exitCode, 0) << output.out;
@@ -243,32 +256,32 @@ TEST_F(ElementRunTest, FindCheckoutsReplacesWhatTheVariableHeldAndLaterActionsUs
     EXPECT_THAT(journal[journal.size() - 2].argv,
                 ElementsAreArray(TArgv{"lscheckout", "-short", "-r"}));
     const std::string found = row.before.empty() ? "" : "src/a.c\nsrc/b c.c\n";
-    EXPECT_THAT(journal.back().argv,
-                ElementsAreArray(TArgv{"checkout", "-c", "Found: " + found, "-nquery",
-                                       "docs/readme.txt"}));
+    EXPECT_THAT(journal.back().argv, ElementsAreArray(TArgv{"checkout", "-c", "Found: " + found,
+                                                            "-nquery", "docs/readme.txt"}));
   }
 }
 
 TEST_F(ElementRunTest, GenericCommandStoresItsOutputWithoutATrailingLineBreak) {
-  const TRunOutput output = RunProject(
-      {Action("CC_GENERIC", {{"UseDefaultViewContext", "true"},
-                             {"Command", "lsbl"},
-                             {"Arguments", "-short -component comp_core@/vobs/pvob"},
-                             {"SaveOutput", "true"},
-                             {"VyVariable", "Baselines"}}),
-       Action("CC_CHECKOUT", {{"UseDefaultViewContext", "true"},
-                              {"PathNameStorageString", "src/a.c\r\n"},
-                              {"Comment", "Against %BASELINES%"}})},
-      {"-v"});
+  const TRunOutput output =
+      RunProject({Action("CC_GENERIC", {{"UseDefaultViewContext", "true"},
+                                        {"Command", "lsbl"},
+                                        {"Arguments", "-short -component comp_core@/vobs/pvob"},
+                                        {"SaveOutput", "true"},
+                                        {"VyVariable", "Baselines"}}),
+                  Action("CC_CHECKOUT", {{"UseDefaultViewContext", "true"},
+                                         {"PathNameStorageString", "src/a.c\r\n"},
+                                         {"Comment", "Against %BASELINES%"}})},
+                 {"-v"});
   EXPECT_EQ(output.exitCode, 0) << output.out;
   EXPECT_THAT(output.out, HasSubstr("  Baselines=BL_0\\r\\nBL_1\\r\\nBL_2\n"));
   EXPECT_THAT(output.out, HasSubstr("  BL_1\n"));  // the output is logged as well
   const auto journal = sandbox.Journal();
   ASSERT_THAT(journal, SizeIs(2));
-  EXPECT_THAT(journal[0].argv, ElementsAreArray(TArgv{"lsbl", "-short", "-component",
-                                                      "comp_core@/vobs/pvob"}));
-  EXPECT_THAT(journal[1].argv, ElementsAreArray(TArgv{"checkout", "-c", "Against BL_0\r\nBL_1\r\nBL_2",
-                                                      "-nquery", "src/a.c"}));
+  EXPECT_THAT(journal[0].argv,
+              ElementsAreArray(TArgv{"lsbl", "-short", "-component", "comp_core@/vobs/pvob"}));
+  EXPECT_THAT(journal[1].argv,
+              ElementsAreArray(
+                  TArgv{"checkout", "-c", "Against BL_0\r\nBL_1\r\nBL_2", "-nquery", "src/a.c"}));
 }
 
 TEST_F(ElementRunTest, GetConfigSpecReplacesALongerFileWithExactlyTheConfigSpec) {
@@ -303,22 +316,18 @@ const TNoStartCase kNoStartCases[] = {
                                  {"CSpecChoice", "csFile"},
                                  {"CSFilePath", "$ROOT/no such spec.txt"}}),
      "  Error: The file you have specified for the config spec does not exist.\n"},
-    {"update without a view",
-     Action("CC_UPDATE", {}),
+    {"update without a view", Action("CC_UPDATE", {}),
      "No snapshot view to update has been specified."},
-    {"check in an activity without a view",
-     Action("UCM_CHECKIN", {{"ActivityName", "fix_23"}}),
+    {"check in an activity without a view", Action("UCM_CHECKIN", {{"ActivityName", "fix_23"}}),
      "  Error: The View Context Path you have specified is invalid or does not exist.\n"},
-    {"undo the activity's checkouts without a view",
-     Action("UCM_UNCHECKOUT", {}),
+    {"undo the activity's checkouts without a view", Action("UCM_UNCHECKOUT", {}),
      "  Error: The View Context Path you have specified is invalid or does not exist.\n"},
     {"undo the activity's checkouts with stored path names but no view",
      Action("UCM_UNCHECKOUT", {{"PathNameStorageString", "src/a.c\r\n"}}),
      "  Error: You have not specified a View to undo checkout for.\n"},
     {"generic command whose arguments cannot be expanded",
-     Action("CC_GENERIC", {{"UseDefaultViewContext", "true"},
-                           {"Command", "describe"},
-                           {"Arguments", "%NOPE%"}}),
+     Action("CC_GENERIC",
+            {{"UseDefaultViewContext", "true"}, {"Command", "describe"}, {"Arguments", "%NOPE%"}}),
      "NOPE"},
 };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
 
 namespace clearcase {
 namespace {
@@ -32,6 +33,30 @@ TEST(CCCompareTextTest, OrdersWithoutRegardToCaseThenByRawBytes) {
     EXPECT_EQ((reversed > 0) - (reversed < 0), -row.sign) << row.b << " vs " << row.a;
     EXPECT_EQ(CCSameText(row.a, row.b), row.same) << row.a << " vs " << row.b;
   }
+}
+
+// Long names are folded eight bytes at a time: every byte value, at every
+// position of a word, must fold as it does alone.
+TEST(CCCompareTextTest, LongNamesFoldLikeSingleBytes) {
+  const TTextHashIgnoringCase hash;
+  for (int value = 0; value < 256; ++value) {
+    const char byte = static_cast<char>(value);
+    const char lower = value >= 'A' && value <= 'Z' ? static_cast<char>(value + 32) : byte;
+    for (std::size_t position : {0u, 7u, 8u, 13u}) {
+      std::string name(17, 'x'), folded(17, 'x');
+      name[position] = byte;
+      folded[position] = lower;
+      ASSERT_TRUE(CCSameText(name, folded)) << value << " at " << position;
+      ASSERT_EQ(hash(name), hash(folded)) << value << " at " << position;
+      if (lower == byte) continue;
+      std::string other = folded;
+      other[position] = static_cast<char>(lower + 1);
+      ASSERT_FALSE(CCSameText(name, other)) << value << " at " << position;
+      ASSERT_LT(CCCompareText(name, other), 0) << value << " at " << position;
+    }
+  }
+  EXPECT_LT(CCCompareText("src/module_12.c@@/MAIN/1", "src/module_12.c@@/main/2"), 0);
+  EXPECT_LT(CCCompareText("src/module_12.c@@/Main/1", "src/module_12.c@@/main/1"), 0);
 }
 
 TEST(SortTStringsTest, OrderDoesNotDependOnInputOrder) {

@@ -2,8 +2,10 @@
 
 #include <stdlib.h>
 
+#include <filesystem>
 #include <map>
 
+#include "clearcase/plugin/cleartool_discovery.h"
 #include "package_fixture.h"
 #include "vycore/options_store.h"
 #include "vycore/services.h"
@@ -24,7 +26,9 @@ struct TMemoryStore : vy::IVyOptionsReader, vy::IVyOptionsWriter {
     return values.count(k) ? values[k] == "true" : d;
   }
   void WriteString(const std::string& k, const std::string& v) override { values[k] = v; }
-  void WriteInteger(const std::string& k, std::int32_t v) override { values[k] = std::to_string(v); }
+  void WriteInteger(const std::string& k, std::int32_t v) override {
+    values[k] = std::to_string(v);
+  }
   void WriteBoolean(const std::string& k, bool v) override { values[k] = v ? "true" : "false"; }
   std::map<std::string, std::string> values;
 };
@@ -87,9 +91,9 @@ TEST_F(OptionsTest, SaveWritesTheStoredPathAndTheInstallationType) {
     clearcase::TClearCaseType type;
     const char* written;  // nullptr: not written
   };
-  for (const auto& c : {Case{true, clearcase::ccFull, "Auto"}, Case{false, clearcase::ccFull, "ClearCase"},
-                        Case{false, clearcase::ccLT, "ClearCaseLT"},
-                        Case{false, clearcase::ccUnknown, nullptr}}) {
+  for (const auto& c :
+       {Case{true, clearcase::ccFull, "Auto"}, Case{false, clearcase::ccFull, "ClearCase"},
+        Case{false, clearcase::ccLT, "ClearCaseLT"}, Case{false, clearcase::ccUnknown, nullptr}}) {
     TVyClearCaseOptions options;
     options.SetClearToolPath(Path("bin"));
     options.SetTestForClearCaseType(c.test);
@@ -136,6 +140,47 @@ TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {
   ::setenv("PATH", folder.c_str(), 1);
   EXPECT_EQ(later.GetCleartoolPath(), folder + "/cleartool");
   EXPECT_TRUE(later.GetModified());
+}
+
+TEST_F(OptionsTest, DiscoveryTriesTheCurrentFolderThenPathInOrder) {
+  const auto initial = std::filesystem::current_path();
+  MakeDir("first/cleartool");  // a folder of that name is not the program
+  MakeFile("second/cleartool");
+  MakeFile("third/cleartool");
+  const std::string path =
+      Path("absent") + ":" + ":" + Path("first") + ":" + Path("second") + ":" + Path("third");
+  ::setenv("PATH", path.c_str(), 1);
+  std::filesystem::current_path(MakeDir("work"));
+  EXPECT_EQ(clearcase::defaultClearToolPath(), Path("second/cleartool"));
+  MakeFile("work/cleartool");
+  EXPECT_EQ(clearcase::defaultClearToolPath(), Path("work/cleartool"));  // named absolutely
+  std::filesystem::current_path(initial);
+}
+
+TEST_F(OptionsTest, RoundTripsThroughTheStoreFile) {
+  Options().SetDefaultViewPath(view_);
+  Options().SetTestForClearCaseType(false);
+  Options().SetClearCaseType(clearcase::ccLT);
+  Options().SetDesignTimeout(750);
+  Options().SetDesignListLocal(true);
+  vy::TVyOptionsStore store;
+  std::string error;
+  ASSERT_TRUE(store.Load(vy::TVyOptionsStore::DefaultPath(), &error)) << error;
+  store.StoreModifiedOptions();
+  ASSERT_TRUE(store.Save(&error)) << error;
+
+  vy::ResetVyServicesForTesting();
+  clearcase::RegisterOptions();
+  vy::TVyOptionsStore reloaded;
+  ASSERT_TRUE(reloaded.Load(vy::TVyOptionsStore::DefaultPath(), &error)) << error;
+  reloaded.LoadRegisteredOptions();
+  EXPECT_EQ(Options().StoredCleartoolPath(), cleartool_);
+  EXPECT_EQ(Options().GetDefaultViewPath(), view_);
+  EXPECT_FALSE(Options().GetTestForClearCaseType());
+  EXPECT_EQ(Options().GetClearCaseType(), clearcase::ccLT);
+  EXPECT_EQ(Options().GetDesignTimeout(), 750);
+  EXPECT_TRUE(Options().GetDesignListLocal());
+  EXPECT_FALSE(Options().GetModified());
 }
 
 TEST_F(OptionsTest, ModifiedStateRules) {

@@ -1,9 +1,11 @@
 #include "clearcase/plugin/registration.h"
 
+#include <string>
+#include <vector>
+
+#include "clearcase/actions/core/base_action.h"
 #include "clearcase/plugin/catalogue.h"
-#include "clearcase/plugin/last_view_directory.h"
 #include "package_fixture.h"
-#include "vycore/ini.h"
 #include "vycore/services.h"
 
 namespace {
@@ -32,10 +34,32 @@ TEST_F(Registration, RegistersOptionsThenEveryCatalogueRowUnderItsName) {
   EXPECT_EQ(vy::VyOptionsServices().Registered().at(0).imageName, "CC_LOGO");
 }
 
+TEST_F(Registration, CatalogueColumnsAreWhatEachClassAnswers) {
+  ASSERT_EQ(clearcase::Catalogue().size(), 26u);
+  for (const auto& row : clearcase::Catalogue()) {
+    SCOPED_TRACE(row.typeId);
+    const auto created = row.actionClass.create();
+    const auto* action = dynamic_cast<const clearcase::TClearCaseBaseAction*>(created.get());
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->GetActionName(), row.displayName);
+    EXPECT_EQ(action->GetHelpTopicID(), row.helpTopic);
+    EXPECT_EQ(action->GetCommand(), row.subcommand);
+    EXPECT_EQ(action->GetQuickHelpFilename(), "Plugins\\ClearCase.html");
+  }
+}
+
 TEST_F(Registration, PagesOnlyWhenAsked) {
   clearcase::VyRegisterPackage(true);
-  for (const auto& action : vy::VyActionServices().Catalogue()) {
-    EXPECT_FALSE(action.pages.empty()) << action.typeId;
+  const auto rows = clearcase::Catalogue();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    std::vector<std::string> expected;
+    for (const auto& page : rows[i].pages) expected.push_back(page.className);
+    std::vector<std::string> registered;
+    for (const auto& page : vy::VyActionServices().Catalogue().at(i).pages) {
+      registered.push_back(page.className);
+    }
+    EXPECT_EQ(registered, expected) << rows[i].typeId;
+    EXPECT_FALSE(registered.empty()) << rows[i].typeId;
   }
   EXPECT_EQ(vy::VyOptionsServices().Registered().at(0).pages.at(0).className,
             "TClearCaseOptionsFrame");
@@ -51,39 +75,6 @@ TEST_F(Registration, PageOrderNamesEveryCatalogueRowOnce) {
     EXPECT_EQ(seen, 1) << row.typeId;
   }
   EXPECT_EQ(clearcase::PageRegistrationOrder().size(), 26u);
-}
-
-using LastView = cctest::TPackageTest;
-
-TEST_F(LastView, LastViewDirectoryFallsBackToTheDefaultView) {
-  EXPECT_EQ(clearcase::CCGetLastViewDirectory(), "");
-  Options().SetDefaultViewPath(view_);
-  EXPECT_EQ(clearcase::CCGetLastViewDirectory(), view_);
-  clearcase::CCSetLastViewDirectory("/views/mine");
-  EXPECT_EQ(clearcase::CCGetLastViewDirectory(), "/views/mine");
-  EXPECT_EQ(vy::IniReadString(vy::GetVyUserIniFileName(), "ClearCase", "LastViewDirectory", ""),
-            "/views/mine");
-}
-
-TEST_F(LastView, SelectViewPathRemembersOnlyAcceptedChoices) {
-  std::string startedAt = "unset";
-  bool accept = false;
-  vy::SetVyBrowsers(
-      [&](const std::string& initial, std::string& chosen, const std::string& caption) {
-        startedAt = initial;
-        EXPECT_EQ(caption, "Select View");
-        chosen = "/views/picked";
-        return accept;
-      },
-      nullptr);
-  EXPECT_EQ(clearcase::CCSelectViewPath(""), "");
-  EXPECT_EQ(startedAt, "");
-  EXPECT_EQ(clearcase::CCGetLastViewDirectory(), "");
-  accept = true;
-  EXPECT_EQ(clearcase::CCSelectViewPath("/start"), "/views/picked");
-  EXPECT_EQ(startedAt, "/start");
-  EXPECT_EQ(clearcase::CCGetLastViewDirectory(), "/views/picked");
-  vy::SetVyBrowsers(nullptr, nullptr);
 }
 
 }  // namespace

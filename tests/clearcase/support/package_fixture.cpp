@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "vycore/command_line.h"
 #include "vycore/services.h"
 
 namespace cctest {
@@ -37,7 +38,9 @@ void TPackageTest::TearDown() {
   std::filesystem::remove_all(root_, ignored);
 }
 
-std::string TPackageTest::Path(const std::string& relative) const { return root_ + "/" + relative; }
+std::string TPackageTest::Path(const std::string& relative) const {
+  return root_ + "/" + relative;
+}
 
 std::string TPackageTest::MakeDir(const std::string& relative) const {
   std::filesystem::create_directories(Path(relative));
@@ -64,6 +67,7 @@ TBuiltCommand TPackageTest::Build(clearcase::TClearCaseBaseAction& action) const
   }
   built.errors = Errors(action);
   built.text = builder->GetCommandLine();
+  built.argv = vy::TokenizeCommandLine(built.text);
   return built;
 }
 

@@ -19,6 +19,7 @@ struct TBuiltCommand {
   std::vector<std::string> arguments;  // as each argument renders
   std::vector<std::string> errors;     // messages sent with the error tag
   std::string text;                    // the whole command-line text
+  std::vector<std::string> argv;       // what cleartool receives after its own name
 };
 
 // Records every program start and plays back scripted output.

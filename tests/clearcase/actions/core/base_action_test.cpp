@@ -19,6 +19,15 @@ class TProbeAction : public clearcase::TClearCaseBaseAction {
     return (this->*operation)(builder) && base;
   }
   bool (TClearCaseBaseAction::*operation)(vy::ICommandLineBuilder&) = nullptr;
+
+  const vy::TPropertyList& PublishedProperties() const override {
+    using T = TProbeAction;
+    static const vy::TPropertyList list =
+        vy::Publish<T>()
+            .Boolean("NoComment", &T::GetNoComment, &T::SetNoComment)
+            .String("Comment", &T::GetComment, &T::SetComment);
+    return list;
+  }
 };
 
 class BaseAction : public cctest::TPackageTest {
@@ -158,6 +167,7 @@ TEST_P(Comment, IsQuotedUnescapedOrNc) {
   action.SetComment(GetParam().comment);
   action.SetNoComment(GetParam().noComment);
   action.SetVariable("WHO", "ci bot");
+  action.SetVariable("NOTHING", "");
   EXPECT_EQ(Build(action).arguments, GetParam().arguments);
 }
 
@@ -167,13 +177,26 @@ INSTANTIATE_TEST_SUITE_P(
                     CommentCase{"text", true, {"probe", "-nc"}},
                     CommentCase{"say \"hi\"", false, {"probe", "-c \"say \"hi\"\""}},
                     CommentCase{"by %WHO%", false, {"probe", "-c \"by ci bot\""}},
-                    CommentCase{"  padded  ", false, {"probe", "-c \"  padded  \""}}));
+                    CommentCase{"  padded  ", false, {"probe", "-c \"  padded  \""}},
+                    CommentCase{"%NOTHING%", false, {"probe", "-nc"}},
+                    CommentCase{"%NOPE%", false, {"probe"}}));
 
-TEST_F(BaseAction, EmptyCommentReadsAsNoComment) {
-  TProbeAction action;
-  EXPECT_TRUE(action.GetNoComment());
-  action.SetComment("x");
-  EXPECT_FALSE(action.GetNoComment());
+TEST_F(BaseAction, AnEmptyCommentIsStoredAsNoComment) {
+  TProbeAction saved;
+  EXPECT_EQ(*vy::GetPropertyText(saved, "NoComment"), "true");
+  saved.SetComment("x");
+  EXPECT_EQ(*vy::GetPropertyText(saved, "NoComment"), "false");
+
+  saved.SetComment("");
+  TProbeAction loaded;
+  for (const auto& property : saved.PublishedProperties().Items()) {
+    ASSERT_TRUE(
+        vy::SetPropertyText(loaded, property.name, *vy::GetPropertyText(saved, property.name)));
+  }
+  loaded.SetComment("typed later");
+  EXPECT_TRUE(loaded.GetNoComment());
+  Probe(loaded, &clearcase::TClearCaseBaseAction::AddComment);
+  EXPECT_EQ(Build(loaded).arguments, (Args{"probe", "-nc"}));
 }
 
 TEST_F(BaseAction, PathNamesAreAlwaysQuotedAndExpanded) {
@@ -181,7 +204,8 @@ TEST_F(BaseAction, PathNamesAreAlwaysQuotedAndExpanded) {
   Probe(action, &clearcase::TClearCaseBaseAction::AddPathNames);
   action.SetVariable("DIR", "src");
   action.SetPathNameStorageString("%DIR%/a.c@@/main/1\r\n%DIR%/b c.c\r\n\r\n");
-  EXPECT_EQ(Build(action).arguments, (Args{"probe", "\"src/b c.c\"", "\"\"", "\"src/a.c@@/main/1\""}));
+  EXPECT_EQ(Build(action).arguments,
+            (Args{"probe", "\"src/b c.c\"", "\"\"", "\"src/a.c@@/main/1\""}));
 
   action.SetPathNameStorageString("");
   const auto built = Build(action);

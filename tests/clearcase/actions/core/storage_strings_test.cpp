@@ -20,13 +20,14 @@ TEST_P(Split, EveryLineBreakFormEndsAnEntry) {
   EXPECT_EQ(SplitStorageString(GetParam().text), GetParam().entries);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, Split,
-    testing::Values(SplitCase{"", {}}, SplitCase{"a", {"a"}}, SplitCase{"a\r\n", {"a"}},
-                    SplitCase{"a\r\nb", {"a", "b"}}, SplitCase{"a\rb\nc\r\n", {"a", "b", "c"}},
-                    SplitCase{"a\r\n\r\nb\r\n", {"a", "", "b"}}, SplitCase{"\n", {""}},
-                    SplitCase{"\n\r", {"", ""}}, SplitCase{" a \r\n", {" a "}},
-                    SplitCase{"a\n\r\nb", {"a", "", "b"}}));
+INSTANTIATE_TEST_SUITE_P(Forms, Split,
+                         testing::Values(SplitCase{"", {}}, SplitCase{"a", {"a"}},
+                                         SplitCase{"a\r\n", {"a"}}, SplitCase{"a\r\nb", {"a", "b"}},
+                                         SplitCase{"a\rb\nc\r\n", {"a", "b", "c"}},
+                                         SplitCase{"a\r\n\r\nb\r\n", {"a", "", "b"}},
+                                         SplitCase{"\n", {""}}, SplitCase{"\n\r", {"", ""}},
+                                         SplitCase{" a \r\n", {" a "}},
+                                         SplitCase{"a\n\r\nb", {"a", "", "b"}}));
 
 TEST(StorageStrings, JoinEndsEveryEntryWithCrLf) {
   EXPECT_EQ(clearcase::JoinStorageString({}), "");
@@ -38,7 +39,8 @@ TEST(StorageStrings, PathNamesReadBackViewNamesFirst) {
   action.SetPathNameStorageString("src/a.c@@/main/2\nsrc/b c.c\r\n\r\nx@@\rdir/y");
   EXPECT_EQ(action.ViewPathNames(), (List{"src/b c.c", "", "dir/y"}));
   EXPECT_EQ(action.ExtendedPathNames(), (List{"src/a.c@@/main/2", "x@@"}));
-  EXPECT_EQ(action.GetPathNameStorageString(), "src/b c.c\r\n\r\ndir/y\r\nsrc/a.c@@/main/2\r\nx@@\r\n");
+  EXPECT_EQ(action.GetPathNameStorageString(),
+            "src/b c.c\r\n\r\ndir/y\r\nsrc/a.c@@/main/2\r\nx@@\r\n");
   action.SetPathNameStorageString("");
   EXPECT_TRUE(action.GetPathNames().empty());
 }
@@ -46,8 +48,10 @@ TEST(StorageStrings, PathNamesReadBackViewNamesFirst) {
 TEST(StorageStrings, ObjectSelectorsKeepTheirOrderAndBlanks) {
   clearcase::TClearCaseCheckoutAction action;
   action.SetObjectsStorageString("lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src");
-  EXPECT_EQ(action.ObjectSelectors(), (List{"lbtype:REL@/vobs/src", " brtype:dev ", "vob:/vobs/src"}));
-  EXPECT_EQ(action.GetObjectsStorageString(), "lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src\r\n");
+  EXPECT_EQ(action.ObjectSelectors(),
+            (List{"lbtype:REL@/vobs/src", " brtype:dev ", "vob:/vobs/src"}));
+  EXPECT_EQ(action.GetObjectsStorageString(),
+            "lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src\r\n");
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 namespace {
 
+using cctest::Args;
 using clearcase::TClearCaseCheckInActivityAction;
 using clearcase::TClearCaseCheckInPathAction;
-using cctest::Args;
 using TPathCase = cctest::TCommandCase<TClearCaseCheckInPathAction>;
 using TActivityCase = cctest::TCommandCase<TClearCaseCheckInActivityAction>;
 
@@ -17,7 +17,9 @@ class CheckIn : public cctest::ElementActionTest {};
 
 TEST_F(CheckIn, PathNames) {
   CheckCommandLines<TClearCaseCheckInPathAction>({
-      {"defaults", [](auto& a) { a.SetPathNameStorageString("a.c"); }, true,
+      {"defaults",
+       [](auto& a) { a.SetPathNameStorageString("a.c"); },
+       true,
        {"checkin", "-nc", "\"a.c\""}},
       {"every switch, in order, after the comment",
        [](auto& a) {
@@ -37,16 +39,21 @@ TEST_F(CheckIn, PathNames) {
          a.SetPathNameStorageString("a.c");
          a.SetRemove(true);
        },
-       true, {"checkin", "-nc", "-rm", "\"a.c\""}},
+       true,
+       {"checkin", "-nc", "-rm", "\"a.c\""}},
       {"a comment that cannot be expanded is left out and the checkin still runs",
        [](auto& a) {
          a.SetPathNameStorageString("a.c");
          a.SetComment("Fix %NOPE%");
          a.SetNoWarnings(true);
        },
-       true, {"checkin", "-nwarn", "\"a.c\""}, "cannot expand Comment"},
+       true,
+       {"checkin", "-nwarn", "\"a.c\""},
+       "cannot expand Comment"},
       {"no path names",
-       [](auto& a) { a.SetComment("x"); }, false, {"checkin", "-c \"x\""},
+       [](auto& a) { a.SetComment("x"); },
+       false,
+       {"checkin", "-c \"x\""},
        "Action Failed: No pathnames specified to act on."},
       {"a failing base stops the switches but the operands still follow",
        [](auto& a) {
@@ -54,7 +61,9 @@ TEST_F(CheckIn, PathNames) {
          a.SetPathNameStorageString("a.c@@/main/1");
          a.SetKeep(true);
        },
-       false, {"checkin", "\"a.c@@/main/1\""}, kViewError},
+       false,
+       {"checkin", "\"a.c@@/main/1\""},
+       kViewError},
   });
 }
 
@@ -67,7 +76,8 @@ TEST_F(CheckIn, Activity) {
          a.SetUseCurrentActivity(true);
          a.SetKeep(true);
        },
-       true, {"checkin", "-nc", "-keep", "-cact"}},
+       true,
+       {"checkin", "-nc", "-keep", "-cact"}},
       {"named activity with its VOB; stored path names are never appended",
        [](auto& a) {
          a.SetActivityName("%VAR% 1");
@@ -75,23 +85,28 @@ TEST_F(CheckIn, Activity) {
          a.SetPathNameStorageString("a.c\r\n");
          a.SetComment("done");
        },
-       true, {"checkin", "-c \"done\"", "\"activity:value 1@/vobs/pvob\""}},
+       true,
+       {"checkin", "-c \"done\"", "\"activity:value 1@/vobs/pvob\""}},
       {"activity that cannot be expanded",
-       [](auto& a) { a.SetActivityName("%NOPE%"); }, false, {"checkin", "-nc"},
+       [](auto& a) { a.SetActivityName("%NOPE%"); },
+       false,
+       {"checkin", "-nc"},
        "cannot expand Activity Name"},
       {"no view: the base fails, the activity still follows",
        [](auto& a) {
          a.SetViewContextPath("");
          a.SetActivityName("fix_23");
        },
-       false, {"checkin", "activity:fix_23"}, kViewError},
+       false,
+       {"checkin", "activity:fix_23"},
+       kViewError},
   });
 }
 
 TEST_F(CheckIn, PublishedPropertiesAndIdentity) {
-  const Args common{"PathNameStorageString", "Comment", "NoComment", "ViewContextPath",
-                    "UseDefaultViewContext", "NoWarnings", "Keep", "Remove", "PreserveTime",
-                    "IdenticalCheckin"};
+  const Args common{"PathNameStorageString", "Comment",         "NoComment", "ViewContextPath",
+                    "UseDefaultViewContext", "NoWarnings",      "Keep",      "Remove",
+                    "PreserveTime",          "IdenticalCheckin"};
   Args activity = common;
   activity.insert(activity.end(), {"ActivityName", "VOBSelector", "UseCurrentActivity"});
   TClearCaseCheckInPathAction paths;

@@ -85,6 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
         CheckoutCase{"NoPathNamesStillAppendsTheRest",
                      [](auto& a) { a.SetPathNameStorageString(""); }, false,
                      Args{"checkout", "-nc", "-nquery"}},
+        CheckoutCase{"MissingCleartoolStillAppendsTheRest",
+                     [](auto&) {
+                       clearcase::ClearCaseOptions()->SetClearToolPath("/nonexistent/cleartool");
+                     },
+                     false, With({"-nc", "-nquery"})},
         CheckoutCase{"BadViewStillAppendsTheRest",
                      [](auto& a) { a.SetViewContextPath("/nonexistent/view"); }, false,
                      With({"checkout", "-nc", "-nquery"})}),
@@ -94,14 +99,25 @@ TEST_F(Checkout, PublishesItsPropertiesInOrder) {
   TClearCaseCheckoutAction action;
   Args names;
   for (const auto& p : action.PublishedProperties().Items()) names.push_back(p.name);
-  EXPECT_EQ(names, (Args{"NoComment", "Comment", "PathNameStorageString", "ViewContextPath",
-                         "UseDefaultViewContext", "Reserved", "Unreserved", "PreserveTime",
-                         "DataLocation", "SelectionMode", "OutExternalPath", "VersionSelector",
-                         "BranchSelector"}));
+  EXPECT_EQ(names,
+            (Args{"NoComment", "Comment", "PathNameStorageString", "ViewContextPath",
+                  "UseDefaultViewContext", "Reserved", "Unreserved", "PreserveTime", "DataLocation",
+                  "SelectionMode", "OutExternalPath", "VersionSelector", "BranchSelector"}));
   EXPECT_EQ(*vy::GetPropertyText(action, "DataLocation"), "coView");
   EXPECT_EQ(*vy::GetPropertyText(action, "NoComment"), "true");
   EXPECT_EQ(action.GetActionName(), "ClearCase Check Out");
   EXPECT_EQ(action.GetHelpTopicID(), 4460);
+}
+
+TEST_F(Checkout, CleartoolReceivesEachQuotedValueAsOneArgument) {
+  TClearCaseCheckoutAction action;
+  action.SetViewContextPath(view_);
+  action.SetPathNameStorageString("src/b c.c\r\n");
+  action.SetComment("fix it");
+  action.SetDataLocation(clearcase::coOut);
+  action.SetOutExternalPath("/tmp/out dir/b.c");
+  EXPECT_EQ(Build(action).argv,
+            (Args{"checkout", "-out", "/tmp/out dir/b.c", "-c", "fix it", "-nquery", "src/b c.c"}));
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ struct TCommandCase {
   const char* name;
   std::function<void(T&)> settings;
   bool ok;
-  Args expected;            // every argument, the subcommand first
+  Args expected;           // every argument, the subcommand first
   std::string error = "";  // part of the last error message; empty: no error at all
 };
 

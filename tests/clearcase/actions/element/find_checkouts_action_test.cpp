@@ -5,8 +5,8 @@
 
 namespace {
 
-using clearcase::TClearCaseFindCheckoutsAction;
 using cctest::Args;
+using clearcase::TClearCaseFindCheckoutsAction;
 
 class FindCheckouts : public cctest::ElementActionTest {};
 
@@ -18,11 +18,16 @@ TEST_F(FindCheckouts, CommandLines) {
          a.SetUseShort(false);
          a.SetRecurse(true);
        },
-       true, {"lscheckout", "-r"}},
-      {"short and recursive", [](auto& a) { a.SetRecurse(true); }, true,
+       true,
+       {"lscheckout", "-r"}},
+      {"short and recursive",
+       [](auto& a) { a.SetRecurse(true); },
+       true,
        {"lscheckout", "-short", "-r"}},
       {"no view: the options still follow the failed base",
-       [](auto& a) { a.SetViewContextPath(""); }, false, {"lscheckout", "-short"},
+       [](auto& a) { a.SetViewContextPath(""); },
+       false,
+       {"lscheckout", "-short"},
        "Error: The View Context Path you have specified is invalid or does not exist."},
   });
 }
@@ -36,8 +41,11 @@ struct TVariableCase {
 };
 
 const TVariableCase kVariableCases[] = {
-    {"this run's output replaces what the variable held", true, "text from before",
-     {"src/a.c\n", "src/b c.c\r\n", "last"}, "src/a.c\nsrc/b c.c\r\nlast"},
+    {"this run's output replaces what the variable held",
+     true,
+     "text from before",
+     {"src/a.c\n", "src/b c.c\r\n", "last"},
+     "src/a.c\nsrc/b c.c\r\nlast"},
     {"no checkouts leave the variable empty", true, "text from before", {}, ""},
     {"an undefined variable is ignored", true, nullptr, {"src/a.c\n"}, nullptr},
     {"without WriteToVariable the variable is left alone", false, "kept", {"src/a.c\n"}, "kept"},
@@ -59,7 +67,9 @@ TEST_F(FindCheckouts, CollectsTheListingIntoAHostVariable) {
     EXPECT_EQ(runner_.starts[0].arguments, (Args{"lscheckout", "-short"}));
     EXPECT_EQ(runner_.starts[0].workingDirectory, view_);
     EXPECT_EQ(action.IsVariableDefined("CHECKOUTS"), c.after != nullptr);
-    if (c.after != nullptr) EXPECT_EQ(action.GetVariableValue("CHECKOUTS"), c.after);
+    if (c.after != nullptr) {
+      EXPECT_EQ(action.GetVariableValue("CHECKOUTS"), c.after);
+    }
     EXPECT_TRUE(Errors(action).empty());
   }
 }

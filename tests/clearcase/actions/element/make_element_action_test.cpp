@@ -4,15 +4,16 @@
 
 namespace {
 
-using clearcase::TClearCaseMakeElementAction;
 using cctest::Args;
+using clearcase::TClearCaseMakeElementAction;
 
 class MakeElement : public cctest::ElementActionTest {};
 
 TEST_F(MakeElement, CommandLines) {
   CheckCommandLines<TClearCaseMakeElementAction>({
       {"defaults: the new elements stay checked out",
-       [](auto& a) { a.SetPathNameStorageString("a.c\r\nb c.c\r\n"); }, true,
+       [](auto& a) { a.SetPathNameStorageString("a.c\r\nb c.c\r\n"); },
+       true,
        {"mkelem", "-nc", "\"a.c\"", "\"b c.c\""}},
       {"every switch, checked in",
        [](auto& a) {
@@ -35,27 +36,35 @@ TEST_F(MakeElement, CommandLines) {
          a.SetPreserveTime(true);
          a.SetCheckout(clearcase::ccNoCheckOut);
        },
-       true, {"mkelem", "-nco", "-nc", "\"a.c\""}},
+       true,
+       {"mkelem", "-nco", "-nc", "\"a.c\""}},
       {"the element type travels as stored, blanks and expressions included",
        [](auto& a) {
          a.SetPathNameStorageString("a.c");
          a.SetUseElementType(true);
          a.SetElementType("%VAR% file");
        },
-       true, {"mkelem", "-eltype %VAR% file", "-nc", "\"a.c\""}},
+       true,
+       {"mkelem", "-eltype %VAR% file", "-nc", "\"a.c\""}},
       {"an unused element type is not passed",
        [](auto& a) {
          a.SetPathNameStorageString("a.c");
          a.SetElementType("text_file");
        },
-       true, {"mkelem", "-nc", "\"a.c\""}},
+       true,
+       {"mkelem", "-nc", "\"a.c\""}},
       {"a comment that cannot be expanded fails; the path names still follow",
        [](auto& a) {
          a.SetPathNameStorageString("a.c");
          a.SetComment("%NOPE%");
        },
-       false, {"mkelem", "\"a.c\""}, "cannot expand Comment"},
-      {"no path names", [](auto&) {}, false, {"mkelem", "-nc"},
+       false,
+       {"mkelem", "\"a.c\""},
+       "cannot expand Comment"},
+      {"no path names",
+       [](auto&) {},
+       false,
+       {"mkelem", "-nc"},
        "Action Failed: No pathnames specified to act on."},
   });
 }

@@ -4,9 +4,9 @@
 
 namespace {
 
+using cctest::Args;
 using clearcase::TClearCaseUnCheckOutAction;
 using clearcase::TClearCaseUnCheckOutActivityAction;
-using cctest::Args;
 
 constexpr const char* kNoView = "Error: You have not specified a View to undo checkout for.";
 constexpr const char* kViewError =
@@ -17,30 +17,38 @@ class UnCheckOut : public cctest::ElementActionTest {};
 TEST_F(UnCheckOut, PathNames) {
   CheckCommandLines<TClearCaseUnCheckOutAction>({
       {"checked-out data is removed unless kept",
-       [](auto& a) { a.SetPathNameStorageString("a.c\r\n%VAR%.c\r\n"); }, true,
+       [](auto& a) { a.SetPathNameStorageString("a.c\r\n%VAR%.c\r\n"); },
+       true,
        {"uncheckout", "-rm", "\"a.c\"", "\"value.c\""}},
-      {"kept", [](auto& a) {
+      {"kept",
+       [](auto& a) {
          a.SetPathNameStorageString("a.c");
          a.SetKeep(true);
        },
-       true, {"uncheckout", "-keep", "\"a.c\""}},
-      {"no path names", [](auto&) {}, false, {"uncheckout", "-rm"},
+       true,
+       {"uncheckout", "-keep", "\"a.c\""}},
+      {"no path names",
+       [](auto&) {},
+       false,
+       {"uncheckout", "-rm"},
        "Action Failed: No pathnames specified to act on."},
       {"a failing base still gets its option and operands",
        [](auto& a) {
          a.SetViewContextPath("/no/such/view");
          a.SetPathNameStorageString("a.c");
        },
-       false, {"uncheckout", "-rm", "\"a.c\""}, kViewError},
+       false,
+       {"uncheckout", "-rm", "\"a.c\""},
+       kViewError},
   });
 }
 
 TEST_F(UnCheckOut, Activity) {
   CheckCommandLines<TClearCaseUnCheckOutActivityAction>({
-      {"view path, kept", [](auto& a) { a.SetKeep(true); }, true,
-       {"uncheckout", "-keep", "-cact"}},
+      {"view path, kept", [](auto& a) { a.SetKeep(true); }, true, {"uncheckout", "-keep", "-cact"}},
       {"stored path names are ignored",
-       [](auto& a) { a.SetPathNameStorageString("a.c\r\nb.c@@/main/1\r\n"); }, true,
+       [](auto& a) { a.SetPathNameStorageString("a.c\r\nb.c@@/main/1\r\n"); },
+       true,
        {"uncheckout", "-rm", "-cact"}},
       {"the default view passes the view check",
        [&](auto& a) {
@@ -48,22 +56,26 @@ TEST_F(UnCheckOut, Activity) {
          a.SetViewContextPath("");
          a.SetUseDefaultViewContext(true);
        },
-       true, {"uncheckout", "-rm", "-cact"}},
+       true,
+       {"uncheckout", "-rm", "-cact"}},
       {"no view at all: the base reports it, not the view check",
-       [](auto& a) { a.SetViewContextPath(""); }, false, {"uncheckout", "-rm", "-cact"},
+       [](auto& a) { a.SetViewContextPath(""); },
+       false,
+       {"uncheckout", "-rm", "-cact"},
        kViewError},
       {"no view but path names let the base start elsewhere: the view check stops it",
        [](auto& a) {
          a.SetViewContextPath("");
          a.SetPathNameStorageString("a.c");
        },
-       false, {"uncheckout", "-rm", "-cact"}, kNoView},
+       false,
+       {"uncheckout", "-rm", "-cact"},
+       kNoView},
   });
 }
 
 TEST_F(UnCheckOut, PublishedPropertiesAndIdentity) {
-  const Args expected{"Keep", "PathNameStorageString", "ViewContextPath",
-                      "UseDefaultViewContext"};
+  const Args expected{"Keep", "PathNameStorageString", "ViewContextPath", "UseDefaultViewContext"};
   EXPECT_EQ(cctest::PublishedNames(TClearCaseUnCheckOutAction()), expected);
   EXPECT_EQ(cctest::PublishedNames(TClearCaseUnCheckOutActivityAction()), expected);
   EXPECT_EQ(TClearCaseUnCheckOutAction().GetActionName(), "ClearCase Undo Checkout");

@@ -4,8 +4,8 @@
 
 namespace {
 
-using clearcase::TClearCaseUpdateAction;
 using cctest::Args;
+using clearcase::TClearCaseUpdateAction;
 
 constexpr const char* kNoView = "Update failed: No snapshot view specified to update!";
 
@@ -20,27 +20,34 @@ TEST_F(Update, CommandLines) {
          a.SetHijackMode(clearcase::hmNooverwrite);
          a.SetUpdateTimestamp(clearcase::tbCurrent);
        },
-       true, {"update", "-print", "-force", "-noverwrite", "-ctime"}},
+       true,
+       {"update", "-print", "-force", "-noverwrite", "-ctime"}},
       {"rename hijacked files, checkin times",
        [](auto& a) {
          a.SetHijackMode(clearcase::hmRename);
          a.SetUpdateTimestamp(clearcase::tbCheckin);
        },
-       true, {"update", "-force", "-rename", "-ptime"}},
-      {"the default view", [&](auto& a) {
+       true,
+       {"update", "-force", "-rename", "-ptime"}},
+      {"the default view",
+       [&](auto& a) {
          Options().SetDefaultViewPath(view_);
          a.SetViewContextPath("");
          a.SetUseDefaultViewContext(true);
        },
-       true, {"update", "-force", "-overwrite"}},
+       true,
+       {"update", "-force", "-overwrite"}},
       {"no view stops after the pretend option",
        [](auto& a) {
          a.SetViewContextPath("");
          a.SetPretendOnly(true);
        },
-       false, {"update", "-print"}, kNoView},
+       false,
+       {"update", "-print"},
+       kNoView},
       {"a view that does not exist fails but the options follow",
-       [](auto& a) { a.SetViewContextPath("/no/such/view"); }, false,
+       [](auto& a) { a.SetViewContextPath("/no/such/view"); },
+       false,
        {"update", "-force", "-overwrite"},
        "Error: The View Context Path you have specified is invalid or does not exist."},
   });
@@ -68,9 +75,8 @@ TEST_F(Update, ValidationAsksForASnapshotView) {
 
 TEST_F(Update, PublishedPropertiesAndIdentity) {
   TClearCaseUpdateAction action;
-  EXPECT_EQ(cctest::PublishedNames(action),
-            (Args{"PretendOnly", "UpdateTimestamp", "HijackMode", "ViewContextPath",
-                  "UseDefaultViewContext"}));
+  EXPECT_EQ(cctest::PublishedNames(action), (Args{"PretendOnly", "UpdateTimestamp", "HijackMode",
+                                                  "ViewContextPath", "UseDefaultViewContext"}));
   EXPECT_EQ(vy::GetPropertyText(action, "UpdateTimestamp"), "tbDefault");
   EXPECT_EQ(vy::GetPropertyText(action, "HijackMode"), "hmOverwrite");
   EXPECT_TRUE(vy::SetPropertyText(action, "HijackMode", "hmNooverwrite"));

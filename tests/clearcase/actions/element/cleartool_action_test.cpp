@@ -1,0 +1,121 @@
+#include "clearcase/actions/element/cleartool_action.h"
+
+#include <algorithm>
+
+#include "element_cases.h"
+#include "vycore/run.h"
+
+namespace {
+
+using cctest::Args;
+using clearcase::TClearCaseCleartoolAction;
+
+class Cleartool : public cctest::ElementActionTest {};
+
+TEST_F(Cleartool, CommandLines) {
+  CheckCommandLines<TClearCaseCleartoolAction>({
+      {"arguments follow the subcommand exactly as typed, as one argument",
+       [](auto& a) {
+         a.SetCommand("describe");
+         a.SetArguments("-fmt \"%%n\" lbtype:%VAR%@/vobs/src  -l");
+       },
+       true,
+       {"describe", "-fmt \"%n\" lbtype:value@/vobs/src  -l"}},
+      {"the subcommand is not expanded",
+       [](auto& a) {
+         a.SetCommand("%VAR%");
+         a.SetArguments("x");
+       },
+       true,
+       {"%VAR%", "x"}},
+      {"an empty subcommand is not rejected",
+       [](auto& a) { a.SetArguments("lsvob"); },
+       true,
+       {"", "lsvob"}},
+      {"arguments that cannot be expanded",
+       [](auto& a) {
+         a.SetCommand("describe");
+         a.SetArguments("%NOPE%");
+       },
+       false,
+       {"describe"},
+       "cannot expand Arguments"},
+      {"a failing base still gets the arguments",
+       [](auto& a) {
+         a.SetViewContextPath("/no/such/view");
+         a.SetCommand("lsvob");
+         a.SetArguments("-s");
+       },
+       false,
+       {"lsvob", "-s"},
+       "Error: The View Context Path you have specified is invalid or does not exist."},
+  });
+}
+
+struct TOutputCase {
+  const char* name;
+  bool saveOutput;
+  Args output;        // pieces of standard output as the program prints them
+  const char* value;  // nullptr: the variable is not set
+};
+
+const TOutputCase kOutputCases[] = {
+    {"three lines joined by CR LF without a trailing one",
+     true,
+     {"BL_0\n", "BL_1\r\n", "BL_2\n"},
+     "BL_0\r\nBL_1\r\nBL_2"},
+    {"no output sets the variable to the empty string", true, {}, ""},
+    {"blank lines and blanks at both ends are removed", true, {"\n", "  x  y \n", "\t\n"}, "x  y"},
+    {"without SaveOutput nothing is stored", false, {"BL_0\n"}, nullptr},
+};
+
+TEST_F(Cleartool, StoresTheWholeOutputInAHostVariable) {
+  for (const TOutputCase& c : kOutputCases) {
+    SCOPED_TRACE(c.name);
+    TClearCaseCleartoolAction action;
+    action.SetViewContextPath(view_);
+    action.SetCommand("lsbl");
+    action.SetArguments("-short");
+    action.SetSaveOutput(c.saveOutput);
+    action.SetVyVariable("%BASELINES%");  // used as stored
+    runner_.starts.clear();
+    runner_.stdoutLines = c.output;
+    const vy::TVyRunResult result = vy::RunAction(action, {});
+    EXPECT_TRUE(result.succeeded) << result.reason;
+    ASSERT_EQ(runner_.starts.size(), 1u);
+    EXPECT_EQ(runner_.starts[0].arguments, (Args{"lsbl", "-short"}));
+    EXPECT_EQ(action.IsVariableDefined("%BASELINES%"), c.value != nullptr);
+    if (c.value != nullptr) {
+      EXPECT_EQ(action.GetVariableValue("%BASELINES%"), c.value);
+    }
+  }
+}
+
+TEST_F(Cleartool, EachLineIsLoggedOnce) {
+  TClearCaseCleartoolAction action;
+  action.SetViewContextPath(view_);
+  action.SetCommand("lsbl");
+  action.SetSaveOutput(true);
+  action.SetVyVariable("B");
+  runner_.stdoutLines = {"BL_0\n", "BL_1\n"};
+  ASSERT_TRUE(vy::RunAction(action, {}).succeeded);
+  const auto& messages = action.Messages();
+  EXPECT_EQ(std::count_if(messages.begin(), messages.end(),
+                          [](const vy::TLogEntry& m) { return m.text == "BL_1"; }),
+            1);
+  EXPECT_TRUE(action.GetCollectOutput());
+  EXPECT_FALSE(action.GetStreamOutput());
+}
+
+TEST_F(Cleartool, PublishedPropertiesAndIdentity) {
+  TClearCaseCleartoolAction action;
+  EXPECT_EQ(cctest::PublishedNames(action),
+            (Args{"ViewContextPath", "UseDefaultViewContext", "Arguments", "Command", "SaveOutput",
+                  "VyVariable"}));
+  EXPECT_TRUE(vy::SetPropertyText(action, "Command", "describe"));
+  EXPECT_EQ(action.GetCommand(), "describe");
+  EXPECT_EQ(action.GetActionName(), "ClearCase Run Cleartool (Generic)");
+  EXPECT_EQ(action.GetHelpTopicID(), 4580);
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include "clearcase/actions/ucm/activity_actions.h"
+
+#include "tests/clearcase/actions/element/element_cases.h"
+
+namespace {
+
+using cctest::Args;
+using clearcase::TClearCaseMakeActivityAction;
+using clearcase::TClearCaseSetActivityAction;
+
+class Activity : public cctest::ElementActionTest {};
+
+TEST_F(Activity, Set) {
+  CheckCommandLines<TClearCaseSetActivityAction>({
+      {"never assigned: the current activity", [](auto&) {}, true, {"setactivity", "-nc", "-cact"}},
+      {"named activity with its project VOB",
+       [](auto& a) {
+         a.SetActivityName("fix_%VAR%");
+         a.SetVOBSelector("/vobs/pvob");
+         a.SetComment("start");
+       },
+       true,
+       {"setactivity", "-c \"start\"", "activity:fix_value@/vobs/pvob"}},
+      {"none wins over the name, which is not even expanded",
+       [](auto& a) {
+         a.SetActivityName("%NOPE%");
+         a.SetSetActivityToNone(true);
+       },
+       true,
+       {"setactivity", "-nc", "-none"}},
+      {"a name with a blank is one quoted argument",
+       [](auto& a) { a.SetActivityName("fix 23"); },
+       true,
+       {"setactivity", "-nc", "\"activity:fix 23\""}},
+      {"a name assigned as empty still counts",
+       [](auto& a) { a.SetActivityName(""); },
+       true,
+       {"setactivity", "-nc", "activity:"}},
+      {"a name that cannot be expanded",
+       [](auto& a) { a.SetActivityName("%NOPE%"); },
+       false,
+       {"setactivity", "-nc"},
+       "cannot expand Activity Name"},
+      {"an invalid view: the activity still follows",
+       [](auto& a) {
+         a.SetViewContextPath("/no/such/view");
+         a.SetActivityName("fix_23");
+       },
+       false,
+       {"setactivity", "-nc", "activity:fix_23"},
+       "Error: The View Context Path you have specified is invalid or does not exist."},
+  });
+}
+
+TEST_F(Activity, Make) {
+  CheckCommandLines<TClearCaseMakeActivityAction>({
+      {"named, set as current",
+       [](auto& a) {
+         a.SetActivityName("fix_42");
+         a.SetVOBSelector("/vobs/pvob");
+       },
+       true,
+       {"mkactivity", "-nc", "-force", "activity:fix_42@/vobs/pvob"}},
+      {"headline and no set",
+       [](auto& a) {
+         a.SetActivityName("fix_42");
+         a.SetHeadline("Fix %VAR% now");
+         a.SetDontSetAsCurrent(true);
+         a.SetComment("c");
+       },
+       true,
+       {"mkactivity", "-c \"c\"", "-headline \"Fix value now\"", "-nset", "-force",
+        "activity:fix_42"}},
+      {"generated name: the stored name is left out",
+       [](auto& a) {
+         a.SetActivityName("fix_42");
+         a.SetAutoGenerateName(true);
+       },
+       true,
+       {"mkactivity", "-nc", "-force"}},
+      {"a headline that cannot be expanded stops at once",
+       [](auto& a) {
+         a.SetActivityName("fix_42");
+         a.SetHeadline("%NOPE%");
+         a.SetDontSetAsCurrent(true);
+       },
+       false,
+       {"mkactivity", "-nc"},
+       "cannot expand Headline"},
+  });
+}
+
+TEST_F(Activity, SetActivityDoesNotPersistTheComment) {
+  TClearCaseSetActivityAction set;
+  TClearCaseMakeActivityAction make;
+  EXPECT_EQ(cctest::PublishedNames(set),
+            (Args{"ActivityName", "VOBSelector", "UseCurrentActivity", "ViewContextPath",
+                  "UseDefaultViewContext", "SetActivityToNone"}));
+  EXPECT_EQ(cctest::PublishedNames(make),
+            (Args{"ActivityName", "VOBSelector", "ViewContextPath", "UseDefaultViewContext",
+                  "Comment", "NoComment", "AutoGenerateName", "DontSetAsCurrent", "Headline"}));
+  EXPECT_EQ(set.GetActionName(), "UCM Set Current Activity");
+  EXPECT_EQ(set.GetHelpTopicID(), 4620);
+  EXPECT_EQ(make.GetActionName(), "UCM Make Activity");
+  EXPECT_EQ(make.GetHelpTopicID(), 4610);
+  EXPECT_EQ(set.GetHiddenProperties(),
+            (Args{"PathNameStorageString", "ObjectsStorageString", "ComponentSelectorStorageString",
+                  "ActivitySelectorStorageString"}));
+}
+
+}  // namespace
