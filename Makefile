@@ -1,8 +1,10 @@
 # Entry points for people and CI. Everything runs through CMake presets.
 PRESET ?= dev
 BUILD   = build/$(PRESET)
+# Seconds each fuzz target runs.
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build test demo bench clean
+.PHONY: all deps configure build test demo bench fuzz clean
 
 all: build
 
@@ -25,6 +27,11 @@ bench: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release
 	@build/release/bin/vantry-bench
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@fuzz/run build/fuzz $(FUZZ_SECONDS)
 
 clean:
 	@rm -rf build

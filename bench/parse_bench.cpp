@@ -24,7 +24,7 @@ constexpr std::size_t kLargestVobs = 1000;
 constexpr std::size_t kTypesPerVob = 1000;
 constexpr int kRounds = 5;
 constexpr double kGrowthTarget = 2.3;
-constexpr double kLargestTargetMs = 400;
+constexpr double kLargestTargetMs = 500;
 
 // Every other line repeats an earlier version, every second repeat in
 // another case.

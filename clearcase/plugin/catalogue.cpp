@@ -135,8 +135,12 @@ constexpr const char* kPageOrder[] = {
 
 }  // namespace
 
-std::span<const TCatalogueRow> Catalogue() { return Rows(); }
+std::span<const TCatalogueRow> Catalogue() {
+  return Rows();
+}
 
-std::span<const char* const> PageRegistrationOrder() { return kPageOrder; }
+std::span<const char* const> PageRegistrationOrder() {
+  return kPageOrder;
+}
 
 }  // namespace clearcase

@@ -115,8 +115,7 @@ const vy::TPropertyList& TVyClearCaseOptions::PublishedProperties() const {
           .String("DefaultViewPath", &T::GetDefaultViewPath, &T::SetDefaultViewPath)
           .Enumeration("ClearCaseType", kTypeNames, &T::GetClearCaseTypeProperty,
                        &T::SetClearCaseType)
-          .Boolean("TestForClearCaseType", &T::GetTestForClearCaseType,
-                   &T::SetTestForClearCaseType)
+          .Boolean("TestForClearCaseType", &T::GetTestForClearCaseType, &T::SetTestForClearCaseType)
           .Integer("DesignTimeout", &T::GetDesignTimeout, &T::SetDesignTimeout)
           .Boolean("DesignListLocal", &T::GetDesignListLocal, &T::SetDesignListLocal);
   return list;
@@ -130,9 +129,9 @@ IVyClearCaseOptions* ClearCaseOptions() {
 void RegisterOptions() {
   auto& scripting = vy::VyScriptingServices();
   scripting.RegisterEnumeration("TClearCaseType", kTypeNames);
-  vy::VyOptionsServices().RegisterOptions(vy::OptionsClass<TVyClearCaseOptions>("TVyClearCaseOptions"),
-                                          "CC_LOGO");
-  scripting.RegisterFunction("ClearCaseOptions", [] () -> std::shared_ptr<vy::IVyScriptValue> {
+  vy::VyOptionsServices().RegisterOptions(
+      vy::OptionsClass<TVyClearCaseOptions>("TVyClearCaseOptions"), "CC_LOGO");
+  scripting.RegisterFunction("ClearCaseOptions", []() -> std::shared_ptr<vy::IVyScriptValue> {
     auto* options = ClearCaseOptions();
     if (options == nullptr) return nullptr;
     return vy::VyScriptingServices().WrapObject(options->GetImplementation());

@@ -32,7 +32,9 @@ void VyRegisterPackage(bool RegisterPages) {
   vy::VyOptionsServices().RegisterOptionsPages(
       vy::OptionsClass<TVyClearCaseOptions>("TVyClearCaseOptions"), {{"TClearCaseOptionsFrame"}});
   for (const char* typeId : PageRegistrationOrder()) {
-    if (const auto* row = FindRow(typeId)) actions.RegisterActionPages(row->actionClass, row->pages);
+    if (const auto* row = FindRow(typeId)) {
+      actions.RegisterActionPages(row->actionClass, row->pages);
+    }
   }
 }
 

@@ -98,7 +98,8 @@ std::string FuzzProject(std::string_view data) {
   if (!vy::LoadProjectText(first, "saved.xml", again, diagnostics)) {
     return "a saved project does not load:\n" + Diagnostics(diagnostics);
   }
-  if (SavedText(again, problem) != first) return problem.empty() ? "a reload changes the project" : problem;
+  if (SavedText(again, problem) != first)
+    return problem.empty() ? "a reload changes the project" : problem;
   return {};
 }
 
@@ -112,11 +113,12 @@ std::string FuzzOptionsStore(std::string_view data) {
     return error.empty() ? "a store failed to load without saying why" : std::string();
   }
   std::string first, second;
-  if (std::string problem = LoadAndSave(input, Scratch().File("first.xml"), first); !problem.empty()) {
+  if (std::string problem = LoadAndSave(input, Scratch().File("first.xml"), first);
+      !problem.empty()) {
     return problem;
   }
-  if (std::string problem = LoadAndSave(Scratch().File("first.xml"), Scratch().File("second.xml"),
-                                        second);
+  if (std::string problem =
+          LoadAndSave(Scratch().File("first.xml"), Scratch().File("second.xml"), second);
       !problem.empty()) {
     return problem;
   }

@@ -51,9 +51,9 @@ std::string CheckSetter(Action& action, std::string_view data, const char* what,
 std::string CheckStorageSetters(std::string_view data) {
   clearcase::TClearCaseCheckoutAction checkout;
   using TBase = clearcase::TClearCaseBaseAction;
-  std::string problem = CheckSetter<TBase>(checkout, data, "path names",
-                                           &TBase::GetPathNameStorageString,
-                                           &TBase::SetPathNameStorageString);
+  std::string problem =
+      CheckSetter<TBase>(checkout, data, "path names", &TBase::GetPathNameStorageString,
+                         &TBase::SetPathNameStorageString);
   if (problem.empty()) {
     problem = CheckSetter<TBase>(checkout, data, "objects", &TBase::GetObjectsStorageString,
                                  &TBase::SetObjectsStorageString);
@@ -71,7 +71,9 @@ std::string CheckStorageSetters(std::string_view data) {
   return problem;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

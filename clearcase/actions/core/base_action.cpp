@@ -35,7 +35,8 @@ TClearCaseBaseAction::TClearCaseBaseAction() {
 bool TClearCaseBaseAction::Validate(vy::IVyActionValidationError& errors) {
   const bool inherited = vy::TVyExecuteAbstractAction::Validate(errors);
   if (OptionsCleartoolPath().empty()) {
-    errors.AddError("Options", "The path to cleartool.exe has not been specified.", OptionsObject());
+    errors.AddError("Options", "The path to cleartool.exe has not been specified.",
+                    OptionsObject());
     return false;
   }
   if (!vy::FileSystem().FileExists(GetExecutable())) {
@@ -71,7 +72,9 @@ bool TClearCaseBaseAction::GetCommandLine(vy::ICommandLineBuilder& builder) {
   return vy::FileSystem().DirectoryExists(GetStartingDir(OptionsCleartoolPath()));
 }
 
-std::string TClearCaseBaseAction::GetExecutable() { return OptionsCleartoolPath(); }
+std::string TClearCaseBaseAction::GetExecutable() {
+  return OptionsCleartoolPath();
+}
 
 std::string TClearCaseBaseAction::GetStartingDir(const std::string& defaultDir) {
   resolvedStartingDir_.clear();
@@ -202,7 +205,9 @@ void TClearCaseBaseAction::Append(vy::ICommandLineBuilder& builder, const std::s
   builder.AddArgument(argument, {}, vy::akPlain);
 }
 
-std::string TClearCaseBaseAction::Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string TClearCaseBaseAction::Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
 
 std::string TClearCaseBaseAction::QuotedIfSpaced(const std::string& text) {
   return text.find(' ') == std::string::npos ? text : Quoted(text);

@@ -78,6 +78,7 @@ struct TArgvCase {
 const TActionSpec kLockA = Action(
     "CC_LOCK", {{"UseDefaultViewContext", "true"}, {"PathNameStorageString", "src/a.c\r\n"}});
 
+// The rows run in order over one world, so each leaves it fit for the next.
 const TArgvCase kArgvCases[] = {
     {"make a global label type without a view",
      {},
@@ -139,8 +140,8 @@ const TArgvCase kArgvCases[] = {
      Action("CC_LOCK", {{"UseDefaultViewContext", "true"},
                         {"Obsolete", "true"},
                         {"Comment", "frozen"},
-                        {"PathNameStorageString", "src/a.c\r\n"}}),
-     {"lock", "-obsolete", "-c", "frozen", "-pname", "src/a.c"},
+                        {"PathNameStorageString", "src/b c.c\r\n"}}),
+     {"lock", "-obsolete", "-c", "frozen", "-pname", "src/b c.c"},
      "$VIEW"},
     {"unlock a path name",
      {kLockA},

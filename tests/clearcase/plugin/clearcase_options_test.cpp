@@ -8,6 +8,7 @@
 #include "clearcase/plugin/cleartool_discovery.h"
 #include "package_fixture.h"
 #include "vycore/options_store.h"
+#include "vycore/platform.h"
 #include "vycore/services.h"
 
 namespace {
@@ -33,18 +34,13 @@ struct TMemoryStore : vy::IVyOptionsReader, vy::IVyOptionsWriter {
   std::map<std::string, std::string> values;
 };
 
+// Discovery must not find a cleartool of the machine running the tests.
 class OptionsTest : public cctest::TPackageTest {
  protected:
   void SetUp() override {
     TPackageTest::SetUp();
-    savedPath_ = getenv("PATH") ? getenv("PATH") : "";
     ::setenv("PATH", MakeDir("empty").c_str(), 1);
   }
-  void TearDown() override {
-    ::setenv("PATH", savedPath_.c_str(), 1);
-    TPackageTest::TearDown();
-  }
-  std::string savedPath_;
 };
 
 TEST_F(OptionsTest, LoadReadsEveryKeyWithItsDefault) {
@@ -125,7 +121,7 @@ TEST_F(OptionsTest, CleartoolPathFolderGetsTheProgramName) {
 
 TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {
   const auto folder = MakeDir("tools");
-  ::setenv("PATH", (Path("empty") + ":" + folder).c_str(), 1);
+  ::setenv("PATH", (Path("empty") + vy::kPathListSeparator + folder).c_str(), 1);
   MakeFile("tools/cleartool");
   TVyClearCaseOptions found;
   TMemoryStore store;
@@ -143,18 +139,18 @@ TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {
 }
 
 TEST_F(OptionsTest, DiscoveryTriesTheCurrentFolderThenPathInOrder) {
-  const auto initial = std::filesystem::current_path();
   MakeDir("first/cleartool");  // a folder of that name is not the program
   MakeFile("second/cleartool");
   MakeFile("third/cleartool");
+  const std::string sep(1, vy::kPathListSeparator);
+  // A missing folder and an empty entry are passed over.
   const std::string path =
-      Path("absent") + ":" + ":" + Path("first") + ":" + Path("second") + ":" + Path("third");
+      Path("absent") + sep + sep + Path("first") + sep + Path("second") + sep + Path("third");
   ::setenv("PATH", path.c_str(), 1);
   std::filesystem::current_path(MakeDir("work"));
   EXPECT_EQ(clearcase::defaultClearToolPath(), Path("second/cleartool"));
   MakeFile("work/cleartool");
   EXPECT_EQ(clearcase::defaultClearToolPath(), Path("work/cleartool"));  // named absolutely
-  std::filesystem::current_path(initial);
 }
 
 TEST_F(OptionsTest, RoundTripsThroughTheStoreFile) {

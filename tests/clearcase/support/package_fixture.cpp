@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "vycore/command_line.h"
+#include "vycore/platform.h"
 #include "vycore/services.h"
 
 namespace cctest {
@@ -18,7 +19,11 @@ vy::TProcessOutcome TRecordingRunner::Run(const vy::TProcessSpec& spec, vy::IPro
 
 void TPackageTest::SetUp() {
   std::string pattern = (std::filesystem::temp_directory_path() / "cctest.XXXXXX").string();
-  root_ = ::mkdtemp(pattern.data());
+  const char* created = ::mkdtemp(pattern.data());
+  ASSERT_NE(created, nullptr) << "cannot create " << pattern;
+  root_ = created;
+  savedPath_ = vy::GetEnvironmentVariable("PATH");
+  savedDirectory_ = std::filesystem::current_path();
   ::setenv("XDG_CONFIG_HOME", MakeDir("config").c_str(), 1);
   ::setenv("VANTRY_USER_INI", Path("config/user.ini").c_str(), 1);
   ::setenv("VANTRY_OPTIONS", Path("config/options.xml").c_str(), 1);
@@ -32,9 +37,12 @@ void TPackageTest::SetUp() {
 }
 
 void TPackageTest::TearDown() {
+  if (savedPath_) ::setenv("PATH", savedPath_->c_str(), 1);
+  std::error_code ignored;
+  std::filesystem::current_path(savedDirectory_, ignored);
+  vy::SetVyBrowsers(nullptr, nullptr);
   vy::SetProcessRunner(nullptr);
   vy::ResetVyServicesForTesting();
-  std::error_code ignored;
   std::filesystem::remove_all(root_, ignored);
 }
 

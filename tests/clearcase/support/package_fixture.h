@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +58,12 @@ class TPackageTest : public testing::Test {
   std::string cleartool_;  // an existing file the options name
   std::string view_;       // an existing folder used as view
   TRecordingRunner runner_;
+
+ private:
+  // Tests may change PATH, the current directory and the folder browser;
+  // TearDown puts them back.
+  std::optional<std::string> savedPath_;
+  std::filesystem::path savedDirectory_;
 };
 
 }  // namespace cctest
