@@ -123,6 +123,23 @@ bool WriteFileAtomic(const std::string& path, std::string_view content, std::str
   return true;
 }
 
+std::FILE* OpenFileForWriting(const std::string& path) {
+  constexpr int kFlags = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC;
+  int fd = open(path.c_str(), kFlags, 0666);
+  // O_EXCL: a link planted again after the unlink makes the open fail.
+  if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0) {
+    fd = open(path.c_str(), kFlags | O_EXCL, 0666);
+  }
+  if (fd < 0) return nullptr;
+  std::FILE* file = fdopen(fd, "wb");
+  if (file == nullptr) {
+    const int code = errno;
+    close(fd);
+    errno = code;
+  }
+  return file;
+}
+
 bool ReadFileText(const std::string& path, std::string& content, std::string* error) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {

@@ -2,6 +2,7 @@
 // The file system as the host and packages query it. Tests may install a
 // fake; everything that asks "does this exist" goes through FileSystem().
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,11 @@ void SetFileSystem(IFileSystem* fileSystem);  // nullptr restores the real one
 // untouched.
 bool WriteFileAtomic(const std::string& path, std::string_view content, std::string* error);
 bool ReadFileText(const std::string& path, std::string& content, std::string* error);
+
+// Opens `path` for writing from its start, for output written piece by
+// piece: an existing file is emptied, a new one gets the user's umask, and a
+// symbolic link planted at the path is replaced by a new file, never
+// followed. nullptr with errno set on failure.
+std::FILE* OpenFileForWriting(const std::string& path);
 
 }  // namespace vy

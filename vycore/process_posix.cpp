@@ -149,6 +149,14 @@ TStarted Start(const TProcessSpec& spec) {
     started.error = "no program was given";
     return started;
   }
+  // An argument would end at its first NUL on its way to the program: rather
+  // than run the program on a shortened argument, do not start it.
+  for (const std::string& argument : spec.arguments) {
+    if (argument.find('\0') != std::string::npos) {
+      started.error = "an argument holds a NUL character";
+      return started;
+    }
+  }
   TFd outWrite;
   TFd errWrite;
   int error = MakePipe(started.out, outWrite);

@@ -39,6 +39,11 @@ class TProjectLoader {
       : text_(text), fileName_(std::move(fileName)), diagnostics_(diagnostics) {}
 
   bool Load(TVyProject& project) {
+    if (const std::size_t nul = FindNulReference(text_); nul != std::string_view::npos) {
+      Report(TVyDiagnostic::Error, LineOfOffset(text_, static_cast<std::ptrdiff_t>(nul)),
+             "a value holds a NUL character (&#0;), which no program can be given");
+      return false;
+    }
     pugi::xml_document document;
     const pugi::xml_parse_result parsed =
         document.load_buffer(text_.data(), text_.size(), pugi::parse_default);

@@ -32,6 +32,18 @@ std::string XmlEscape(std::string_view text) {
   return out;
 }
 
+std::size_t FindNulReference(std::string_view text) {
+  for (std::size_t at = text.find("&#"); at != std::string_view::npos;
+       at = text.find("&#", at + 2)) {
+    std::size_t end = at + 2;
+    if (end < text.size() && (text[end] == 'x' || text[end] == 'X')) ++end;
+    const std::size_t digits = end;
+    while (end < text.size() && text[end] == '0') ++end;
+    if (end > digits && end < text.size() && text[end] == ';') return at;
+  }
+  return std::string_view::npos;
+}
+
 int LineOfOffset(std::string_view text, std::ptrdiff_t offset) {
   if (offset < 0) return 0;
   const auto end = text.begin() + std::min<std::ptrdiff_t>(offset, std::ssize(text));

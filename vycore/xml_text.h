@@ -15,6 +15,11 @@ namespace vy {
 // blanks. Usable in attribute values and in element text.
 std::string XmlEscape(std::string_view text);
 
+// The offset of the first character reference to NUL ("&#0;", "&#x00;", ...)
+// in a document, npos when there is none: a parser hands a value back only
+// up to such a character, so a loader refuses the document instead.
+std::size_t FindNulReference(std::string_view text);
+
 // The 1-based line of a byte offset in a text.
 int LineOfOffset(std::string_view text, std::ptrdiff_t offset);
 

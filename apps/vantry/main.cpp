@@ -22,9 +22,7 @@ void AddCommands(CLI::App& app, vantry::TCommandContext& context) {
   vantry::AddOptionsCommand(app, context);
   vantry::AddNewCommand(app, context);
   vantry::AddScriptCommand(app, context);
-#ifndef VANTRY_WITHOUT_QUERY_COMMAND
   vantry::AddQueryCommand(app, context);
-#endif
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ namespace vantry {
 
 namespace {
 
-struct TSetRequest {
-  std::string name;  // [OBJECT.]PROPERTY
-  std::string value;
-};
+// NAME VALUE pairs, applied in order and saved together: some settings only
+// keep their meaning in company (a ClearCase type is stored only while
+// detection is off).
+using TSettings = std::vector<std::string>;
 
 int ShowOptions(TCommandContext& context) {
   if (!context.LoadHost()) return ecUsage;
@@ -43,25 +43,48 @@ std::vector<vy::TVyOptionsObject*> Candidates(const std::string& objectName,
   return found;
 }
 
-int SetOption(TCommandContext& context, const TSetRequest& request) {
-  if (!context.LoadHost()) return ecUsage;
-  const std::size_t dot = request.name.find('.');
-  const std::string objectName = dot == std::string::npos ? "" : request.name.substr(0, dot);
-  const std::string property =
-      dot == std::string::npos ? request.name : request.name.substr(dot + 1);
+struct TWritten {
+  std::shared_ptr<vy::IVyScriptValue> object;  // nullptr: the write failed
+  std::string label;                           // OBJECT.PROPERTY
+  std::string property;
+};
+
+// Writes NAME (OBJECT.PROPERTY or PROPERTY) through script access; failures
+// are reported.
+TWritten SetOne(const std::string& name, const std::string& text) {
+  const std::size_t dot = name.find('.');
+  const std::string objectName = dot == std::string::npos ? "" : name.substr(0, dot);
+  const std::string property = dot == std::string::npos ? name : name.substr(dot + 1);
   const std::vector<vy::TVyOptionsObject*> candidates = Candidates(objectName, property);
   if (candidates.size() != 1) {
     PrintError(candidates.empty()
-                   ? "vantry: no options object has \"" + request.name +
-                         "\" (see: vantry options show)"
+                   ? "vantry: no options object has \"" + name + "\" (see: vantry options show)"
                    : "vantry: \"" + property + "\" is ambiguous: write OBJECT." + property);
-    return ecUsage;
+    return {};
   }
   std::shared_ptr<vy::IVyScriptValue> value = ScriptValueOf(*candidates.front());
-  if (!WriteProperty(*value->Object(), property, request.value)) return ecUsage;
+  if (!WriteProperty(*value->Object(), property, text)) return {};
+  return {value, candidates.front()->GetName() + "." + property, property};
+}
+
+int SetOptions(TCommandContext& context, const TSettings& settings) {
+  if (settings.size() % 2 != 0) {
+    PrintError("vantry: options set expects NAME VALUE pairs; \"" + settings.back() +
+               "\" has no VALUE");
+    return ecUsage;
+  }
+  if (!context.LoadHost()) return ecUsage;
+  std::vector<TWritten> written;
+  for (std::size_t i = 0; i < settings.size(); i += 2) {
+    written.push_back(SetOne(settings[i], settings[i + 1]));
+    if (written.back().object == nullptr) return ecUsage;  // nothing is saved
+  }
   if (!SaveOptionsStore(context)) return ecUsage;
-  const std::string label = candidates.front()->GetName() + "." + property;
-  PrintLine(label + " = " + vy::GetPropertyText(*value->Object(), property).value_or(""));
+  // Read back: a reader may compute what it shows (a folder gains the program name).
+  for (const TWritten& entry : written) {
+    const auto text = vy::GetPropertyText(*entry.object->Object(), entry.property);
+    PrintLine(entry.label + " = " + text.value_or(""));
+  }
   return ecSuccess;
 }
 
@@ -73,13 +96,15 @@ void AddOptionsCommand(CLI::App& app, TCommandContext& context) {
   CLI::App* show = command->add_subcommand("show", "Show every options object's properties");
   show->callback([&context] { context.exitCode = ShowOptions(context); });
 
-  auto request = std::make_shared<TSetRequest>();
-  CLI::App* set = command->add_subcommand("set", "Change one option and save the store");
-  set->add_option("NAME", request->name,
-                  "The property, e.g. CleartoolPath or ClearCase.CleartoolPath")
+  auto settings = std::make_shared<TSettings>();
+  CLI::App* set =
+      command->add_subcommand("set", "Change options (NAME VALUE, repeatable) and save the store");
+  set->add_option("SETTINGS", *settings,
+                  "NAME VALUE pairs; NAME is a property such as CleartoolPath or "
+                  "ClearCase.CleartoolPath; a VALUE may be empty")
+      ->type_name("NAME VALUE")
       ->required();
-  set->add_option("VALUE", request->value, "The new value (may be empty)")->required();
-  set->callback([&context, request] { context.exitCode = SetOption(context, *request); });
+  set->callback([&context, settings] { context.exitCode = SetOptions(context, *settings); });
 }
 
 }  // namespace vantry

@@ -1,5 +1,7 @@
 #include "script_access.h"
 
+#include <optional>
+
 #include "output.h"
 #include "vycore/properties.h"
 

@@ -26,7 +26,11 @@ void RegisterPackageOnce() {
 class TScratch {
  public:
   TScratch() {
-    std::string pattern = std::filesystem::temp_directory_path() / "vantry-fuzz-XXXXXX";
+    // Memory, where it is there: every save is flushed to disk.
+    const std::filesystem::path memory = "/dev/shm";
+    std::string pattern =
+        (std::filesystem::is_directory(memory) ? memory : std::filesystem::temp_directory_path()) /
+        "vantry-fuzz-XXXXXX";
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     dir_ = pattern;
   }

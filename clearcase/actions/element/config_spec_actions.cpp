@@ -61,9 +61,8 @@ bool TClearCaseGetConfigSpecAction::AfterGetCommandLine() {
 bool TClearCaseGetConfigSpecAction::OpenOutputFile() {
   std::string path;
   if (!TryExpandExpression("Output File Path", outputFilePath_, path, true)) return false;
-  // "w" creates the file or empties an existing one, so that a longer old
-  // config spec leaves nothing behind.
-  output_.reset(std::fopen(path.c_str(), "wb"));
+  // Emptied, so that a longer old config spec leaves nothing behind.
+  output_.reset(vy::OpenFileForWriting(path));
   if (!output_) {
     SendMessage("An error occured trying to open the file \"" + path +
                     "\" for writing : " + std::strerror(errno),

@@ -32,13 +32,18 @@ TEST(ActionsCommandTest, ListsTheCatalogueInRegistrationOrder) {
 
 TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRun) {
   TSandbox sandbox;
+  // One setting per run, except the type: it is stored only while detection
+  // is off, so the two travel together.
   const std::vector<std::vector<std::string>> settings{
-      {"CleartoolPath", CLEARTOOL_EXE}, {"ClearCase.DefaultViewPath", sandbox.ViewPath()},
-      {"clearcasetype", "ccLT"},        {"TestForClearCaseType", "false"},
-      {"DesignTimeout", "8000"},        {"DesignListLocal", "TRUE"}};
-  for (const auto& setting : settings) {
-    const TRunOutput output = sandbox.Vantry({"options", "set", setting[0], setting[1]});
-    ASSERT_EQ(output.exitCode, 0) << setting[0] << ": " << output.err;
+      {"CleartoolPath", CLEARTOOL_EXE},
+      {"ClearCase.DefaultViewPath", sandbox.ViewPath()},
+      {"TestForClearCaseType", "false", "clearcasetype", "ccLT"},
+      {"DesignTimeout", "8000"},
+      {"DesignListLocal", "TRUE"}};
+  for (std::vector<std::string> setting : settings) {
+    setting.insert(setting.begin(), {"options", "set"});
+    const TRunOutput output = sandbox.Vantry(setting);
+    ASSERT_EQ(output.exitCode, 0) << setting[2] << ": " << output.err;
   }
   const TRunOutput shown = sandbox.Vantry({"options", "show"});
   ASSERT_EQ(shown.exitCode, 0) << shown.err;
@@ -50,6 +55,16 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRun) {
         std::string("  DesignListLocal = true")}) {
     EXPECT_THAT(shown.out, HasSubstr(line + "\n"));
   }
+}
+
+TEST(OptionsCommandTest, TheOptionsFlagChoosesTheStoreBeforeOrAfterTheCommand) {
+  TSandbox sandbox;
+  const std::string other = sandbox.Path("other.xml");
+  ASSERT_EQ(
+      sandbox.Vantry({"options", "set", "DesignTimeout", "4321", "--options", other}).exitCode, 0);
+  EXPECT_THAT(sandbox.Vantry({"--options", other, "options", "show"}).out,
+              HasSubstr("  DesignTimeout = 4321\n"));
+  EXPECT_FALSE(std::filesystem::exists(sandbox.OptionsFile()));  // $VANTRY_OPTIONS
 }
 
 TEST(OptionsCommandTest, AFolderAsCleartoolPathShowsTheProgramInIt) {
@@ -74,6 +89,7 @@ TEST(OptionsCommandTest, BadSettingsAreRefusedAndLeaveTheStoreAlone) {
       {{"options", "set", "NoSuchOption", "1"}, "NoSuchOption"},
       {{"options", "set", "Other.DesignTimeout", "1"}, "Other.DesignTimeout"},
       {{"options", "set", "DesignTimeout"}, "VALUE"},
+      {{"options", "set", "DesignTimeout", "1", "NoSuchOption", "2"}, "NoSuchOption"},
       {{"options"}, ""},
   };
   for (const auto& row : rows) {

@@ -192,8 +192,7 @@ TEST_F(RunTest, OptionProblemsStopTheRunBeforeCleartoolStarts) {
     std::string message;
   } rows[] = {
       {"CleartoolPath", sandbox.Path("no/cleartool"),
-       "  Cleartool.exe cannot be found at the path specified. Please check under Tools -> "
-       "Options.\n"},
+       "Cleartool.exe cannot be found at the path specified."},
       {"DefaultViewPath", sandbox.Path("no/view"),
        "  Error: The Default View you have specified is invalid or does not exist. To rectify go "
        "to Tools->Options.\n"},
@@ -214,8 +213,7 @@ TEST(RunWithoutOptionsTest, MissingCleartoolPathIsReportedAndNothingStarts) {
   const TRunOutput output =
       sandbox.Vantry({"run", sandbox.WriteProject("p.xml", {}, {Checkout({})})});
   EXPECT_EQ(output.exitCode, 1);
-  EXPECT_THAT(output.out, HasSubstr("  The path to cleartool.exe has not been specified. Please "
-                                    "check under Tools -> Options.\n"));
+  EXPECT_THAT(output.out, HasSubstr("The path to cleartool.exe has not been specified."));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }
 

@@ -163,12 +163,9 @@ TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
 }
 
 void TSandbox::ConfigureOptions() const {
-  for (const auto& [name, value] :
-       {std::pair<std::string, std::string>{"CleartoolPath", CLEARTOOL_EXE},
-        {"DefaultViewPath", ViewPath()}}) {
-    const TRunOutput output = Vantry({"options", "set", name, value});
-    if (output.exitCode != 0) throw std::runtime_error("options set failed: " + output.err);
-  }
+  const TRunOutput output =
+      Vantry({"options", "set", "CleartoolPath", CLEARTOOL_EXE, "DefaultViewPath", ViewPath()});
+  if (output.exitCode != 0) throw std::runtime_error("options set failed: " + output.err);
 }
 
 std::string TSandbox::WriteProject(const std::string& name, const std::vector<TProperty>& variables,
