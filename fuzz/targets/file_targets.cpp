@@ -102,8 +102,9 @@ std::string FuzzProject(std::string_view data) {
   if (!vy::LoadProjectText(first, "saved.xml", again, diagnostics)) {
     return "a saved project does not load:\n" + Diagnostics(diagnostics);
   }
-  if (SavedText(again, problem) != first)
+  if (SavedText(again, problem) != first) {
     return problem.empty() ? "a reload changes the project" : problem;
+  }
   return {};
 }
 

@@ -305,4 +305,14 @@ TEST(ProcessRunnerSwapTest, ProcessRunnerIsTheRealOneUnlessReplaced) {
 }
 
 }  // namespace
+// An argument would end at its first NUL on its way to the program, so a
+// run that would change what the program receives is refused instead.
+TEST(ProcessRunnerRefusal, AnArgumentHoldingANulStartsNothing) {
+  TRecordingSink sink;
+  const auto outcome =
+      RealProcessRunner().Run(Spec("/bin/true", {"ok", std::string("a\0b", 3)}), sink);
+  EXPECT_EQ(outcome.kind, TProcessOutcome::CouldNotStart);
+  EXPECT_EQ(outcome.error, "an argument holds a NUL character");
+}
+
 }  // namespace vy

@@ -114,6 +114,23 @@ TEST_F(SecurityTest, UserTextReachesCleartoolAsLiteralArguments) {
   }
 }
 
+TEST_F(SecurityTest, AProjectValueHoldingANulIsRefusedBeforeAnythingRuns) {
+  const std::string project = sandbox.Path("nul.xml");
+  WriteText(project,
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<VantryProject version=\"1\">\n"
+            "  <Actions>\n"
+            "    <Action type=\"CC_CHECKOUT\" description=\"\" enabled=\"true\">\n"
+            "      <Property name=\"PathNameStorageString\" value=\"src/a.c&#0;.bak\"/>\n"
+            "    </Action>\n"
+            "  </Actions>\n"
+            "</VantryProject>\n");
+  const TRunOutput output = sandbox.Vantry({"run", project});
+  EXPECT_EQ(output.exitCode, 2) << output.out << output.err;
+  EXPECT_THAT(output.err, ::testing::HasSubstr("a value holds a NUL character"));
+  EXPECT_THAT(sandbox.Journal(), SizeIs(0));
+}
+
 // Runs `write` with umask 027 after planting a symbolic link at `target`
 // that points at a file of the user's holding `precious`; the link must be
 // replaced by a regular file with mode 0640 and the user's file left alone.
