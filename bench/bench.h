@@ -27,6 +27,11 @@ inline double Milliseconds(std::chrono::steady_clock::duration duration) {
 
 double Median(std::vector<double> values);
 
+// The baseline of the process rows: a program that does nothing, started with
+// a bare posix_spawn + waitpid.
+inline constexpr const char* kTrivialProgram = "/bin/true";
+double BareSpawnMs();
+
 std::vector<BenchRow> RunProcessBench();
 std::vector<BenchRow> RunRunnerBench();
 std::vector<BenchRow> RunParseBench();

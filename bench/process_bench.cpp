@@ -2,36 +2,19 @@
 // bare posix_spawn + waitpid of the same program, and how late a time-out
 // returns.
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 
 #include "bench.h"
 #include "vycore/process.h"
-
-extern char** environ;
 
 namespace bench {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* kTrivialProgram = "/bin/true";
 constexpr int kSpawnRounds = 400;
 constexpr int kTimeoutRounds = 50;
 constexpr int kTimeoutMs = 100;
-
-double BareSpawnMs() {
-  const auto start = Clock::now();
-  char* argv[] = {const_cast<char*>(kTrivialProgram), nullptr};
-  pid_t pid = 0;
-  if (posix_spawn(&pid, kTrivialProgram, nullptr, nullptr, argv, environ) == 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-  }
-  return Milliseconds(Clock::now() - start);
-}
 
 double VyProcessMs(const char* program, const char* parameters, int timeoutMs) {
   const auto start = Clock::now();

@@ -1,20 +1,14 @@
 // The runner: what running one action through the whole protocol costs over
 // starting the same program directly with posix_spawn + waitpid.
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include "bench.h"
 #include "vycore/run.h"
-
-extern char** environ;
 
 namespace bench {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* kTrivialProgram = "/bin/true";
 constexpr int kActions = 400;
 
 // The smallest action the runner can run: the trivial program, no arguments.
@@ -33,17 +27,6 @@ class TSilentHost final : public vy::IVyActionHost {
  private:
   vy::TVyVariables variables_;
 };
-
-double BareSpawnMs() {
-  const auto start = Clock::now();
-  char* argv[] = {const_cast<char*>(kTrivialProgram), nullptr};
-  pid_t pid = 0;
-  if (posix_spawn(&pid, kTrivialProgram, nullptr, nullptr, argv, environ) == 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-  }
-  return Milliseconds(Clock::now() - start);
-}
 
 double RunActionMs(TTrivialAction& action) {
   const auto start = Clock::now();

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vy {
 
@@ -21,6 +22,10 @@ std::string IncludeTrailingPathDelimiter(std::string path);
 // The directory part of a path, without a trailing delimiter ("" when none).
 std::string ExtractFileDir(std::string_view path);
 std::string ExtractFileName(std::string_view path);
+
+// The folders of a search-path list such as PATH, split on kPathListSeparator;
+// empty entries are dropped.
+std::vector<std::string> SplitPathList(std::string_view list);
 
 std::optional<std::string> GetEnvironmentVariable(const std::string& name);
 std::string CurrentDirectory();

@@ -20,18 +20,6 @@ std::string ExecutableDir() {
   return error ? std::string() : self.parent_path().string();
 }
 
-std::vector<std::string> SplitPathList(const std::string& list) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (start <= list.size()) {
-    std::size_t end = list.find(kPathListSeparator, start);
-    if (end == std::string::npos) end = list.size();
-    if (end > start) parts.push_back(list.substr(start, end - start));
-    start = end + 1;
-  }
-  return parts;
-}
-
 // The "*.so" files of a folder, sorted; none when it cannot be read.
 std::vector<std::filesystem::path> LibrariesIn(const std::string& dir) {
   std::vector<std::filesystem::path> libraries;

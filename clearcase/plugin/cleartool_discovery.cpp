@@ -18,13 +18,8 @@ std::string ProgramIn(const std::string& folder) {
 // folder that holds it can serve as a starting directory.
 std::string SearchPath() {
   if (auto found = ProgramIn(vy::CurrentDirectory()); !found.empty()) return found;
-  const std::string path = vy::GetEnvironmentVariable("PATH").value_or("");
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    auto end = path.find(vy::kPathListSeparator, start);
-    if (end == std::string::npos) end = path.size();
-    if (auto found = ProgramIn(path.substr(start, end - start)); !found.empty()) return found;
-    start = end + 1;
+  for (const auto& folder : vy::SplitPathList(vy::GetEnvironmentVariable("PATH").value_or(""))) {
+    if (auto found = ProgramIn(folder); !found.empty()) return found;
   }
   return {};
 }

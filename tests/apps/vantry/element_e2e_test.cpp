@@ -33,13 +33,6 @@ constexpr const char* kDevViewConfigSpec =
     "element * BL_1 -mkbranch dev_alice\n"
     "element * /main/0 -ucm -nocheckout\n";
 
-TActionSpec Action(const std::string& type, std::vector<TProperty> properties) {
-  TActionSpec action;
-  action.type = type;
-  action.properties = std::move(properties);
-  return action;
-}
-
 // A checkout of `paths` in the default view, to give the later actions
 // something to work on.
 TActionSpec CheckOut(const std::string& paths = "src/a.c\r\n") {
@@ -55,17 +48,8 @@ class ElementRunTest : public ::testing::Test {
   }
 
   // "$ROOT" stands for the sandbox folder, "$VIEW" for the default view.
-  std::string Resolved(std::string text) const {
-    for (const auto& [word, value] :
-         {std::pair<std::string, std::string>{"$VIEW", sandbox.ViewPath()},
-          {"$ROOT", sandbox.Root()}}) {
-      for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at)) {
-        text.replace(at, word.size(), value);
-        at += value.size();
-      }
-    }
-    return text;
-  }
+  TWords Words() const { return {{"$VIEW", sandbox.ViewPath()}, {"$ROOT", sandbox.Root()}}; }
+  std::string Resolved(const std::string& text) const { return ReplaceWords(text, Words()); }
 
   // Back to the demo world as shipped: no checkouts from earlier rows.
   void ResetWorld() const {
@@ -76,9 +60,7 @@ class ElementRunTest : public ::testing::Test {
   TRunOutput RunProject(std::vector<TActionSpec> actions,
                         const std::vector<std::string>& flags = {},
                         const std::vector<TProperty>& variables = {}) {
-    for (TActionSpec& action : actions) {
-      for (TProperty& property : action.properties) property.value = Resolved(property.value);
-    }
+    ReplaceWords(actions, Words());
     std::vector<std::string> arguments{"run",
                                        sandbox.WriteProject("project.xml", variables, actions)};
     arguments.insert(arguments.end(), flags.begin(), flags.end());

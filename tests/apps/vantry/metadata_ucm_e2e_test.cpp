@@ -23,35 +23,20 @@ using ::testing::SizeIs;
 
 using TArgv = std::vector<std::string>;
 
-TActionSpec Action(const std::string& type, std::vector<TProperty> properties) {
-  TActionSpec action;
-  action.type = type;
-  action.properties = std::move(properties);
-  return action;
-}
-
 class MetadataUcmRunTest : public ::testing::Test {
  protected:
   void SetUp() override { sandbox.ConfigureOptions(); }
 
   // "$VIEW" stands for the default view, "$TOOLS" for the folder of
   // cleartool, where the actions that need no view start it.
-  std::string Resolved(std::string text) const {
-    const std::string tools = std::filesystem::path(CLEARTOOL_EXE).parent_path().string();
-    for (const auto& [word, value] :
-         {std::pair<std::string, std::string>{"$VIEW", sandbox.ViewPath()}, {"$TOOLS", tools}}) {
-      for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at)) {
-        text.replace(at, word.size(), value);
-        at += value.size();
-      }
-    }
-    return text;
+  TWords Words() const {
+    return {{"$VIEW", sandbox.ViewPath()},
+            {"$TOOLS", std::filesystem::path(CLEARTOOL_EXE).parent_path().string()}};
   }
+  std::string Resolved(const std::string& text) const { return ReplaceWords(text, Words()); }
 
   TRunOutput RunProject(std::vector<TActionSpec> actions) {
-    for (TActionSpec& action : actions) {
-      for (TProperty& property : action.properties) property.value = Resolved(property.value);
-    }
+    ReplaceWords(actions, Words());
     const std::vector<TProperty> variables{{"BUG", "42"}, {"LABEL", "2.0"}};
     return sandbox.Vantry({"run", sandbox.WriteProject("project.xml", variables, actions)});
   }

@@ -29,21 +29,6 @@ constexpr const char* kShellText =
     "$(touch $ROOT/pwned) `touch $ROOT/pwned`; touch $ROOT/pwned | touch $ROOT/pwned & "
     "echo >$ROOT/pwned";
 
-TActionSpec Action(const std::string& type, std::vector<TProperty> properties) {
-  TActionSpec action;
-  action.type = type;
-  action.properties = std::move(properties);
-  return action;
-}
-
-std::string Replaced(std::string text, const std::string& word, const std::string& value) {
-  for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at)) {
-    text.replace(at, word.size(), value);
-    at += value.size();
-  }
-  return text;
-}
-
 struct TLiteralCase {
   const char* name;
   TActionSpec action;
@@ -88,7 +73,7 @@ class SecurityTest : public ::testing::Test {
   void SetUp() override { sandbox.ConfigureOptions(); }
 
   std::string Resolved(const std::string& text) const {
-    return Replaced(text, "$ROOT", sandbox.Root());
+    return ReplaceWords(text, {{"$ROOT", sandbox.Root()}});
   }
 
   TRunOutput Run(TActionSpec action) {

@@ -174,6 +174,31 @@ std::string TSandbox::WriteProject(const std::string& name, const std::vector<TP
   return Path(name);
 }
 
+TActionSpec Action(const std::string& type, std::vector<TProperty> properties) {
+  TActionSpec action;
+  action.type = type;
+  action.properties = std::move(properties);
+  return action;
+}
+
+std::string ReplaceWords(std::string text, const TWords& words) {
+  for (const auto& [word, value] : words) {
+    for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at)) {
+      text.replace(at, word.size(), value);
+      at += value.size();
+    }
+  }
+  return text;
+}
+
+void ReplaceWords(std::vector<TActionSpec>& actions, const TWords& words) {
+  for (TActionSpec& action : actions) {
+    for (TProperty& property : action.properties) {
+      property.value = ReplaceWords(property.value, words);
+    }
+  }
+}
+
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/cleartool/journal.h"
@@ -29,6 +30,15 @@ struct TActionSpec {
   std::string description;
   bool enabled = true;
 };
+
+TActionSpec Action(const std::string& type, std::vector<TProperty> properties);
+
+// Placeholder words such as "$VIEW" and the values they stand for.
+using TWords = std::vector<std::pair<std::string, std::string>>;
+// `text` with every occurrence of each word replaced by its value.
+std::string ReplaceWords(std::string text, const TWords& words);
+// The same, in every property value of the actions.
+void ReplaceWords(std::vector<TActionSpec>& actions, const TWords& words);
 
 // Project file text with these variables and actions; values are escaped so
 // that line breaks survive.

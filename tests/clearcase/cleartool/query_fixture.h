@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -66,6 +67,14 @@ class TFakeRunner final : public vy::IProcessRunner {
   }
 };
 
+// One query and the cleartool runs it must make.
+struct CommandRow {
+  const char* name;
+  std::function<std::string()> query;
+  std::vector<std::string> runs;  // the arguments of each run, joined by blanks
+  std::string directory = "/opt/rational/clearcase/bin";
+};
+
 // A fresh host with the package's options, cleartool at kFakeCleartool and
 // the fake runner in place.
 class QueryTest : public testing::Test {
@@ -85,6 +94,18 @@ class QueryTest : public testing::Test {
   }
 
   static IVyClearCaseOptions& Options() { return *ClearCaseOptions(); }
+
+  template <std::size_t N>
+  void ExpectRuns(const CommandRow (&rows)[N]) {
+    for (const CommandRow& row : rows) {
+      runner.runs.clear();
+      row.query();
+      EXPECT_EQ(runner.AllArguments(), row.runs) << row.name;
+      if (!runner.runs.empty()) {
+        EXPECT_EQ(runner.runs[0].workingDirectory, row.directory) << row.name;
+      }
+    }
+  }
 
   TFakeRunner runner;
 

@@ -2,21 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "query_fixture.h"
 
 namespace clearcase::test {
 namespace {
 
 using UcmQueriesTest = QueryTest;
-
-struct CommandRow {
-  const char* name;
-  std::function<std::string()> query;
-  std::vector<std::string> runs;  // the arguments of each run, joined by blanks
-  std::string directory = "/opt/rational/clearcase/bin";
-};
 
 TEST_F(UcmQueriesTest, CommandLines) {
   const std::string pvob = "/vobs/pvob";
@@ -81,14 +72,7 @@ TEST_F(UcmQueriesTest, CommandLines) {
        [&] { return CCGetUCMBaselinesForProject("", pvob); },
        {"lsstream -short -invob /vobs/pvob"}},
   };
-  for (const CommandRow& row : rows) {
-    runner.runs.clear();
-    row.query();
-    EXPECT_EQ(runner.AllArguments(), row.runs) << row.name;
-    if (!runner.runs.empty()) {
-      EXPECT_EQ(runner.runs[0].workingDirectory, row.directory) << row.name;
-    }
-  }
+  ExpectRuns(rows);
 }
 
 TEST_F(UcmQueriesTest, SimpleListingsAreSorted) {

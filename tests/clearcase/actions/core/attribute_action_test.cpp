@@ -1,5 +1,6 @@
 #include "clearcase/actions/core/attribute_action.h"
 
+#include "command_cases.h"
 #include "package_fixture.h"
 
 namespace {
@@ -111,17 +112,9 @@ TEST_F(AttributeAction, NameAndValueOnTheCommandLine) {
     action.SetVOBSelector(c.vob);
     action.SetAttributeValue(c.value);
     action.SetUseDefaultAttributeValue(c.useDefault);
-    const auto built = Build(action);
-    EXPECT_EQ(built.ok, c.ok);
     Args expected{"probe"};
     expected.insert(expected.end(), c.expected.begin(), c.expected.end());
-    EXPECT_EQ(built.arguments, expected);
-    const std::string error = built.errors.empty() ? "" : built.errors.back();
-    if (*c.error == '\0') {
-      EXPECT_EQ(error, "");
-    } else {
-      EXPECT_NE(error.find(c.error), std::string::npos) << error;
-    }
+    cctest::ExpectBuilt(Build(action), c.ok, expected, c.error);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "clearcase/actions/core/ucm_action.h"
 
+#include "command_cases.h"
 #include "package_fixture.h"
 
 namespace {
@@ -85,17 +86,9 @@ TEST_F(UCMAction, OperationsRenderActivitiesAndComponents) {
     action.SetUseCurrentActivity(c.useCurrent);
     action.SetVOBSelector(c.vob);
     action.SetComponentSelectorStorageString(c.components);
-    const auto built = Build(action);
-    EXPECT_EQ(built.ok, c.ok);
     Args expected{"probe"};
     expected.insert(expected.end(), c.expected.begin(), c.expected.end());
-    EXPECT_EQ(built.arguments, expected);
-    const std::string error = built.errors.empty() ? "" : built.errors.back();
-    if (*c.error == '\0') {
-      EXPECT_EQ(error, "");
-    } else {
-      EXPECT_NE(error.find(c.error), std::string::npos) << error;
-    }
+    cctest::ExpectBuilt(Build(action), c.ok, expected, c.error);
   }
 }
 

@@ -1,6 +1,6 @@
 #include "clearcase/actions/element/checkin_action.h"
 
-#include "element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ using TActivityCase = cctest::TCommandCase<TClearCaseCheckInActivityAction>;
 constexpr const char* kViewError =
     "Error: The View Context Path you have specified is invalid or does not exist.";
 
-class CheckIn : public cctest::ElementActionTest {};
+class CheckIn : public cctest::ActionCommandTest {};
 
 TEST_F(CheckIn, PathNames) {
   CheckCommandLines<TClearCaseCheckInPathAction>({

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "element_cases.h"
+#include "command_cases.h"
 #include "vycore/run.h"
 
 namespace {
@@ -10,7 +10,7 @@ namespace {
 using cctest::Args;
 using clearcase::TClearCaseCleartoolAction;
 
-class Cleartool : public cctest::ElementActionTest {};
+class Cleartool : public cctest::ActionCommandTest {};
 
 TEST_F(Cleartool, CommandLines) {
   CheckCommandLines<TClearCaseCleartoolAction>({

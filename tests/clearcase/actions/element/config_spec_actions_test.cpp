@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "element_cases.h"
+#include "command_cases.h"
 #include "vycore/filesystem.h"
 #include "vycore/run.h"
 
@@ -24,7 +24,7 @@ std::string ReadFile(const std::string& path) {
   return text.str();
 }
 
-class ConfigSpec : public cctest::ElementActionTest {};
+class ConfigSpec : public cctest::ActionCommandTest {};
 
 TEST_F(ConfigSpec, SetCommandLines) {
   const std::string file = MakeFile("my specs/release 1.cs", "element * /main/LATEST\n");

@@ -1,6 +1,6 @@
 #include "clearcase/actions/element/find_checkouts_action.h"
 
-#include "element_cases.h"
+#include "command_cases.h"
 #include "vycore/run.h"
 
 namespace {
@@ -8,7 +8,7 @@ namespace {
 using cctest::Args;
 using clearcase::TClearCaseFindCheckoutsAction;
 
-class FindCheckouts : public cctest::ElementActionTest {};
+class FindCheckouts : public cctest::ActionCommandTest {};
 
 TEST_F(FindCheckouts, CommandLines) {
   CheckCommandLines<TClearCaseFindCheckoutsAction>({

@@ -1,13 +1,13 @@
 #include "clearcase/actions/element/make_element_action.h"
 
-#include "element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
 using cctest::Args;
 using clearcase::TClearCaseMakeElementAction;
 
-class MakeElement : public cctest::ElementActionTest {};
+class MakeElement : public cctest::ActionCommandTest {};
 
 TEST_F(MakeElement, CommandLines) {
   CheckCommandLines<TClearCaseMakeElementAction>({

@@ -1,6 +1,6 @@
 #include "clearcase/actions/element/uncheckout_action.h"
 
-#include "element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr const char* kNoView = "Error: You have not specified a View to undo ch
 constexpr const char* kViewError =
     "Error: The View Context Path you have specified is invalid or does not exist.";
 
-class UnCheckOut : public cctest::ElementActionTest {};
+class UnCheckOut : public cctest::ActionCommandTest {};
 
 TEST_F(UnCheckOut, PathNames) {
   CheckCommandLines<TClearCaseUnCheckOutAction>({

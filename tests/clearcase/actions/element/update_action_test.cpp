@@ -1,6 +1,6 @@
 #include "clearcase/actions/element/update_action.h"
 
-#include "element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ using clearcase::TClearCaseUpdateAction;
 
 constexpr const char* kNoView = "Update failed: No snapshot view specified to update!";
 
-class Update : public cctest::ElementActionTest {};
+class Update : public cctest::ActionCommandTest {};
 
 TEST_F(Update, CommandLines) {
   CheckCommandLines<TClearCaseUpdateAction>({

@@ -1,6 +1,6 @@
 #include "clearcase/actions/metadata/apply_attribute_actions.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ using clearcase::TClearCaseApplyAttributePathNamesAction;
 
 constexpr const char* kNoName = "Error: You have not specified an attribute name.";
 
-class ApplyAttribute : public cctest::ElementActionTest {};
+class ApplyAttribute : public cctest::ActionCommandTest {};
 
 TEST_F(ApplyAttribute, PathNames) {
   CheckCommandLines<TClearCaseApplyAttributePathNamesAction>({

@@ -1,13 +1,13 @@
 #include "clearcase/actions/metadata/apply_label_action.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
 using cctest::Args;
 using clearcase::TClearCaseApplyLabelAction;
 
-class ApplyLabel : public cctest::ElementActionTest {};
+class ApplyLabel : public cctest::ActionCommandTest {};
 
 TEST_F(ApplyLabel, CommandLine) {
   CheckCommandLines<TClearCaseApplyLabelAction>({

@@ -1,6 +1,6 @@
 #include "clearcase/actions/metadata/lock_actions.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ using clearcase::TClearCaseUnlockPathNamesAction;
 constexpr const char* kNoPaths = "Action Failed: No pathnames specified to act on.";
 constexpr const char* kNoObjects = "Action Failed: No object selectors have been specified.";
 
-class Lock : public cctest::ElementActionTest {};
+class Lock : public cctest::ActionCommandTest {};
 
 TEST_F(Lock, PathNames) {
   CheckCommandLines<TClearCaseLockPathNamesAction>({

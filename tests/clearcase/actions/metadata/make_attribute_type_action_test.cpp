@@ -1,13 +1,13 @@
 #include "clearcase/actions/metadata/make_attribute_type_action.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
 using cctest::Args;
 using clearcase::TClearCaseMakeAttributeTypeAction;
 
-class MakeAttributeType : public cctest::ElementActionTest {};
+class MakeAttributeType : public cctest::ActionCommandTest {};
 
 TEST_F(MakeAttributeType, CommandLine) {
   CheckCommandLines<TClearCaseMakeAttributeTypeAction>({

@@ -1,6 +1,6 @@
 #include "clearcase/actions/metadata/mklbtype_action.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr const char* kNoName =
 constexpr const char* kNoVob =
     "Error: You have not specified a selector for your new label type's VOB.";
 
-class MkLbType : public cctest::ElementActionTest {};
+class MkLbType : public cctest::ActionCommandTest {};
 
 TEST_F(MkLbType, CommandLine) {
   CheckCommandLines<TClearCaseMkLbTypeAction>({

@@ -1,6 +1,6 @@
 #include "clearcase/actions/ucm/activity_actions.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -8,7 +8,7 @@ using cctest::Args;
 using clearcase::TClearCaseMakeActivityAction;
 using clearcase::TClearCaseSetActivityAction;
 
-class Activity : public cctest::ElementActionTest {};
+class Activity : public cctest::ActionCommandTest {};
 
 TEST_F(Activity, Set) {
   CheckCommandLines<TClearCaseSetActivityAction>({

@@ -1,6 +1,6 @@
 #include "clearcase/actions/ucm/change_baseline_action.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ constexpr const char* kNothingToChange =
     "You must select to either change the Built Level or the Labelling Status of the Baseline. "
     "No change is being made.";
 
-class ChangeBaseline : public cctest::ElementActionTest {};
+class ChangeBaseline : public cctest::ActionCommandTest {};
 
 TEST_F(ChangeBaseline, CommandLine) {
   CheckCommandLines<TClearCaseChangeBaselineAction>({

@@ -1,13 +1,13 @@
 #include "clearcase/actions/ucm/change_stream_action.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
 using cctest::Args;
 using clearcase::TClearCaseChangeStreamAction;
 
-class ChangeStream : public cctest::ElementActionTest {};
+class ChangeStream : public cctest::ActionCommandTest {};
 
 TEST_F(ChangeStream, CommandLine) {
   CheckCommandLines<TClearCaseChangeStreamAction>({

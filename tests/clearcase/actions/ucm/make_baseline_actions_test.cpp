@@ -1,6 +1,6 @@
 #include "clearcase/actions/ucm/make_baseline_actions.h"
 
-#include "tests/clearcase/actions/element/element_cases.h"
+#include "command_cases.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ using clearcase::TClearCaseMakeBaselineFromLabelAction;
 
 constexpr const char* kNoComponents = "Error: No UCM components selected.";
 
-class MakeBaseline : public cctest::ElementActionTest {};
+class MakeBaseline : public cctest::ActionCommandTest {};
 
 TEST_F(MakeBaseline, FromTheStream) {
   CheckCommandLines<TClearCaseMakeBaselineAction>({

@@ -1,7 +1,7 @@
 #pragma once
-// Table rows for the element actions' command lines: settings applied to a
-// fresh action whose view context is the test's view, then the expected
-// result, arguments and last error message.
+// Table rows for the actions' command lines: settings applied to a fresh
+// action whose view context is the test's view, then the expected result,
+// arguments and last error message.
 
 #include <functional>
 #include <string>
@@ -20,6 +20,20 @@ inline Args PublishedNames(const vy::TVyPersistent& object) {
   return names;
 }
 
+// The build ended as expected: its result, every argument, and the last error
+// message containing `error` (no error at all when `error` is empty).
+inline void ExpectBuilt(const TBuiltCommand& built, bool ok, const Args& expected,
+                        const std::string& error) {
+  EXPECT_EQ(built.ok, ok);
+  EXPECT_EQ(built.arguments, expected);
+  const std::string last = built.errors.empty() ? "" : built.errors.back();
+  if (error.empty()) {
+    EXPECT_EQ(last, "");
+  } else {
+    EXPECT_NE(last.find(error), std::string::npos) << last;
+  }
+}
+
 template <class T>
 struct TCommandCase {
   const char* name;
@@ -29,7 +43,7 @@ struct TCommandCase {
   std::string error = "";  // part of the last error message; empty: no error at all
 };
 
-class ElementActionTest : public TPackageTest {
+class ActionCommandTest : public TPackageTest {
  protected:
   template <class T>
   void CheckCommandLines(const std::vector<TCommandCase<T>>& cases) {
@@ -39,15 +53,7 @@ class ElementActionTest : public TPackageTest {
       action.SetViewContextPath(view_);
       action.SetVariable("VAR", "value");
       c.settings(action);
-      const TBuiltCommand built = Build(action);
-      EXPECT_EQ(built.ok, c.ok);
-      EXPECT_EQ(built.arguments, c.expected);
-      const std::string error = built.errors.empty() ? "" : built.errors.back();
-      if (c.error.empty()) {
-        EXPECT_EQ(error, "");
-      } else {
-        EXPECT_NE(error.find(c.error), std::string::npos) << error;
-      }
+      ExpectBuilt(Build(action), c.ok, c.expected, c.error);
     }
   }
 };
