@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include "sim/cleartool/world.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -108,8 +110,7 @@ TSandbox::TSandbox() {
   root_ = pattern;
   const fs::path worlds = fs::path(VANTRY_SOURCE_DIR) / "examples/worlds";
   fs::copy_file(worlds / "demo.xml", Path("demo.xml"));
-  fs::copy(worlds / "views", Path("views"), fs::copy_options::recursive);
-  fs::create_directories(ViewPath());
+  ctsim::World().Load(Path("demo.xml"));  // lays out the view folders
   fs::create_directories(Path("home"));
   fs::create_directories(Path("config"));
   env_ = {{"HOME", Path("home")},
