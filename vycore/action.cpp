@@ -23,8 +23,11 @@ TVyVariables& TCustomVyAction::Variables() {
 }
 
 void TCustomVyAction::SendMessage(const std::string& text, TStatusTag tag) {
-  messages_.push_back({text, tag});
-  if (host_) host_->Log(*this, text, tag);
+  if (host_) {
+    host_->Log(*this, text, tag);
+  } else {
+    messages_.push_back({text, tag});
+  }
 }
 
 bool TCustomVyAction::TryExpandExpression(const std::string& propertyName,

@@ -43,8 +43,9 @@ class TCustomVyAction : public TVyPersistent {
   TCustomVyAction();
   ~TCustomVyAction() override;
 
-  // Without a host the action keeps its own variables; messages are always
-  // kept in Messages() as well, which is what tests read.
+  // Without a host the action keeps its own variables and its own log in
+  // Messages(). With one, messages go to the host only: an action that logs
+  // a flood of output must not hold it for the rest of the run.
   void AttachHost(IVyActionHost* host) { host_ = host; }
   const std::vector<TLogEntry>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }

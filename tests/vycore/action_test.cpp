@@ -55,7 +55,7 @@ TEST(Action, AHostReceivesMessagesAndOwnsTheVariables) {
   action.SendMessage("hello", vy::tsInformation);
   action.SendMessage("bad", vy::tsError);
   EXPECT_EQ(host.lines, (std::vector<std::string>{"0 hello", "3 bad"}));
-  EXPECT_EQ(action.Messages().size(), 2u);
+  EXPECT_TRUE(action.Messages().empty()) << "the host owns the log";
 }
 
 TEST(Action, InheritedStartingDirIsAnExistingDirectory) {

@@ -14,6 +14,7 @@ namespace vantry_test {
 
 struct TRunOutput {
   int exitCode = -1;  // -1 when the program did not exit normally
+  long maxRssKb = 0;  // peak resident memory of vantry and of the programs it waited for
   std::string out;
   std::string err;
 };
@@ -63,6 +64,12 @@ class TSandbox {
   // Extra (or replaced) environment variables of the children.
   void SetEnv(const std::string& name, const std::string& value) { env_[name] = value; }
 
+  // Starts vantry (and so cleartool) without the powers that let root write
+  // into read-only folders. False when that cannot be done here.
+  bool DropFileOverride();
+  // The environment entry that marks the stand-in runs of this sandbox.
+  std::string WorldEntry() const { return "CLEARTOOL_SIM_WORLD=" + env_.at("CLEARTOOL_SIM_WORLD"); }
+
   // Runs vantry in Root() with the sandbox's environment.
   TRunOutput Vantry(const std::vector<std::string>& arguments) const;
   // Points the options at the stand-in and at ViewPath() as default view.
@@ -75,6 +82,7 @@ class TSandbox {
  private:
   std::string root_;
   std::map<std::string, std::string> env_;
+  std::vector<std::string> launcher_;  // put in front of vantry's argv
 };
 
 std::string ReadText(const std::string& path);

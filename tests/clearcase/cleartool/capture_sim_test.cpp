@@ -2,7 +2,6 @@
 // real program: faults, hangs, floods and odd bytes.
 #ifdef CLEARTOOL_SIM_PATH
 
-#include <dirent.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -10,13 +9,12 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "clearcase/cleartool/cleartool_output.h"
 #include "clearcase/cleartool/repository_queries.h"
 #include "clearcase/plugin/clearcase_options.h"
+#include "sim/cleartool/live_runs.h"
 #include "vycore/services.h"
 
 namespace clearcase::test {
@@ -25,24 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr auto kMargin = std::chrono::milliseconds(3000);
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Processes of this user whose environment holds `marker`.
-int ProcessesWith(const std::string& marker) {
-  int found = 0;
-  for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
-    const std::string name = entry.path().filename().string();
-    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    if (ReadText(entry.path() / "environ").find(marker) != std::string::npos) ++found;
-  }
-  return found;
-}
 
 class CaptureSimTest : public testing::Test {
  protected:
@@ -123,7 +103,7 @@ TEST_F(CaptureSimTest, HangEndsAtTheTimeoutWithNothingLeft) {
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, std::chrono::milliseconds(kMinimumDesignTimeout)) << fault;
     EXPECT_LT(elapsed, std::chrono::milliseconds(kMinimumDesignTimeout) + kMargin) << fault;
-    EXPECT_EQ(ProcessesWith(marker), 0) << fault;
+    EXPECT_EQ(ctsim::ProcessesWithEnvironment(marker), 0) << fault;
   }
   unsetenv("CAPTURE_SIM_TEST_MARKER");
 }

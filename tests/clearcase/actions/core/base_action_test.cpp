@@ -2,7 +2,13 @@
 
 #include <stdlib.h>
 
+#include <filesystem>
+#include <string>
+#include <utility>
+
 #include "package_fixture.h"
+#include "vycore/filesystem.h"
+#include "vycore/run.h"
 
 namespace {
 
@@ -273,6 +279,38 @@ TEST_F(BaseAction, BeforeExecuteLogsStartingDirectoryAndCommandLine) {
   EXPECT_EQ(action.Messages()[0].text, "Starting Directory: " + view_);
   EXPECT_EQ(action.Messages()[1].text, "Command Line: probe \"a b\"");
   EXPECT_EQ(action.Messages()[1].tag, vy::tsInformation);
+}
+
+// Answers as the disk did before the view folder went away: every check of a
+// run passes, as they do when the folder is removed just after them.
+class TStaleFileSystem final : public vy::IFileSystem {
+ public:
+  explicit TStaleFileSystem(std::string gone) : gone_(std::move(gone)) {}
+  bool FileExists(const std::string& path) const override { return real_.FileExists(path); }
+  bool DirectoryExists(const std::string& path) const override {
+    return path == gone_ || real_.DirectoryExists(path);
+  }
+
+ private:
+  std::string gone_;
+  vy::IFileSystem& real_ = vy::FileSystem();
+};
+
+TEST_F(BaseAction, AViewRemovedAfterTheChecksFailsTheStartInWords) {
+  TProbeAction action;
+  action.SetViewContextPath(view_);
+  TStaleFileSystem stale(view_);
+  vy::SetFileSystem(&stale);
+  vy::SetProcessRunner(nullptr);  // the real start, which must meet the missing folder
+  std::filesystem::remove(view_);
+
+  const vy::TVyRunResult result = vy::RunAction(action, {});
+  vy::SetFileSystem(nullptr);
+
+  EXPECT_FALSE(result.succeeded);
+  EXPECT_FALSE(result.started);
+  EXPECT_EQ(result.reason,
+            "cleartool could not be started: the working directory " + view_ + " does not exist");
 }
 
 TEST_F(BaseAction, HiddenPropertiesAndHelp) {
