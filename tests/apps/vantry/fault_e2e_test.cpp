@@ -104,35 +104,35 @@ struct TQuery {
 std::vector<TQuery> EveryQuery(const std::string& view) {
   const std::string pvob = "/vobs/pvob";
   return {
-      {{"CCGetVOBNames"}},
-      {{"CCGetPVOBNames"}},
-      {{"CCGetTypeNames", "lbtype", "/vobs/src"}},
-      {{"CCGetLabelNames", "/vobs/src"}},
-      {{"CCGetAllTypeNames", "stream"}},
-      {{"CCGetPoolsForVob", "/vobs/src"}},
-      {{"CCGetStoragePoolsForVOB", "/vobs/src"}},
-      {{"CCGetHistory", "src/a.c", view}},
-      {{"CCGetLS", view + "/docs"}},
-      {{"CCDescribeObject", "lbtype:REL_1.0@/vobs/src"}},
-      {{"CCGetAttributeType", "BuildNumber@/vobs/src"}},
+      {{"CCGetVOBNames"}, ""},
+      {{"CCGetPVOBNames"}, ""},
+      {{"CCGetTypeNames", "lbtype", "/vobs/src"}, ""},
+      {{"CCGetLabelNames", "/vobs/src"}, ""},
+      {{"CCGetAllTypeNames", "stream"}, ""},
+      {{"CCGetPoolsForVob", "/vobs/src"}, ""},
+      {{"CCGetStoragePoolsForVOB", "/vobs/src"}, ""},
+      {{"CCGetHistory", "src/a.c", view}, ""},
+      {{"CCGetLS", view + "/docs"}, ""},
+      {{"CCDescribeObject", "lbtype:REL_1.0@/vobs/src"}, ""},
+      {{"CCGetAttributeType", "BuildNumber@/vobs/src"}, ""},
       {{"CCGetClearCaseInstalledType"}, "ccUnknown\r\n"},
-      {{"CCGetUCMActivitiesForVOB", pvob}},
-      {{"CCGetUCMComponentsForVOB", pvob}},
-      {{"CCGetUCMFoldersForVOB", pvob}},
-      {{"CCGetUCMStreamsForVOB", pvob}},
-      {{"CCGetUCMProjectsForVOB", pvob}},
-      {{"CCGetUCMComponentsForView", view}},
-      {{"CCGetUCMStreamsForProject", "webshop", pvob}},
-      {{"CCGetUCMActivitiesForStream", "dev_alice", pvob}},
-      {{"CCGetUCMActivitiesForProject", "webshop", pvob}},
-      {{"CCGetUCMActivities", view}},
-      {{"CCGetUCMComponentsForStream", "dev_alice", pvob}},
-      {{"CCGetUCMComponentsForProject", "webshop", pvob}},
-      {{"CCGetUCMPromoLevelsForPVOB", pvob}},
-      {{"CCGetUCMBaselinesForStream", "webshop_int", pvob}},
-      {{"CCGetUCMBaselinesForProject", "webshop", pvob}},
-      {{"CCGetUCMBaselinesForVOB", pvob}},
-      {{"CCGetAllUCMComponents"}},
+      {{"CCGetUCMActivitiesForVOB", pvob}, ""},
+      {{"CCGetUCMComponentsForVOB", pvob}, ""},
+      {{"CCGetUCMFoldersForVOB", pvob}, ""},
+      {{"CCGetUCMStreamsForVOB", pvob}, ""},
+      {{"CCGetUCMProjectsForVOB", pvob}, ""},
+      {{"CCGetUCMComponentsForView", view}, ""},
+      {{"CCGetUCMStreamsForProject", "webshop", pvob}, ""},
+      {{"CCGetUCMActivitiesForStream", "dev_alice", pvob}, ""},
+      {{"CCGetUCMActivitiesForProject", "webshop", pvob}, ""},
+      {{"CCGetUCMActivities", view}, ""},
+      {{"CCGetUCMComponentsForStream", "dev_alice", pvob}, ""},
+      {{"CCGetUCMComponentsForProject", "webshop", pvob}, ""},
+      {{"CCGetUCMPromoLevelsForPVOB", pvob}, ""},
+      {{"CCGetUCMBaselinesForStream", "webshop_int", pvob}, ""},
+      {{"CCGetUCMBaselinesForProject", "webshop", pvob}, ""},
+      {{"CCGetUCMBaselinesForVOB", pvob}, ""},
+      {{"CCGetAllUCMComponents"}, ""},
   };
 }
 
@@ -319,6 +319,9 @@ INSTANTIATE_TEST_SUITE_P(Cleartool, FaultTest, testing::ValuesIn(kFaults),
 // action prints it or several do one after another: nothing is kept from
 // action to action.
 TEST(FloodMemoryTest, StaysBoundedByTheOutputSize) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer holds freed memory in quarantine";
+#endif
   TSandbox sandbox;
   sandbox.ConfigureOptions();
   const TActionSpec find = Action("CC_FINDCHECKOUTS", {{"UseDefaultViewContext", "true"},
