@@ -16,7 +16,7 @@ struct BenchRow {
   double measured = 0;
   double baseline = 0;  // 0: no baseline
   // With a baseline: the ratio measured / baseline must be at most `target`.
-  // Without one: `measured` must stay below `target`.
+  // Without one: `measured` must stay below `target`. 0: reported only.
   double target = 0;
 };
 
@@ -34,6 +34,7 @@ double BareSpawnMs();
 
 std::vector<BenchRow> RunProcessBench();
 std::vector<BenchRow> RunRunnerBench();
+std::vector<BenchRow> RunProgramBench();
 std::vector<BenchRow> RunParseBench();
 
 }  // namespace bench

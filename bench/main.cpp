@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -43,10 +44,12 @@ struct Section {
 const Section kSections[] = {
     {"process", RunProcessBench},
     {"runner", RunRunnerBench},
+    {"program", RunProgramBench},
     {"parse", RunParseBench},
 };
 
 bool Met(const BenchRow& row) {
+  if (row.target == 0) return true;
   return row.baseline > 0 ? row.measured / row.baseline <= row.target : row.measured < row.target;
 }
 
@@ -56,12 +59,16 @@ void PrintRow(const BenchRow& row) {
   if (row.baseline > 0) {
     std::snprintf(baseline, sizeof baseline, "%.3f %s", row.baseline, row.unit.c_str());
     std::snprintf(ratio, sizeof ratio, "%.3f", row.measured / row.baseline);
+  }
+  if (row.target == 0) {
+    std::snprintf(target, sizeof target, "-");
+  } else if (row.baseline > 0) {
     std::snprintf(target, sizeof target, "<= %.2f", row.target);
   } else {
     std::snprintf(target, sizeof target, "< %g %s", row.target, row.unit.c_str());
   }
-  std::printf("%-56s %14s %14s %8s %12s  %s\n", row.name.c_str(), measured, baseline, ratio, target,
-              Met(row) ? "met" : "MISSED");
+  std::printf("%-62s %14s %14s %8s %12s  %s\n", row.name.c_str(), measured, baseline, ratio, target,
+              row.target == 0 ? "" : Met(row) ? "met" : "MISSED");
 }
 
 }  // namespace
@@ -69,10 +76,17 @@ void PrintRow(const BenchRow& row) {
 
 int main() {
   using namespace bench;
-  std::printf("%-56s %14s %14s %8s %12s\n", "row", "measured", "baseline", "ratio", "target");
+  std::printf("%-62s %14s %14s %8s %12s\n", "row", "measured", "baseline", "ratio", "target");
   int missed = 0;
   for (const Section& section : kSections) {
-    for (const BenchRow& row : section.run()) {
+    std::vector<BenchRow> rows;
+    try {
+      rows = section.run();
+    } catch (const std::exception& e) {
+      std::printf("%s: could not be measured: %s\n", section.name, e.what());
+      ++missed;
+    }
+    for (const BenchRow& row : rows) {
       PrintRow({std::string(section.name) + ": " + row.name, row.unit, row.measured, row.baseline,
                 row.target});
       missed += Met(row) ? 0 : 1;
