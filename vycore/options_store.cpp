@@ -88,6 +88,15 @@ bool TVyOptionsStore::Load(const std::string& path, std::string* error) {
   if (status.type() == std::filesystem::file_type::not_found) return true;
   std::string text;
   if (!ReadFileText(path_, text, error)) return false;
+  // Loaded, the value would end at the NUL, and the next save would keep
+  // only that much: refuse the store and leave it as it is.
+  if (const std::size_t nul = FindNulReference(text); nul != std::string::npos) {
+    if (error) {
+      *error = Located(path_, LineOfOffset(text, static_cast<std::ptrdiff_t>(nul)),
+                       "a value holds a NUL character (&#0;)");
+    }
+    return false;
+  }
 
   pugi::xml_document document;
   // A value of blanks only is still a value.

@@ -124,6 +124,9 @@ TEST_F(OptionsStore, AnUnreadableStoreIsReportedWithItsLineAndLeftAlone) {
       {"<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n<Value", ":3: ", ""},
       {"<?xml version=\"1.0\"?>\n<Settings/>", ":2: ", "<VantryOptions>"},
       {"\n<VantryOptions version=\"2\"/>", ":2: ", "unsupported options store version \"2\""},
+      {"<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
+       "<Value name=\"Path\">/opt/a&#x0;b</Value></Options></VantryOptions>",
+       ":3: ", "NUL character"},
   };
   for (const auto& c : cases) {
     vytest::WriteAll(path_, c.text);
