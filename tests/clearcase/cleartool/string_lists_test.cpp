@@ -76,12 +76,6 @@ TEST(TrimTStringsTest, DropsOnlyEmptyLines) {
   EXPECT_EQ(lines, (TStringList{"a", " ", "\t", "b"}));
 }
 
-TEST(TextHashIgnoringCaseTest, NamesEqualWithoutRegardToCaseHashAlike) {
-  const TTextHashIgnoringCase hash;
-  EXPECT_EQ(hash("Src/A.c@@/Main/1"), hash("src/a.C@@/main/1"));
-  EXPECT_NE(hash("REL_1"), hash("REL_2"));
-}
-
 TEST(SplitLinesTest, LineBreaks) {
   struct Row {
     std::string text;

@@ -75,23 +75,45 @@ TEST_F(UcmQueriesTest, CommandLines) {
   ExpectRuns(rows);
 }
 
-TEST_F(UcmQueriesTest, SimpleListingsAreSorted) {
-  runner.outputs["lsstream -short -in web@/vobs/pvob"] = "web_int\nDev_bob\ndev_alice\n";
-  EXPECT_EQ(CCGetUCMStreamsForProject("web", "/vobs/pvob"), "dev_alice\r\nDev_bob\r\nweb_int\r\n");
+TEST_F(UcmQueriesTest, Answers) {
+  const std::string pvob = "/vobs/pvob";
+  const AnswerRow rows[] = {
+      {"simple listings are sorted",
+       {{"lsstream -short -in web@/vobs/pvob", "web_int\nDev_bob\ndev_alice\n"}},
+       [&] { return CCGetUCMStreamsForProject("web", pvob); },
+       "dev_alice\r\nDev_bob\r\nweb_int\r\n"},
+      {"activities of the view's stream",
+       {{"lsstream -long -cview",
+         "stream \"dev\"\n  contains activities:\n    fix_2@/vobs/pvob\n    Add_1@/vobs/pvob\n"
+         "  foundation baselines:\n    BL_1@/vobs/pvob (core@/vobs/pvob)\n"}},
+       [] { return CCGetUCMActivities("/views/dev"); },
+       "Add_1@/vobs/pvob\r\nfix_2@/vobs/pvob\r\n"},
+      {"baselines of a stream descending",
+       {{"lsbl -short -stream dev@/vobs/pvob", "BL_1\nbl_3\nBL_2\n"}},
+       [&] { return CCGetUCMBaselinesForStream("dev", pvob); },
+       "bl_3\r\nBL_2\r\nBL_1\r\n"},
+      {"baselines of a project merge its streams",
+       {{"lsstream -short -in web@/vobs/pvob", "int\ndev\n"},
+        {"lsbl -short -stream int@/vobs/pvob", "BL_0\nBL_1\n"},
+        {"lsbl -short -stream dev@/vobs/pvob", "BL_1\nDEV_1\n"}},
+       [&] { return CCGetUCMBaselinesForProject("web", pvob); },
+       "DEV_1\r\nBL_1\r\nBL_0\r\n"},
+      {"all components carry their VOB",
+       {{"lsvob -short", "/vobs/src\n/vobs/pvob\n"},
+        {"lscomp -short -invob /vobs/pvob", "docs\ncore\n"}},
+       [] { return CCGetAllUCMComponents(); },
+       "core@/vobs/pvob\r\ndocs@/vobs/pvob\r\n"},
+      {"promotion levels in the VOB's order",
+       {{"describe vob:/vobs/pvob",
+         "versioned object base \"/vobs/pvob\"\n  promotion levels:\n    REJECTED\n    INITIAL\n"
+         "    RELEASED\n  default promotion level: INITIAL\n"}},
+       [&] { return CCGetUCMPromoLevelsForPVOB(pvob); },
+       "REJECTED\r\nINITIAL\r\nRELEASED\r\n"},
+  };
+  ExpectAnswers(rows);
 }
 
-TEST_F(UcmQueriesTest, ActivitiesOfTheViewsStream) {
-  runner.outputs["lsstream -long -cview"] =
-      "stream \"dev\"\n  contains activities:\n    fix_2@/vobs/pvob\n    Add_1@/vobs/pvob\n"
-      "  foundation baselines:\n    BL_1@/vobs/pvob (core@/vobs/pvob)\n";
-  EXPECT_EQ(CCGetUCMActivities("/views/dev"), "Add_1@/vobs/pvob\r\nfix_2@/vobs/pvob\r\n");
-}
-
-TEST_F(UcmQueriesTest, BaselinesOfAStreamDescending) {
-  runner.outputs["lsbl -short -stream dev@/vobs/pvob"] = "BL_1\nbl_3\nBL_2\n";
-  EXPECT_EQ(CCGetUCMBaselinesForStream("dev", "/vobs/pvob"), "bl_3\r\nBL_2\r\nBL_1\r\n");
-}
-
+// Every stream is asked in sorted order, also one without baselines.
 TEST_F(UcmQueriesTest, BaselinesOfAVobMergeItsStreams) {
   runner.outputs["lsstream -short -invob /vobs/pvob"] = "int\ndev\nidle\n";
   runner.outputs["lsbl -short -stream int@/vobs/pvob"] = "BL_0\nBL_1\nDOCS_1\n";
@@ -101,27 +123,6 @@ TEST_F(UcmQueriesTest, BaselinesOfAVobMergeItsStreams) {
             (std::vector<std::string>{
                 "lsstream -short -invob /vobs/pvob", "lsbl -short -stream dev@/vobs/pvob",
                 "lsbl -short -stream idle@/vobs/pvob", "lsbl -short -stream int@/vobs/pvob"}));
-}
-
-TEST_F(UcmQueriesTest, BaselinesOfAProjectMergeItsStreams) {
-  runner.outputs["lsstream -short -in web@/vobs/pvob"] = "int\ndev\n";
-  runner.outputs["lsbl -short -stream int@/vobs/pvob"] = "BL_0\nBL_1\n";
-  runner.outputs["lsbl -short -stream dev@/vobs/pvob"] = "BL_1\nDEV_1\n";
-  EXPECT_EQ(CCGetUCMBaselinesForProject("web", "/vobs/pvob"), "DEV_1\r\nBL_1\r\nBL_0\r\n");
-}
-
-TEST_F(UcmQueriesTest, AllComponentsCarryTheirVob) {
-  runner.outputs["lsvob -short"] = "/vobs/src\n/vobs/pvob\n";
-  runner.outputs["lscomp -short -invob /vobs/pvob"] = "docs\ncore\n";
-  runner.outputs["lscomp -short -invob /vobs/src"] = "";
-  EXPECT_EQ(CCGetAllUCMComponents(), "core@/vobs/pvob\r\ndocs@/vobs/pvob\r\n");
-}
-
-TEST_F(UcmQueriesTest, PromotionLevelsInTheVobsOrder) {
-  runner.outputs["describe vob:/vobs/pvob"] =
-      "versioned object base \"/vobs/pvob\"\n  promotion levels:\n    REJECTED\n    INITIAL\n"
-      "    RELEASED\n  default promotion level: INITIAL\n";
-  EXPECT_EQ(CCGetUCMPromoLevelsForPVOB("/vobs/pvob"), "REJECTED\r\nINITIAL\r\nRELEASED\r\n");
 }
 
 }  // namespace

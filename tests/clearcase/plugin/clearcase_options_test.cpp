@@ -43,17 +43,6 @@ class OptionsTest : public cctest::TPackageTest {
   }
 };
 
-TEST_F(OptionsTest, LoadReadsEveryKeyWithItsDefault) {
-  TVyClearCaseOptions options;
-  TMemoryStore store;
-  options.LoadOptions(store);
-  EXPECT_EQ(options.StoredCleartoolPath(), "");
-  EXPECT_TRUE(options.GetTestForClearCaseType());  // no InstallationType: detect
-  EXPECT_EQ(options.GetDesignTimeout(), 5000);
-  EXPECT_FALSE(options.GetDesignListLocal());
-  EXPECT_FALSE(options.GetModified());
-}
-
 struct InstallationCase {
   const char* stored;  // nullptr: absent
   bool test;
@@ -101,22 +90,7 @@ TEST_F(OptionsTest, SaveWritesTheStoredPathAndTheInstallationType) {
     if (c.written) {
       EXPECT_EQ(store.values["InstallationType"], c.written);
     }
-    if (!c.written) {
-      TVyClearCaseOptions reloaded;
-      reloaded.LoadOptions(store);
-      EXPECT_TRUE(reloaded.GetTestForClearCaseType());
-    }
   }
-}
-
-TEST_F(OptionsTest, CleartoolPathFolderGetsTheProgramName) {
-  TVyClearCaseOptions options;
-  options.SetClearToolPath(Path("bin"));
-  EXPECT_EQ(options.GetCleartoolPath(), cleartool_);
-  options.SetClearToolPath(cleartool_);
-  EXPECT_EQ(options.GetCleartoolPath(), cleartool_);
-  options.SetClearToolPath(Path("no/such/cleartool"));
-  EXPECT_EQ(options.GetCleartoolPath(), Path("no/such/cleartool"));
 }
 
 TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {
@@ -202,16 +176,6 @@ TEST_F(OptionsTest, ScriptAccessReadsAndWritesPublishedProperties) {
   EXPECT_EQ(Options().GetClearCaseType(), clearcase::ccFull);
   EXPECT_FALSE(vy::SetPropertyText(object, "DesignTimeout", "soon"));
   EXPECT_NE(vy::VyScriptingServices().FindEnumeration("TClearCaseType"), nullptr);
-}
-
-TEST_F(OptionsTest, DetectionAsksCleartoolUntilItAnswers) {
-  // The options' cleartool is an empty file here: detection answers ccUnknown
-  // and leaves the stored type and the modified state alone.
-  Options().SetClearCaseType(clearcase::ccLT);
-  Options().SetTestForClearCaseType(true);
-  Options().SetModified(false);
-  EXPECT_EQ(Options().GetClearCaseType(), clearcase::ccUnknown);
-  EXPECT_FALSE(Options().GetModified());
 }
 
 }  // namespace

@@ -39,10 +39,6 @@ TEST_P(ChangeTest, LaterListingsShowTheChange) {
   EXPECT_NE(o.out.find(check.out), std::string::npos) << o.out;
 }
 
-std::string Name(const ::testing::TestParamInfo<ChangeCase>& info) {
-  return info.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Demo, ChangeTest,
     ::testing::Values(
@@ -218,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "    DOCS_1@/vobs/pvob (comp_docs@/vobs/pvob)\n"
                     "  views:\n    dev_alice_view\n"
                     "  policies:\n    POLICY_CHSTREAM_UNRESTRICTED\n"}}),
-    Name);
+    CaseName());
 
 TEST(Change, UpdateNamesTheViewDirectory) {
   WorldCopy world("demo.xml");

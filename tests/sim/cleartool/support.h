@@ -2,6 +2,8 @@
 // run in-process against it, and the real program run as a child process.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -46,5 +48,13 @@ ProcessResult RunProgram(const std::vector<std::string>& args, const std::string
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& text);
+
+// Names a table-driven test after its row.
+struct CaseName {
+  template <class Case>
+  std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
+    return info.param.name;
+  }
+};
 
 }  // namespace ctsim::test

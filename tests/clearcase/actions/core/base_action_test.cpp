@@ -313,13 +313,4 @@ TEST_F(BaseAction, AViewRemovedAfterTheChecksFailsTheStartInWords) {
             "cleartool could not be started: the working directory " + view_ + " does not exist");
 }
 
-TEST_F(BaseAction, HiddenPropertiesAndHelp) {
-  TProbeAction action;
-  EXPECT_EQ(action.GetHiddenProperties(), (Args{"PathNameStorageString", "ObjectsStorageString"}));
-  EXPECT_EQ(action.GetHelpTopicID(), 4430);
-  EXPECT_EQ(action.GetQuickHelpFilename(), "Plugins\\ClearCase.html");
-  EXPECT_TRUE(action.GetCollectOutput());
-  EXPECT_TRUE(action.GetStreamOutput());
-}
-
 }  // namespace

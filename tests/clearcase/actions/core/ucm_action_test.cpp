@@ -94,7 +94,6 @@ TEST_F(UCMAction, OperationsRenderActivitiesAndComponents) {
 
 TEST_F(UCMAction, ActivityNameIsTheFirstSelectorAndReplacesTheList) {
   TProbeAction action;
-  EXPECT_EQ(action.GetActivityName(), "");
   action.SetActivitySelectorStorageString("a\r\nb");
   EXPECT_EQ(action.GetActivityName(), "a");
   EXPECT_EQ(action.GetActivitySelectorStorageString(), "a\r\nb\r\n");
@@ -105,12 +104,6 @@ TEST_F(UCMAction, ActivityNameIsTheFirstSelectorAndReplacesTheList) {
   EXPECT_EQ(action.GetComponentSelectorStorageString(), "c1\r\nc2\r\n");
   action.SetComponentSelectorStorageString("");
   EXPECT_TRUE(action.ComponentSelectors().empty());
-}
-
-TEST_F(UCMAction, BothListsAreStoredButHidden) {
-  EXPECT_EQ(TProbeAction().GetHiddenProperties(),
-            (Args{"PathNameStorageString", "ObjectsStorageString", "ComponentSelectorStorageString",
-                  "ActivitySelectorStorageString"}));
 }
 
 }  // namespace

@@ -70,14 +70,6 @@ TEST_F(CheckIn, PathNames) {
 TEST_F(CheckIn, Activity) {
   CheckCommandLines<TClearCaseCheckInActivityAction>({
       {"no activity chosen", [](auto&) {}, true, {"checkin", "-nc", "-cact"}},
-      {"current activity, whatever the name holds",
-       [](auto& a) {
-         a.SetActivityName("fix_23");
-         a.SetUseCurrentActivity(true);
-         a.SetKeep(true);
-       },
-       true,
-       {"checkin", "-nc", "-keep", "-cact"}},
       {"named activity with its VOB; stored path names are never appended",
        [](auto& a) {
          a.SetActivityName("%VAR% 1");
@@ -101,23 +93,6 @@ TEST_F(CheckIn, Activity) {
        {"checkin", "activity:fix_23"},
        kViewError},
   });
-}
-
-TEST_F(CheckIn, PublishedPropertiesAndIdentity) {
-  const Args common{"PathNameStorageString", "Comment",         "NoComment", "ViewContextPath",
-                    "UseDefaultViewContext", "NoWarnings",      "Keep",      "Remove",
-                    "PreserveTime",          "IdenticalCheckin"};
-  Args activity = common;
-  activity.insert(activity.end(), {"ActivityName", "VOBSelector", "UseCurrentActivity"});
-  TClearCaseCheckInPathAction paths;
-  TClearCaseCheckInActivityAction activities;
-  EXPECT_EQ(cctest::PublishedNames(paths), common);
-  EXPECT_EQ(cctest::PublishedNames(activities), activity);
-  EXPECT_EQ(paths.GetActionName(), "ClearCase Check In");
-  EXPECT_EQ(paths.GetHelpTopicID(), 4470);
-  EXPECT_EQ(activities.GetActionName(), "UCM Check In Files for Activity");
-  EXPECT_EQ(activities.GetHelpTopicID(), 4630);
-  EXPECT_EQ(activities.GetQuickHelpFilename(), "Plugins\\ClearCase.html");
 }
 
 }  // namespace

@@ -84,30 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                      false, Args{"checkout"}},
         CheckoutCase{"NoPathNamesStillAppendsTheRest",
                      [](auto& a) { a.SetPathNameStorageString(""); }, false,
-                     Args{"checkout", "-nc", "-nquery"}},
-        CheckoutCase{"MissingCleartoolStillAppendsTheRest",
-                     [](auto&) {
-                       clearcase::ClearCaseOptions()->SetClearToolPath("/nonexistent/cleartool");
-                     },
-                     false, With({"-nc", "-nquery"})},
-        CheckoutCase{"BadViewStillAppendsTheRest",
-                     [](auto& a) { a.SetViewContextPath("/nonexistent/view"); }, false,
-                     With({"checkout", "-nc", "-nquery"})}),
+                     Args{"checkout", "-nc", "-nquery"}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Checkout, PublishesItsPropertiesInOrder) {
-  TClearCaseCheckoutAction action;
-  Args names;
-  for (const auto& p : action.PublishedProperties().Items()) names.push_back(p.name);
-  EXPECT_EQ(names,
-            (Args{"NoComment", "Comment", "PathNameStorageString", "ViewContextPath",
-                  "UseDefaultViewContext", "Reserved", "Unreserved", "PreserveTime", "DataLocation",
-                  "SelectionMode", "OutExternalPath", "VersionSelector", "BranchSelector"}));
-  EXPECT_EQ(*vy::GetPropertyText(action, "DataLocation"), "coView");
-  EXPECT_EQ(*vy::GetPropertyText(action, "NoComment"), "true");
-  EXPECT_EQ(action.GetActionName(), "ClearCase Check Out");
-  EXPECT_EQ(action.GetHelpTopicID(), 4460);
-}
 
 TEST_F(Checkout, CleartoolReceivesEachQuotedValueAsOneArgument) {
   TClearCaseCheckoutAction action;

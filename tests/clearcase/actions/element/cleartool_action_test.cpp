@@ -103,19 +103,6 @@ TEST_F(Cleartool, EachLineIsLoggedOnce) {
   EXPECT_EQ(std::count_if(messages.begin(), messages.end(),
                           [](const vy::TLogEntry& m) { return m.text == "BL_1"; }),
             1);
-  EXPECT_TRUE(action.GetCollectOutput());
-  EXPECT_FALSE(action.GetStreamOutput());
-}
-
-TEST_F(Cleartool, PublishedPropertiesAndIdentity) {
-  TClearCaseCleartoolAction action;
-  EXPECT_EQ(cctest::PublishedNames(action),
-            (Args{"ViewContextPath", "UseDefaultViewContext", "Arguments", "Command", "SaveOutput",
-                  "VyVariable"}));
-  EXPECT_TRUE(vy::SetPropertyText(action, "Command", "describe"));
-  EXPECT_EQ(action.GetCommand(), "describe");
-  EXPECT_EQ(action.GetActionName(), "ClearCase Run Cleartool (Generic)");
-  EXPECT_EQ(action.GetHelpTopicID(), 4580);
 }
 
 }  // namespace

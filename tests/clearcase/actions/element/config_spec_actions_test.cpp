@@ -175,18 +175,4 @@ TEST_F(GetConfigSpec, AFailingWriteIsReportedOnceAndTheRunGoesOn) {
   EXPECT_EQ(action.Messages().back().text, "element * /main/LATEST");  // still logged
 }
 
-TEST_F(ConfigSpec, PublishedPropertiesAndIdentity) {
-  TClearCaseSetConfigSpecAction set;
-  TClearCaseGetConfigSpecAction get;
-  EXPECT_EQ(cctest::PublishedNames(set),
-            (Args{"ViewContextPath", "UseDefaultViewContext", "CSpecChoice", "CSFilePath"}));
-  EXPECT_EQ(cctest::PublishedNames(get),
-            (Args{"ViewContextPath", "UseDefaultViewContext", "OutputToFile", "OutputFilePath"}));
-  EXPECT_EQ(vy::GetPropertyText(set, "CSpecChoice"), "csCurrent");
-  EXPECT_EQ(set.GetActionName(), "ClearCase Set Config Spec");
-  EXPECT_EQ(set.GetHelpTopicID(), 4600);
-  EXPECT_EQ(get.GetActionName(), "ClearCase Get Config Spec");
-  EXPECT_EQ(get.GetHelpTopicID(), 4590);
-}
-
 }  // namespace

@@ -88,14 +88,4 @@ TEST_F(FindCheckouts, TheListingIsLoggedAsWell) {
   EXPECT_EQ(messages.back().tag, vy::tsInformation);
 }
 
-TEST_F(FindCheckouts, PublishedPropertiesAndIdentity) {
-  TClearCaseFindCheckoutsAction action;
-  EXPECT_EQ(cctest::PublishedNames(action),
-            (Args{"ViewContextPath", "UseDefaultViewContext", "WriteToVariable", "VariableName",
-                  "UseShort", "Recurse"}));
-  EXPECT_EQ(vy::GetPropertyText(action, "UseShort"), "true");
-  EXPECT_EQ(action.GetActionName(), "ClearCase Find Checkouts");
-  EXPECT_EQ(action.GetHelpTopicID(), 4490);
-}
-
 }  // namespace

@@ -69,21 +69,4 @@ TEST_F(MakeElement, CommandLines) {
   });
 }
 
-TEST_F(MakeElement, RunsInTheFolderOfCleartoolWithoutAView) {
-  TClearCaseMakeElementAction action;
-  action.SetPathNameStorageString(view_ + "/a.c");
-  EXPECT_TRUE(Build(action).ok);
-  EXPECT_EQ(action.ResolvedStartingDir(), Path("bin"));
-}
-
-TEST_F(MakeElement, PublishedPropertiesAndIdentity) {
-  TClearCaseMakeElementAction action;
-  EXPECT_EQ(cctest::PublishedNames(action),
-            (Args{"PathNameStorageString", "Comment", "NoComment", "Checkout", "UseElementType",
-                  "ElementType", "PreserveTime", "MakePath", "Master", "NoWarnings"}));
-  EXPECT_EQ(vy::GetPropertyText(action, "Checkout"), "ccCheckedOut");
-  EXPECT_EQ(action.GetActionName(), "ClearCase Make Element");
-  EXPECT_EQ(action.GetHelpTopicID(), 4500);
-}
-
 }  // namespace

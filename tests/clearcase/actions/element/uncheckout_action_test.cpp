@@ -74,15 +74,4 @@ TEST_F(UnCheckOut, Activity) {
   });
 }
 
-TEST_F(UnCheckOut, PublishedPropertiesAndIdentity) {
-  const Args expected{"Keep", "PathNameStorageString", "ViewContextPath", "UseDefaultViewContext"};
-  EXPECT_EQ(cctest::PublishedNames(TClearCaseUnCheckOutAction()), expected);
-  EXPECT_EQ(cctest::PublishedNames(TClearCaseUnCheckOutActivityAction()), expected);
-  EXPECT_EQ(TClearCaseUnCheckOutAction().GetActionName(), "ClearCase Undo Checkout");
-  EXPECT_EQ(TClearCaseUnCheckOutAction().GetHelpTopicID(), 4480);
-  EXPECT_EQ(TClearCaseUnCheckOutActivityAction().GetActionName(),
-            "UCM Undo Checkouts for Activity");
-  EXPECT_EQ(TClearCaseUnCheckOutActivityAction().GetHelpTopicID(), 4640);
-}
-
 }  // namespace

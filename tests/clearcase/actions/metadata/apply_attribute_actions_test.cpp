@@ -38,15 +38,6 @@ TEST_F(ApplyAttribute, PathNames) {
        true,
        {"mkattr", "-replace", "-recurse", "-version /main/2", "-pname", "-c \"c\"", "-default",
         "Status@/vobs/src", "\"src/a.c\""}},
-      {"a version selector that is not used",
-       [](auto& a) {
-         a.SetVersionSelector("/main/2");
-         a.SetAttributeName("Status");
-         a.SetAttributeValue("1");
-         a.SetPathNameStorageString("a.c");
-       },
-       true,
-       {"mkattr", "-pname", "-nc", "Status", "1", "\"a.c\""}},
       {"runs without a view, even when the view is invalid",
        [](auto& a) {
          a.SetViewContextPath("/no/such/view");
@@ -93,22 +84,6 @@ TEST_F(ApplyAttribute, Objects) {
        {"mkattr", "-nc", "", "lbtype:REL_1"},
        kNoName},
   });
-}
-
-TEST_F(ApplyAttribute, PublishedPropertiesAndIdentity) {
-  TClearCaseApplyAttributePathNamesAction paths;
-  TClearCaseApplyAttributeObjectsAction objects;
-  EXPECT_EQ(cctest::PublishedNames(paths),
-            (Args{"NoComment", "Comment", "AttributeName", "AttributeValue",
-                  "UseDefaultAttributeValue", "PathNameStorageString", "VersionSelector",
-                  "UseVersionSelector", "VOBSelector", "Replace", "Recurse"}));
-  EXPECT_EQ(cctest::PublishedNames(objects),
-            (Args{"NoComment", "Comment", "AttributeName", "AttributeValue",
-                  "UseDefaultAttributeValue", "ObjectsStorageString", "VOBSelector", "Replace"}));
-  EXPECT_EQ(paths.GetActionName(), "ClearCase Apply Attribute (Paths)");
-  EXPECT_EQ(objects.GetActionName(), "ClearCase Apply Attribute (Objects)");
-  EXPECT_EQ(paths.GetHelpTopicID(), 4540);
-  EXPECT_EQ(objects.GetHelpTopicID(), 4540);
 }
 
 }  // namespace

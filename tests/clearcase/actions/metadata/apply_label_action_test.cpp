@@ -41,22 +41,6 @@ TEST_F(ApplyLabel, CommandLine) {
        },
        true,
        {"mklabel", "-follow", "-nc", "lbtype:REL_1", "\"src\""}},
-      {"a version selector that is not used",
-       [](auto& a) {
-         a.SetVersionSelector("/main/1");
-         a.SetLabelTypeName("REL_1");
-         a.SetPathNameStorageString("src/a.c");
-       },
-       true,
-       {"mklabel", "-nc", "lbtype:REL_1", "\"src/a.c\""}},
-      {"an empty version selector that is used",
-       [](auto& a) {
-         a.SetUseVersionSelector(true);
-         a.SetLabelTypeName("REL_1");
-         a.SetPathNameStorageString("src/a.c");
-       },
-       true,
-       {"mklabel", "-nc", "lbtype:REL_1", "\"src/a.c\""}},
       {"no path names: everything else is still appended",
        [](auto& a) {
          a.SetReplace(true);
@@ -76,16 +60,6 @@ TEST_F(ApplyLabel, CommandLine) {
        {"mklabel", "-nc", "lbtype:REL_1", "\"src/a.c\""},
        "cannot expand Version Selector"},
   });
-}
-
-TEST_F(ApplyLabel, PublishedPropertiesAndIdentity) {
-  TClearCaseApplyLabelAction action;
-  EXPECT_EQ(cctest::PublishedNames(action),
-            (Args{"Replace", "Recurse", "FollowLinks", "Comment", "NoComment", "LabelTypeName",
-                  "PathNameStorageString", "VOBSelector", "VersionSelector", "UseVersionSelector",
-                  "ViewContextPath", "UseDefaultViewContext"}));
-  EXPECT_EQ(action.GetActionName(), "ClearCase Apply Label");
-  EXPECT_EQ(action.GetHelpTopicID(), 4520);
 }
 
 }  // namespace

@@ -103,29 +103,4 @@ TEST_F(Lock, UnlockObjects) {
   });
 }
 
-TEST_F(Lock, PublishedPropertiesAndIdentity) {
-  const Args lock{"Replace", "Obsolete", "UseNUsers", "NUsersList", "Comment", "NoComment"};
-  Args paths = lock;
-  paths.insert(paths.end(), {"PathNameStorageString", "ViewContextPath", "UseDefaultViewContext"});
-  Args objects = lock;
-  objects.push_back("ObjectsStorageString");
-  TClearCaseLockPathNamesAction lockPaths;
-  TClearCaseLockObjectsAction lockObjects;
-  TClearCaseUnlockPathNamesAction unlockPaths;
-  TClearCaseUnlockObjectsAction unlockObjects;
-  EXPECT_EQ(cctest::PublishedNames(lockPaths), paths);
-  EXPECT_EQ(cctest::PublishedNames(lockObjects), objects);
-  EXPECT_EQ(cctest::PublishedNames(unlockPaths),
-            (Args{"PathNameStorageString", "ViewContextPath", "UseDefaultViewContext", "Comment",
-                  "NoComment"}));
-  EXPECT_EQ(cctest::PublishedNames(unlockObjects),
-            (Args{"ObjectsStorageString", "Comment", "NoComment"}));
-  EXPECT_EQ(lockPaths.GetActionName(), "ClearCase Lock (Paths)");
-  EXPECT_EQ(lockObjects.GetActionName(), "ClearCase Lock (Objects)");
-  EXPECT_EQ(unlockPaths.GetActionName(), "ClearCase Unlock (Paths)");
-  EXPECT_EQ(unlockObjects.GetActionName(), "ClearCase Unlock (Objects)");
-  EXPECT_EQ(lockObjects.GetHelpTopicID(), 4560);
-  EXPECT_EQ(unlockObjects.GetHelpTopicID(), 4570);
-}
-
 }  // namespace

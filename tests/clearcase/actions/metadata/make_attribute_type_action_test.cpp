@@ -49,18 +49,6 @@ TEST_F(MakeAttributeType, CommandLine) {
        },
        true,
        {"mkattype", "-ordinary", "-vtype", "real", "-le", "20.5", "-ge", "10", "-nc", "Level"}},
-      {"a minimum alone",
-       [](auto& a) {
-         a.SetAttributeName("Level");
-         a.SetNewAttributeType(clearcase::atInteger);
-         a.SetUseMin(true);
-         a.SetMinInclusive(true);
-         a.SetMinValue("10");
-         a.SetMaxValue("20");
-         a.SetMaxInclusive(true);
-       },
-       true,
-       {"mkattype", "-ordinary", "-vtype", "integer", "-ge", "10", "-nc", "Level"}},
       {"bounds that are not used",
        [](auto& a) {
          a.SetAttributeName("Level");
@@ -94,21 +82,6 @@ TEST_F(MakeAttributeType, CommandLine) {
        {"mkattype", "-ordinary", "-vtype", "string", "-nc"},
        "Error: You have not specified an attribute name."},
   });
-}
-
-TEST_F(MakeAttributeType, PublishedPropertiesAndIdentity) {
-  TClearCaseMakeAttributeTypeAction action;
-  EXPECT_EQ(
-      cctest::PublishedNames(action),
-      (Args{"Comment", "NoComment", "AttributeName", "VOBSelector", "Constraints", "Global",
-            "Acquire", "NewAttributeType", "DefaultValue", "UseDefaultValue", "Replace", "Shared",
-            "MinValue", "MaxValue", "MinInclusive", "MaxInclusive", "UseMin", "UseMax"}));
-  EXPECT_EQ(*vy::GetPropertyText(action, "Constraints"), "lcDefault");
-  EXPECT_EQ(*vy::GetPropertyText(action, "NewAttributeType"), "atString");
-  EXPECT_TRUE(vy::SetPropertyText(action, "NewAttributeType", "atDate"));
-  EXPECT_EQ(action.GetNewAttributeType(), clearcase::atDate);
-  EXPECT_EQ(action.GetActionName(), "ClearCase Make Attribute Type");
-  EXPECT_EQ(action.GetHelpTopicID(), 4530);
 }
 
 }  // namespace

@@ -45,13 +45,6 @@ TEST_F(MkLbType, CommandLine) {
        },
        true,
        {"mklbtype", "-ordinary", "-nc", "lbtype:REL_2@/vobs/src"}},
-      {"a blank in the name: quoted after the kind",
-       [](auto& a) {
-         a.SetLabelTypeName("REL 2");
-         a.SetVOBSelector("/vobs/src");
-       },
-       true,
-       {"mklbtype", "-ordinary", "-nc", "lbtype:\"REL 2@/vobs/src\""}},
       {"no VOB: the rest is still appended",
        [](auto& a) {
          a.SetLabelTypeName("REL_2");
@@ -85,15 +78,6 @@ TEST_F(MkLbType, MissingNameAndVobAreBothReported) {
   EXPECT_FALSE(built.ok);
   EXPECT_EQ(built.errors, (Args{kNoName, kNoVob}));
   EXPECT_EQ(built.arguments, (Args{"mklbtype", "-ordinary", "-nc", "lbtype:"}));
-}
-
-TEST_F(MkLbType, PublishedPropertiesAndIdentity) {
-  TClearCaseMkLbTypeAction action;
-  EXPECT_EQ(cctest::PublishedNames(action),
-            (Args{"MakeGlobal", "Acquire", "PBranch", "Shared", "Replace", "Comment", "NoComment",
-                  "LabelTypeName", "VOBSelector"}));
-  EXPECT_EQ(action.GetActionName(), "ClearCase Make Label Type");
-  EXPECT_EQ(action.GetHelpTopicID(), 4510);
 }
 
 }  // namespace

@@ -153,15 +153,4 @@ TEST_F(ChangeBaseline, Validation) {
   }
 }
 
-TEST_F(ChangeBaseline, PublishedPropertiesDefaultsAndIdentity) {
-  TClearCaseChangeBaselineAction action;
-  EXPECT_EQ(cctest::PublishedNames(action),
-            (Args{"NoComment", "Comment", "TypeChange", "Recurse", "AssignLevel", "PromotionLevel",
-                  "Baseline", "ProjectVOB"}));
-  EXPECT_EQ(*vy::GetPropertyText(action, "TypeChange"), "blNone");
-  EXPECT_EQ(*vy::GetPropertyText(action, "Recurse"), "true");
-  EXPECT_EQ(action.GetActionName(), "UCM Change Baseline");
-  EXPECT_EQ(action.GetHelpTopicID(), 5290);
-}
-
 }  // namespace

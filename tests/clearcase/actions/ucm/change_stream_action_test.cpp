@@ -109,34 +109,4 @@ TEST_F(ChangeStream, OwnArgumentsAreRawWithTheirValues) {
   EXPECT_EQ(builder->GetCommandLine(), "chstream -nc -target webshop_int dev@/");
 }
 
-TEST_F(ChangeStream, ValidationAddsNothingToTheBase) {
-  struct TSink : vy::IVyActionValidationError {
-    void AddError(const std::string& property, const std::string& message,
-                  const vy::TVyPersistent*) override {
-      errors.push_back(property + ": " + message);
-    }
-    Args errors;
-  };
-  TClearCaseChangeStreamAction action;
-  TSink valid;
-  EXPECT_TRUE(action.Validate(valid));
-  EXPECT_TRUE(valid.errors.empty());
-  Options().SetClearToolPath(Path("missing/cleartool"));
-  TSink missing;
-  EXPECT_FALSE(action.Validate(missing));
-  EXPECT_EQ(missing.errors, Args{"Options: Cleartool.exe cannot be found at the path specified."});
-}
-
-TEST_F(ChangeStream, PublishedPropertiesAndIdentity) {
-  TClearCaseChangeStreamAction action;
-  EXPECT_EQ(
-      cctest::PublishedNames(action),
-      (Args{"NoComment", "Comment", "VOBSelector", "DesignProject", "ChangeTarget", "ClearTarget",
-            "NewTargetStream", "EnablePolicy", "DisablePolicy", "EnablePolicyNames",
-            "DisablePolicyNames", "ChangeRecommended", "ClearRecommended", "RecommendDefaults",
-            "RecommendBaselines", "GenerateSpec", "StreamName"}));
-  EXPECT_EQ(action.GetActionName(), "UCM Change Stream");
-  EXPECT_EQ(action.GetHelpTopicID(), 5300);
-}
-
 }  // namespace

@@ -47,13 +47,6 @@ TEST_F(MakeBaseline, FromTheStream) {
        },
        true,
        {"mkbl", "-nc", "-activities", "activity:fix_23,activity:value", "-incremental"}},
-      {"activities without a list: the current one",
-       [](auto& a) {
-         a.SetSelectionType(clearcase::slActivities);
-         a.SetUseBaselineNameTemplate(true);
-       },
-       true,
-       {"mkbl", "-nc", "-activities", "-cact", "-incremental"}},
       {"no components: the rest is still appended",
        [](auto& a) {
          a.SetSelectionType(clearcase::slComponents);
@@ -97,31 +90,6 @@ TEST_F(MakeBaseline, FromALabel) {
        {"mkbl", "-nc", "-import", "-component", "lbtype:REL_1"},
        kNoComponents},
   });
-}
-
-TEST_F(MakeBaseline, PublishedAndHiddenProperties) {
-  TClearCaseMakeBaselineAction make;
-  TClearCaseMakeBaselineFromLabelAction fromLabel;
-  EXPECT_EQ(
-      cctest::PublishedNames(make),
-      (Args{"SelectionType", "SelectIdenticalComponents", "Labelling", "BaselineRootName",
-            "UseBaselineNameTemplate", "DesignLastPVOB", "DesignLastProject", "DesignLastStream",
-            "Comment", "NoComment", "ViewContextPath", "UseDefaultViewContext",
-            "ActivitySelectorStorageString", "ComponentSelectorStorageString"}));
-  EXPECT_EQ(make.GetHiddenProperties(),
-            (Args{"PathNameStorageString", "ObjectsStorageString", "ComponentSelectorStorageString",
-                  "ActivitySelectorStorageString", "DesignLastPVOB", "DesignLastProject",
-                  "DesignLastStream"}));
-  EXPECT_EQ(*vy::GetPropertyText(make, "SelectionType"), "slAll");
-  EXPECT_EQ(*vy::GetPropertyText(make, "Labelling"), "lbIncremental");
-  EXPECT_EQ(
-      cctest::PublishedNames(fromLabel),
-      (Args{"SpecifyComponents", "Comment", "NoComment", "ViewContextPath", "UseDefaultViewContext",
-            "ComponentSelectorStorageString", "LabelTypeName", "VOBSelector"}));
-  EXPECT_EQ(make.GetActionName(), "UCM Make Baseline");
-  EXPECT_EQ(make.GetHelpTopicID(), 4650);
-  EXPECT_EQ(fromLabel.GetActionName(), "UCM Make Baseline from Label");
-  EXPECT_EQ(fromLabel.GetHelpTopicID(), 4660);
 }
 
 }  // namespace
