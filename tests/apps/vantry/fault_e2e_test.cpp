@@ -61,10 +61,11 @@ std::vector<TActionSpec> EveryAction() {
       Action("CC_SETCONFIGSPEC", {inView}),
       Action("CC_GENERIC",
              {inView, {"Command", "describe"}, {"Arguments", "-short lbtype:REL_1.0@/vobs/src"}}),
-      Action("CC_MKELEM", {{"PathNameStorageString", "$VIEW/src/new.c\r\n"},
-                           {"Checkout", "ccCheckedIn"}}),
+      Action("CC_MKELEM",
+             {{"PathNameStorageString", "$VIEW/src/new.c\r\n"}, {"Checkout", "ccCheckedIn"}}),
       Action("CC_MKLBTYPE", {{"LabelTypeName", "REL_2.0"}, {"VOBSelector", "/vobs/src"}}),
-      Action("CC_LABEL", {inView, fileA, {"LabelTypeName", "REL_2.0"}, {"VOBSelector", "/vobs/src"}}),
+      Action("CC_LABEL",
+             {inView, fileA, {"LabelTypeName", "REL_2.0"}, {"VOBSelector", "/vobs/src"}}),
       Action("CC_MKATTRTYPE", {{"AttributeName", "Coverage"}, {"VOBSelector", "/vobs/src"}}),
       Action("CC_APPLYATTR", {{"AttributeName", "BuildNumber"},
                               {"VOBSelector", "/vobs/src"},
@@ -154,7 +155,9 @@ struct TFaultCase {
   bool journaled;
 };
 
-void PrintTo(const TFaultCase& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const TFaultCase& row, std::ostream* out) {
+  *out << row.name;
+}
 
 const char* const kTimedOut = "cleartool did not finish within 300 ms and was stopped";
 
@@ -168,8 +171,8 @@ const TFaultCase kFaults[] = {
     // and here every run floods. FloodMemoryTest takes the large floods.
     {"Flood", "flood:2000", TProgram::Healthy, nullptr, false, false, true},
     {"Binary", "binary", TProgram::Healthy, nullptr, false, false, true},
-    {"Crash", "crash", TProgram::Healthy,
-     "cleartool was killed by signal 11 (Segmentation fault)", false, true, true},
+    {"Crash", "crash", TProgram::Healthy, "cleartool was killed by signal 11 (Segmentation fault)",
+     false, true, true},
     {"StderrOnly", "stderr-only", TProgram::Healthy, nullptr, true, true, true},
     {"MissingProgram", "", TProgram::Missing,
      "the action is not valid: Options: Cleartool.exe cannot be found at the path specified.",
@@ -177,12 +180,6 @@ const TFaultCase kFaults[] = {
     {"NotExecutable", "", TProgram::NotExecutable,
      "cleartool could not be started: Permission denied", false, true, false},
 };
-
-std::size_t Count(const std::string& text, const std::string& part) {
-  std::size_t count = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-  return count;
-}
 
 // Every file under a folder with its content, by path relative to it.
 using TTree = std::map<std::string, std::string>;
@@ -249,9 +246,8 @@ class FaultTest : public testing::TestWithParam<TFaultCase> {
   }
 
   TRunOutput RunEveryAction() const {
-    return sandbox.Vantry(
-        {"run", project_, "--keep-going", "--timeout",
-         std::to_string(WaitsForTheTimeout() ? kTimeoutMs : kAmpleTimeoutMs)});
+    return sandbox.Vantry({"run", project_, "--keep-going", "--timeout",
+                           std::to_string(WaitsForTheTimeout() ? kTimeoutMs : kAmpleTimeoutMs)});
   }
 
   // Stand-in runs of this sandbox still alive; a run killed a moment ago
@@ -332,12 +328,12 @@ TEST(FloodMemoryTest, StaysBoundedByTheOutputSize) {
 #endif
   TSandbox sandbox;
   sandbox.ConfigureOptions();
-  const TActionSpec find = Action("CC_FINDCHECKOUTS", {{"UseDefaultViewContext", "true"},
-                                                       {"WriteToVariable", "true"},
-                                                       {"VariableName", "found"}});
+  const TActionSpec find = Action(
+      "CC_FINDCHECKOUTS",
+      {{"UseDefaultViewContext", "true"}, {"WriteToVariable", "true"}, {"VariableName", "found"}});
   const auto run = [&](std::size_t actions) {
-    const std::string project = sandbox.WriteProject(
-        "project" + std::to_string(actions) + ".xml", {}, std::vector(actions, find));
+    const std::string project = sandbox.WriteProject("project" + std::to_string(actions) + ".xml",
+                                                     {}, std::vector(actions, find));
     TRunOutput output = sandbox.Vantry({"run", project});
     EXPECT_EQ(output.exitCode, 0) << output.err;
     return output.maxRssKb;
@@ -388,8 +384,8 @@ TEST(ReadOnlyOutputTest, ConfigSpecIntoAReadOnlyFolderFailsAndWritesNothing) {
                                     "/new spec.txt\" for writing : Permission denied"));
   EXPECT_THAT(output.out, HasSubstr("FAILED: the action stopped after building its command line"));
   EXPECT_THAT(sandbox.Journal(), SizeIs(0));
-  EXPECT_THAT(ReadTree(folder), testing::ElementsAre(testing::Pair(
-                                    "spec.txt", "the config spec of yesterday\n")));
+  EXPECT_THAT(ReadTree(folder),
+              testing::ElementsAre(testing::Pair("spec.txt", "the config spec of yesterday\n")));
 }
 
 }  // namespace

@@ -33,12 +33,6 @@ TActionSpec Checkout(std::vector<TProperty> properties, const std::string& paths
   return action;
 }
 
-int Count(const std::string& text, const std::string& word) {
-  int count = 0;
-  for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++count;
-  return count;
-}
-
 class RunTest : public ::testing::Test {
  protected:
   void SetUp() override { sandbox.ConfigureOptions(); }
@@ -209,7 +203,7 @@ TEST_F(RunTest, DryRunOfThreeHundredCheckoutsStartsNothing) {
   EXPECT_EQ(Count(output.out,
                   "  Command Line: checkout -reserved -nc -nquery \"src/a.c\" "
                   "\"src/b c.c\"\n"),
-            300);
+            300u);
   EXPECT_THAT(output.out, HasSubstr("[300/300]"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }

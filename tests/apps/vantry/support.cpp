@@ -197,6 +197,12 @@ void ReplaceWords(std::vector<TActionSpec>& actions, const TWords& words) {
   }
 }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;

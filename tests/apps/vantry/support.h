@@ -86,6 +86,8 @@ class TSandbox {
 };
 
 std::string ReadText(const std::string& path);
+// How often `part` occurs in `text`, overlaps included.
+std::size_t Count(const std::string& text, const std::string& part);
 void WriteText(const std::string& path, const std::string& text);
 // The path with symbolic links resolved, as a program sees its working folder.
 std::string Physical(const std::string& path);

@@ -11,6 +11,7 @@
 #include "clearcase/cleartool/cleartool_output.h"
 #include "clearcase/cleartool/repository_queries.h"
 #include "clearcase/plugin/clearcase_options.h"
+#include "stand_in_fixture.h"
 #include "vycore/services.h"
 
 namespace clearcase::test {
@@ -18,35 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class CaptureSimTest : public testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "capture-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    UseWorld("demo.xml");
-    vy::ResetVyServicesForTesting();
-    RegisterOptions();
-    ClearCaseOptions()->SetClearToolPath(CLEARTOOL_SIM_PATH);
-    ClearCaseOptions()->SetDesignTimeout(20000);
-  }
-  void TearDown() override {
-    unsetenv("CLEARTOOL_SIM_FAULT");
-    unsetenv("CLEARTOOL_SIM_WORLD");
-    vy::ResetVyServicesForTesting();
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
-  void UseWorld(const std::string& name) {
-    fs::copy_file(fs::path(VANTRY_SOURCE_DIR) / "examples/worlds" / name, dir_ / name,
-                  fs::copy_options::overwrite_existing);
-    setenv("CLEARTOOL_SIM_WORLD", (dir_ / name).c_str(), 1);
-  }
-  static void Fault(const char* spec) { setenv("CLEARTOOL_SIM_FAULT", spec, 1); }
-
-  fs::path dir_;
-};
+using CaptureSimTest = TStandInTest;
 
 TEST_F(CaptureSimTest, ListsVobTags) {
   EXPECT_EQ(CCGetCleartoolOutput("lsvob", "-short", "", false), "/vobs/pvob\r\n/vobs/src\r\n");

@@ -9,7 +9,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <thread>
@@ -19,12 +18,12 @@
 #include "clearcase/cleartool/repository_queries.h"
 #include "clearcase/cleartool/ucm_queries.h"
 #include "clearcase/plugin/clearcase_options.h"
+#include "stand_in_fixture.h"
 #include "vycore/services.h"
 
 namespace clearcase::test {
 namespace {
 
-namespace fs = std::filesystem;
 
 constexpr int kThreads = 4;
 constexpr int kRounds = 3;
@@ -46,28 +45,7 @@ const std::vector<TQuery>& Queries() {
   return queries;
 }
 
-class ConcurrentCaptureTest : public testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "concurrent-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    fs::copy_file(fs::path(VANTRY_SOURCE_DIR) / "examples/worlds/demo.xml", dir_ / "demo.xml");
-    setenv("CLEARTOOL_SIM_WORLD", (dir_ / "demo.xml").c_str(), 1);
-    vy::ResetVyServicesForTesting();
-    RegisterOptions();
-    ClearCaseOptions()->SetClearToolPath(CLEARTOOL_SIM_PATH);
-    ClearCaseOptions()->SetDesignTimeout(60000);  // generous: sanitizers slow every start
-  }
-  void TearDown() override {
-    unsetenv("CLEARTOOL_SIM_WORLD");
-    vy::ResetVyServicesForTesting();
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
-  fs::path dir_;
-};
+using ConcurrentCaptureTest = TStandInTest;
 
 TEST_F(ConcurrentCaptureTest, EveryThreadGetsWhatALoneCaptureGets) {
   std::vector<std::string> expected;
