@@ -68,7 +68,9 @@ void PrintRow(const BenchRow& row) {
     std::snprintf(target, sizeof target, "< %g %s", row.target, row.unit.c_str());
   }
   std::printf("%-62s %14s %14s %8s %12s  %s\n", row.name.c_str(), measured, baseline, ratio, target,
-              row.target == 0 ? "" : Met(row) ? "met" : "MISSED");
+              row.target == 0 ? ""
+              : Met(row)      ? "met"
+                              : "MISSED");
 }
 
 }  // namespace

@@ -86,7 +86,9 @@ class TWorkspace {
 
   std::string View() const { return (root_ / "views/dev_view/vobs/src").string(); }
   std::string Root() const { return root_.string(); }
-  double RunMs(int actions) const { return SpawnMs({BENCH_VANTRY, "run", Project(actions)}, Root()); }
+  double RunMs(int actions) const {
+    return SpawnMs({BENCH_VANTRY, "run", Project(actions)}, Root());
+  }
 
  private:
   std::string Project(int actions) const {

@@ -26,7 +26,7 @@ class TVyVariables {
   void Set(std::string_view name, std::string value);
   bool IsDefined(std::string_view name) const;
   std::string Get(std::string_view name) const;  // empty when undefined
-  TStringList Names() const;                      // in name order
+  TStringList Names() const;                     // in name order
   const std::map<std::string, std::string, TCaseInsensitiveLess>& All() const { return values_; }
 
  private:
@@ -35,8 +35,9 @@ class TVyVariables {
 
 struct TExpansionResult {
   bool ok = false;
-  std::string text;   // the expansion; on failure what could be expanded, the rest as written
-  std::string error;  // on failure: what is wrong, naming the variable, e.g. "undefined variable \"LABEL\""
+  std::string text;  // the expansion; on failure what could be expanded, the rest as written
+  // On failure: what is wrong, naming the variable, e.g. "undefined variable \"LABEL\"".
+  std::string error;
 };
 
 // Pure: reads the variables and, for %ENV:...%, the process environment.

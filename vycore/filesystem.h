@@ -11,7 +11,7 @@ namespace vy {
 class IFileSystem {
  public:
   virtual ~IFileSystem() = default;
-  virtual bool FileExists(const std::string& path) const = 0;       // exists and is not a directory
+  virtual bool FileExists(const std::string& path) const = 0;  // exists and is not a directory
   virtual bool DirectoryExists(const std::string& path) const = 0;
 };
 

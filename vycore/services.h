@@ -137,16 +137,15 @@ void ResetVyServicesForTesting();
 
 // Folder and file browsers. The headless host answers "cancelled" (false);
 // the designer installs real dialogs and tests install doubles.
-using TVyBrowseForDirectory = std::function<bool(const std::string& initialDir,
-                                                 std::string& directory,
-                                                 const std::string& caption)>;
-using TVyBrowseForFile = std::function<bool(const std::string& initialDir, std::string& file,
-                                            const std::string& pattern,
-                                            const std::string& caption)>;
+using TVyBrowseForDirectory = std::function<bool(
+    const std::string& initialDir, std::string& directory, const std::string& caption)>;
+using TVyBrowseForFile =
+    std::function<bool(const std::string& initialDir, std::string& file, const std::string& pattern,
+                       const std::string& caption)>;
 bool VyBrowseForDirectory(const std::string& initialDir, std::string& directory,
                           const std::string& caption);
-bool VyBrowseForFile(const std::string& initialDir, std::string& file,
-                     const std::string& pattern, const std::string& caption);
+bool VyBrowseForFile(const std::string& initialDir, std::string& file, const std::string& pattern,
+                     const std::string& caption);
 // An empty function restores the headless answer.
 void SetVyBrowsers(TVyBrowseForDirectory directory, TVyBrowseForFile file);
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "test_support.h"
-
 namespace {
 
 class TPlainAction : public vy::TVyExecuteAbstractAction {
@@ -35,13 +33,11 @@ TEST(Action, ExpansionFailureIsLoggedNamingLabelAndVariable) {
   ASSERT_EQ(action.Messages().size(), 1u);
   EXPECT_EQ(action.Messages()[0].tag, vy::tsError);
   EXPECT_EQ(action.Messages()[0].text, "Error: cannot expand Comment: undefined variable \"NOPE\"");
-}
-
-TEST(Action, ExpandExpressionKeepsWhatItCannotExpand) {
-  TPlainAction action;
-  action.SetVariable("A", "1");
-  EXPECT_EQ(action.ExpandExpression(" %A%-%B% ", true), "1-%B%");
-  EXPECT_EQ(action.Messages().size(), 1u);
+  EXPECT_FALSE(action.TryExpandExpression("Comment", "a %LABEL", text, false));
+  EXPECT_EQ(action.Messages().at(1).text,
+            "Error: cannot expand Comment: unterminated variable reference \"%LABEL\"");
+  EXPECT_EQ(action.ExpandExpression(" %LABEL%-%B% ", true), "REL_1-%B%");  // keeps what it cannot
+  EXPECT_EQ(action.Messages().size(), 3u);
 }
 
 TEST(Action, AHostReceivesMessagesAndOwnsTheVariables) {
@@ -56,15 +52,6 @@ TEST(Action, AHostReceivesMessagesAndOwnsTheVariables) {
   action.SendMessage("bad", vy::tsError);
   EXPECT_EQ(host.lines, (std::vector<std::string>{"0 hello", "3 bad"}));
   EXPECT_TRUE(action.Messages().empty()) << "the host owns the log";
-}
-
-TEST(Action, InheritedStartingDirIsAnExistingDirectory) {
-  vytest::TTempDir dir;
-  TPlainAction action;
-  EXPECT_EQ(action.GetStartingDir(dir.Path()), dir.Path());
-  EXPECT_EQ(action.GetStartingDir(dir.File("cleartool")), dir.Path());  // need not exist
-  EXPECT_EQ(action.GetStartingDir(dir.File("missing/cleartool")), "");
-  EXPECT_EQ(action.GetStartingDir(""), "");
 }
 
 }  // namespace

@@ -4,59 +4,47 @@
 #include <sys/stat.h>
 
 #include "test_support.h"
+#include "vycore/ini.h"
+#include "vycore/options_store.h"
 #include "vycore/platform.h"
 
 namespace {
 
-struct TPathCase {
-  std::string path;
-  std::string dir;
-  std::string name;
-};
-
-class PathParts : public testing::TestWithParam<TPathCase> {};
-
-TEST_P(PathParts, SplitDirectoryAndName) {
-  EXPECT_EQ(vy::ExtractFileDir(GetParam().path), GetParam().dir);
-  EXPECT_EQ(vy::ExtractFileName(GetParam().path), GetParam().name);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, PathParts,
-    testing::Values(TPathCase{"/opt/rational/bin/cleartool", "/opt/rational/bin", "cleartool"},
-                    TPathCase{"/cleartool", "/", "cleartool"}, TPathCase{"views//a", "views", "a"},
-                    TPathCase{"dir/", "dir", ""}, TPathCase{"cleartool", "", "cleartool"},
-                    TPathCase{"", "", ""}));
-
-TEST(Platform, TrailingDelimiter) {
-  EXPECT_EQ(vy::IncludeTrailingPathDelimiter("/a"), "/a/");
-  EXPECT_EQ(vy::IncludeTrailingPathDelimiter("/a/"), "/a/");
-  EXPECT_EQ(vy::IncludeTrailingPathDelimiter(""), "");
-}
-
-TEST(Platform, UserConfigDirPrefersXdgThenHome) {
-  vytest::TScopedEnv home("HOME", "/home/someone");
-  {
-    vytest::TScopedEnv xdg("XDG_CONFIG_HOME", "/cfg");
-    EXPECT_EQ(vy::UserConfigDir(), "/cfg/vantry");
+TEST(PathParts, SplitDirectoryAndName) {
+  const struct {
+    std::string path;
+    std::string dir;
+    std::string name;
+  } cases[] = {
+      {"/opt/rational/bin/cleartool", "/opt/rational/bin", "cleartool"},
+      {"/cleartool", "/", "cleartool"},
+      {"views//a", "views", "a"},
+      {"dir/", "dir", ""},
+      {"cleartool", "", "cleartool"},
+      {"", "", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(vy::ExtractFileDir(c.path), c.dir) << c.path;
+    EXPECT_EQ(vy::ExtractFileName(c.path), c.name) << c.path;
   }
-  vytest::TScopedEnv xdg("XDG_CONFIG_HOME", "");
+}
+
+TEST(Platform, PerUserFilesFollowTheEnvironment) {
+  vytest::TScopedEnv home("HOME", "/home/someone");
+  vytest::TScopedEnv noXdg("XDG_CONFIG_HOME", "");
   EXPECT_EQ(vy::UserConfigDir(), "/home/someone/.config/vantry");
+  vytest::TScopedEnv xdg("XDG_CONFIG_HOME", "/cfg");
+  EXPECT_EQ(vy::UserConfigDir(), "/cfg/vantry");
+  EXPECT_EQ(vy::TVyOptionsStore::DefaultPath(), "/cfg/vantry/options.xml");
+  EXPECT_EQ(vy::GetVyUserIniFileName(), "/cfg/vantry/user.ini");
+  vytest::TScopedEnv options("VANTRY_OPTIONS", "/tmp/mine.xml");
+  vytest::TScopedEnv ini("VANTRY_USER_INI", "/tmp/mine.ini");
+  EXPECT_EQ(vy::TVyOptionsStore::DefaultPath(), "/tmp/mine.xml");
+  EXPECT_EQ(vy::GetVyUserIniFileName(), "/tmp/mine.ini");
 }
 
-TEST(FileSystem, TellsFilesFromDirectories) {
-  vytest::TTempDir dir;
-  vytest::WriteAll(dir.File("f"), "x");
-  const vy::IFileSystem& fs = vy::FileSystem();
-  EXPECT_TRUE(fs.FileExists(dir.File("f")));
-  EXPECT_FALSE(fs.FileExists(dir.Path()));
-  EXPECT_TRUE(fs.DirectoryExists(dir.Path()));
-  EXPECT_FALSE(fs.DirectoryExists(dir.File("f")));
-  EXPECT_FALSE(fs.FileExists(dir.File("none")));
-  EXPECT_FALSE(fs.FileExists(""));
-}
-
-TEST(WriteFileAtomic, ReplacesTheContentAndLeavesNoTemporary) {
+// Failures name the path, leave the target alone and leave no temporary.
+TEST(FileSystem, WriteFileAtomicReplacesTheContentOrFailsLosingNothing) {
   vytest::TTempDir dir;
   const std::string file = dir.File("a.txt");
   std::string error;
@@ -65,29 +53,23 @@ TEST(WriteFileAtomic, ReplacesTheContentAndLeavesNoTemporary) {
   std::string content;
   ASSERT_TRUE(vy::ReadFileText(file, content, &error));
   EXPECT_EQ(content, "second");
-  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.txt"}));
-}
 
-TEST(WriteFileAtomic, FailuresNameThePathAndLeaveTheTargetAlone) {
-  vytest::TTempDir dir;
-  std::string error;
   EXPECT_FALSE(vy::WriteFileAtomic(dir.File("missing/a.txt"), "x", &error));
   EXPECT_NE(error.find("missing/a.txt"), std::string::npos) << error;
-
+  EXPECT_FALSE(vy::ReadFileText(dir.File("none"), content, &error));
+  EXPECT_EQ(content, "second");
+  EXPECT_NE(error.find("none"), std::string::npos);
   ASSERT_EQ(mkdir(dir.File("sub").c_str(), 0755), 0);
   vytest::WriteAll(dir.File("sub/inner"), "keep");
   EXPECT_FALSE(vy::WriteFileAtomic(dir.File("sub"), "x", &error));  // a folder is not replaced
   EXPECT_EQ(vytest::ReadAll(dir.File("sub/inner")), "keep");
-  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"sub"}));
-}
-
-TEST(ReadFileText, ReportsAMissingFile) {
-  vytest::TTempDir dir;
-  std::string content = "old";
-  std::string error;
-  EXPECT_FALSE(vy::ReadFileText(dir.File("none"), content, &error));
-  EXPECT_EQ(content, "old");
-  EXPECT_NE(error.find("none"), std::string::npos);
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.txt", "sub"}));
+  const vy::IFileSystem& fs = vy::FileSystem();
+  EXPECT_TRUE(fs.FileExists(file));
+  EXPECT_FALSE(fs.FileExists(dir.File("sub")));
+  EXPECT_FALSE(fs.FileExists(""));
+  EXPECT_TRUE(fs.DirectoryExists(dir.File("sub")));
+  EXPECT_FALSE(fs.DirectoryExists(file));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
-#include "vycore/platform.h"
 #include "vycore/services.h"
 
 namespace {
@@ -49,7 +48,7 @@ class OptionsStore : public testing::Test {
   std::string path_ = dir_.File("options.xml");
 };
 
-TEST_F(OptionsStore, AMissingFileGivesTheDefaults) {
+TEST_F(OptionsStore, AMissingFileOrValueGivesTheDefault) {
   vy::TVyOptionsStore store;
   std::string error;
   ASSERT_TRUE(store.Load(path_, &error));
@@ -60,6 +59,14 @@ TEST_F(OptionsStore, AMissingFileGivesTheDefaults) {
   EXPECT_TRUE(Options().local);
   EXPECT_FALSE(Options().GetModified());
   EXPECT_TRUE(dir_.Entries().empty());  // loading writes nothing
+
+  vytest::WriteAll(path_, R"(<VantryOptions version="1"><Options key="ClearCase">
+<Value name="DesignTimeout">soon</Value><Value name="DesignListLocal">FALSE</Value>
+</Options></VantryOptions>)");
+  ASSERT_TRUE(store.Load(path_, &error)) << error;
+  store.LoadRegisteredOptions();
+  EXPECT_EQ(Options().timeout, 5000);  // a value of the wrong kind reads as the default
+  EXPECT_FALSE(Options().local);
 }
 
 TEST_F(OptionsStore, OnlyModifiedObjectsAreStored) {
@@ -104,17 +111,8 @@ TEST_F(OptionsStore, SaveAndLoadKeepEveryCharacter) {
   EXPECT_EQ(Options().timeout, -3);
   EXPECT_FALSE(Options().local);
   EXPECT_EQ(again.Reader("Other")->ReadString("Blank", "default"), "   ");
-}
-
-TEST_F(OptionsStore, ValuesOfTheWrongKindReadAsTheDefault) {
-  vytest::WriteAll(path_, R"(<VantryOptions version="1"><Options key="ClearCase">
-<Value name="DesignTimeout">soon</Value><Value name="DesignListLocal">FALSE</Value>
-</Options></VantryOptions>)");
-  vy::TVyOptionsStore store;
-  ASSERT_TRUE(store.Load(path_, nullptr));
-  store.LoadRegisteredOptions();
-  EXPECT_EQ(Options().timeout, 5000);
-  EXPECT_FALSE(Options().local);
+  ASSERT_TRUE(again.Save(&error, dir_.File("deep/er/options.xml"))) << error;  // makes the folder
+  EXPECT_EQ(vytest::ReadAll(dir_.File("deep/er/options.xml")), text);
 }
 
 TEST_F(OptionsStore, AnUnreadableStoreIsReportedWithItsLineAndLeftAlone) {
@@ -142,23 +140,6 @@ TEST_F(OptionsStore, AnUnreadableStoreIsReportedWithItsLineAndLeftAlone) {
     EXPECT_EQ(vytest::ReadAll(path_), c.text);
     EXPECT_EQ(dir_.Entries(), (std::vector<std::string>{"options.xml"}));
   }
-}
-
-TEST_F(OptionsStore, SaveCreatesTheFolder) {
-  vy::TVyOptionsStore store;
-  ASSERT_TRUE(store.Load(dir_.File("deep/er/options.xml"), nullptr));
-  store.Writer("K")->WriteBoolean("B", true);
-  std::string error;
-  ASSERT_TRUE(store.Save(&error)) << error;
-  vy::TVyOptionsStore again;
-  ASSERT_TRUE(again.Load(dir_.File("deep/er/options.xml"), nullptr));
-  EXPECT_TRUE(again.Reader("K")->ReadBoolean("B", false));
-}
-
-TEST(OptionsStorePath, FollowsTheEnvironment) {
-  EXPECT_EQ(vy::TVyOptionsStore::DefaultPath(), vy::UserConfigDir() + "/options.xml");
-  vytest::TScopedEnv options("VANTRY_OPTIONS", "/tmp/mine.xml");
-  EXPECT_EQ(vy::TVyOptionsStore::DefaultPath(), "/tmp/mine.xml");
 }
 
 }  // namespace

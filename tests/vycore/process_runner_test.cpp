@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +10,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "test_support.h"
 #include "vycore/command_line.h"
 #include "vycore/process.h"
 
@@ -24,11 +24,6 @@ std::string SelfPath() {
   return fs::read_symlink("/proc/self/exe").string();
 }
 
-TProcessSpec Spec(std::string program, TStringList arguments, std::string workingDirectory = {},
-                  std::int64_t timeoutMs = 0) {
-  return {std::move(program), std::move(arguments), std::move(workingDirectory), timeoutMs};
-}
-
 struct TRecordingSink : IProcessSink {
   void OnStdOut(std::string_view line) override { out.emplace_back(line); }
   void OnStdErr(std::string_view line) override { err.emplace_back(line); }
@@ -36,202 +31,161 @@ struct TRecordingSink : IProcessSink {
   TStringList err;
 };
 
-// Counts instead of storing, so that floods cost no memory.
-struct TCountingSink : IProcessSink {
-  struct TCount {
-    long long bytes = 0;
-    long long lines = 0;
-    long long oddLines = 0;  // not exactly 99 'x' and a line feed
-  };
-  static void Count(TCount& count, std::string_view line) {
-    count.bytes += static_cast<long long>(line.size());
-    ++count.lines;
-    if (line.size() != 100 || line.back() != '\n' || line.front() != 'x') ++count.oddLines;
-  }
-  void OnStdOut(std::string_view line) override { Count(out, line); }
-  void OnStdErr(std::string_view line) override { Count(err, line); }
-  TCount out;
-  TCount err;
-};
-
 class ProcessRunnerTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/vycore-process-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    fs::remove_all(dir_);
-    EXPECT_TRUE(NoChildrenLeft());
-  }
+  void TearDown() override { EXPECT_TRUE(NoChildrenLeft()); }
 
-  TProcessOutcome RunChild(TStringList steps, std::int64_t timeoutMs = 0,
-                           const std::string& workingDirectory = {}) {
+  TProcessOutcome RunChild(TStringList steps, std::int64_t timeoutMs = 0) {
     steps.insert(steps.begin(), "child");
     const auto start = steady_clock::now();
-    TProcessOutcome outcome =
-        RealProcessRunner().Run(Spec(SelfPath(), steps, workingDirectory, timeoutMs), sink_);
+    TProcessOutcome outcome = RealProcessRunner().Run({SelfPath(), steps, {}, timeoutMs}, sink_);
     elapsed_ = steady_clock::now() - start;
     return outcome;
   }
 
   static bool NoChildrenLeft() { return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
 
-  // A killed grandchild is reparented; it counts as gone once it is a zombie.
-  static bool ProcessGone(pid_t pid) {
-    const auto until = steady_clock::now() + std::chrono::seconds(5);
-    for (; steady_clock::now() < until;
-         std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
-      std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-      std::string pidField, name, state;
-      if (!(stat >> pidField >> name >> state) || state == "Z" || state == "X") return true;
-    }
-    return false;
-  }
-
-  pid_t ReadPid(const std::string& file) {
-    pid_t pid = 0;
-    std::ifstream(file) >> pid;
-    return pid;
-  }
-
-  std::string dir_;
+  vytest::TTempDir dir_;
   TRecordingSink sink_;
   steady_clock::duration elapsed_{};
 };
 
+// Limits too far ahead to reach mean no limit.
 TEST_F(ProcessRunnerTest, ReportsExitCodes) {
-  for (int code : {0, 3, 255}) {
-    const TProcessOutcome outcome = RunChild({"exit:" + std::to_string(code)});
+  const struct {
+    int code;
+    std::int64_t timeoutMs;
+  } cases[] = {{0, -1}, {3, std::numeric_limits<std::int64_t>::max()}, {255, 0}};
+  for (const auto& c : cases) {
+    const TProcessOutcome outcome = RunChild({"exit:" + std::to_string(c.code)}, c.timeoutMs);
     EXPECT_EQ(outcome.kind, TProcessOutcome::Exited);
-    EXPECT_EQ(outcome.exitCode, code);
-    EXPECT_EQ(outcome.Succeeded(), code == 0);
+    EXPECT_EQ(outcome.exitCode, c.code);
+    EXPECT_EQ(outcome.Succeeded(), c.code == 0);
   }
 }
 
-// Bytes that are not UTF-8, and NUL, pass unchanged.
+// Bytes that are not UTF-8, and NUL, pass unchanged; standard input is at its end.
 TEST_F(ProcessRunnerTest, HandsOverLinesOfEachStreamWithTheirTerminators) {
-  const TProcessOutcome outcome =
-      RunChild({"out:one\\r\\ntwo\\n", "err:warn\\n", "out:\\n\\n\\xff\\xfe\\0z", "err:\\xe9\\0"});
+  const TProcessOutcome outcome = RunChild(
+      {"read-stdin", "out:one\r\ntwo\n", "err:warn\n", "out:\n\n\xff\xfe\\0z", "err:\xe9\\0"},
+      10'000);
   EXPECT_TRUE(outcome.Succeeded());
   EXPECT_EQ(sink_.out,
-            (TStringList{"one\r\n", "two\n", "\n", "\n", std::string("\xff\xfe\0z", 4)}));
+            (TStringList{"0\n", "one\r\n", "two\n", "\n", "\n", std::string("\xff\xfe\0z", 4)}));
   EXPECT_EQ(sink_.err, (TStringList{"warn\n", std::string("\xe9\0", 2)}));
 }
 
 TEST_F(ProcessRunnerTest, ReadsAHundredMegabytesOnBothStreamsWithoutDeadlock) {
-  constexpr long long kOut = 100LL * 1000 * 1000;
-  constexpr long long kErr = 2LL * 1000 * 1000;
-  TCountingSink counter;
+  // Counts instead of storing, so that the flood costs no memory.
+  struct TCountingSink : IProcessSink {
+    void OnStdOut(std::string_view line) override { Count(0, line); }
+    void OnStdErr(std::string_view line) override { Count(1, line); }
+    void Count(int stream, std::string_view line) {
+      bytes[stream] += static_cast<long long>(line.size());
+      if (line != std::string(99, 'x') + '\n') ++oddLines;
+    }
+    long long bytes[2] = {};
+    long long oddLines = 0;
+  } counter;
   const TProcessOutcome outcome = RealProcessRunner().Run(
-      Spec(SelfPath(), {"child", "flood-err:1000000", "flood-out:100000000", "flood-err:1000000"}),
+      {SelfPath(),
+       {"child", "flood-err:1000000", "flood-out:100000000", "flood-err:1000000"},
+       {},
+       0},
       counter);
   EXPECT_TRUE(outcome.Succeeded());
-  EXPECT_EQ(counter.out.bytes, kOut);
-  EXPECT_EQ(counter.out.lines, kOut / 100);
-  EXPECT_EQ(counter.out.oddLines, 0);
-  EXPECT_EQ(counter.err.bytes, kErr);
-  EXPECT_EQ(counter.err.oddLines, 0);
-}
-
-TEST_F(ProcessRunnerTest, GivesStandardInputAtItsEnd) {
-  RunChild({"read-stdin"}, 10'000);
-  EXPECT_EQ(sink_.out, (TStringList{"0\n"}));
+  EXPECT_EQ(counter.bytes[0], 100LL * 1000 * 1000);
+  EXPECT_EQ(counter.bytes[1], 2LL * 1000 * 1000);
+  EXPECT_EQ(counter.oddLines, 0);
 }
 
 TEST_F(ProcessRunnerTest, ReportsTheSignalThatKilledTheProgram) {
-  const TProcessOutcome outcome = RunChild({"out:before\\n", "signal:" + std::to_string(SIGTERM)});
+  const TProcessOutcome outcome = RunChild({"out:before\n", "signal:" + std::to_string(SIGTERM)});
   EXPECT_EQ(outcome.kind, TProcessOutcome::Signalled);
   EXPECT_EQ(outcome.signal, SIGTERM);
   EXPECT_EQ(sink_.out, (TStringList{"before\n"}));
 }
 
-// The second program ignores SIGTERM and needs the SIGKILL that follows.
-TEST_F(ProcessRunnerTest, StopsAProgramAtItsTimeOut) {
-  struct TCase {
+// Every program here starts a grandchild that holds stdout and stderr open.
+// A time-out ends both, even a program that ignores SIGTERM and needs the
+// SIGKILL that follows; a program's own end leaves no run waiting for it.
+TEST_F(ProcessRunnerTest, EndsTheProgramAndItsGrandchild) {
+  const std::string grandchild = "grandchild:" + dir_.File("pid");
+  const struct {
     TStringList steps;
+    std::int64_t timeoutMs;
+    TProcessOutcome::Kind kind;
     TStringList output;
   } cases[] = {
-      {{"out:started\\n", "sleep"}, {"started\n"}},
-      {{"ignore-term", "out:stubborn", "sleep"}, {"stubborn"}},
+      {{grandchild, "out:started\n", "sleep"}, 300, TProcessOutcome::TimedOut, {"started\n"}},
+      {{grandchild, "ignore-term", "out:stubborn", "sleep"},
+       300,
+       TProcessOutcome::TimedOut,
+       {"stubborn"}},
+      {{grandchild, "out:done\n", "exit:4"}, 0, TProcessOutcome::Exited, {"done\n"}},
   };
-  for (const TCase& c : cases) {
-    SCOPED_TRACE(c.steps[0]);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.steps[1]);
     sink_.out.clear();
-    const TProcessOutcome outcome = RunChild(c.steps, 300);
-    EXPECT_EQ(outcome.kind, TProcessOutcome::TimedOut);
-    EXPECT_EQ(outcome.timeoutMs, 300);
+    const TProcessOutcome outcome = RunChild(c.steps, c.timeoutMs);
+    EXPECT_EQ(outcome.kind, c.kind);
+    EXPECT_EQ(outcome.timeoutMs, c.timeoutMs);
     EXPECT_EQ(sink_.out, c.output);
-    EXPECT_GE(elapsed_, std::chrono::milliseconds(300));
+    EXPECT_GE(elapsed_, std::chrono::milliseconds(c.timeoutMs));
     EXPECT_LT(elapsed_, std::chrono::seconds(5));
     EXPECT_TRUE(NoChildrenLeft());
+    pid_t pid = 0;
+    std::ifstream(dir_.File("pid")) >> pid;
+    ASSERT_GT(pid, 0);
+    // Reparented once killed, it counts as gone when it is a zombie.
+    bool gone = false;
+    for (int tries = 0; !gone && tries < 500; ++tries) {
+      std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+      std::string pidField, name, state;
+      gone = !(stat >> pidField >> name >> state) || state == "Z" || state == "X";
+      if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(gone);
+    fs::remove(dir_.File("pid"));
   }
 }
 
-TEST_F(ProcessRunnerTest, AnyLimitTooFarAheadMeansNone) {
-  for (std::int64_t limit : {std::int64_t{-1}, std::numeric_limits<std::int64_t>::max()}) {
-    EXPECT_TRUE(RunChild({"exit:0"}, limit).Succeeded()) << limit;
-  }
-}
-
-TEST_F(ProcessRunnerTest, TimeOutEndsTheGrandchildToo) {
-  const std::string pidFile = dir_ + "/grandchild";
-  const TProcessOutcome outcome = RunChild({"grandchild:" + pidFile, "sleep"}, 300);
-  EXPECT_EQ(outcome.kind, TProcessOutcome::TimedOut);
-  EXPECT_LT(elapsed_, std::chrono::seconds(5));
-  const pid_t grandchild = ReadPid(pidFile);
-  ASSERT_GT(grandchild, 0);
-  EXPECT_TRUE(ProcessGone(grandchild));
-}
-
-TEST_F(ProcessRunnerTest, ReturnsWhenTheProgramEndsThoughAGrandchildHoldsItsOutput) {
-  const std::string pidFile = dir_ + "/grandchild";
-  const TProcessOutcome outcome = RunChild({"grandchild:" + pidFile, "out:done\\n", "exit:4"});
-  EXPECT_EQ(outcome.kind, TProcessOutcome::Exited);
-  EXPECT_EQ(outcome.exitCode, 4);
-  EXPECT_LT(elapsed_, std::chrono::seconds(5));
-  EXPECT_EQ(sink_.out, (TStringList{"done\n"}));
-  const pid_t grandchild = ReadPid(pidFile);
-  ASSERT_GT(grandchild, 0);
-  EXPECT_TRUE(ProcessGone(grandchild));
-}
-
-TEST_F(ProcessRunnerTest, StartsInTheWorkingDirectory) {
-  RunChild({"cwd"}, 0, dir_);
-  EXPECT_EQ(sink_.out, (TStringList{fs::canonical(dir_).string() + "\n"}));
-}
-
-TEST_F(ProcessRunnerTest, TakesARelativeProgramFromTheCallersDirectory) {
+TEST_F(ProcessRunnerTest, TakesARelativeProgramFromTheCallersDirectoryAndStartsInTheWorkingOne) {
   const fs::path self = SelfPath();
   const fs::path previous = fs::current_path();
   fs::current_path(self.parent_path());
   const TProcessOutcome outcome =
-      RealProcessRunner().Run(Spec(self.filename().string(), {"child", "cwd"}, dir_), sink_);
+      RealProcessRunner().Run({self.filename().string(), {"child", "cwd"}, dir_.Path(), 0}, sink_);
   fs::current_path(previous);
   EXPECT_TRUE(outcome.Succeeded()) << outcome.Describe("test");
-  EXPECT_EQ(sink_.out, (TStringList{fs::canonical(dir_).string() + "\n"}));
+  EXPECT_EQ(sink_.out, (TStringList{fs::canonical(dir_.Path()).string() + "\n"}));
 }
 
+// An argument would end at its first NUL on its way to the program, so a run
+// that would change what the program receives is refused instead.
 TEST_F(ProcessRunnerTest, ExplainsWhyAProgramCouldNotStart) {
-  const std::string plainFile = dir_ + "/plain";
+  const std::string plainFile = dir_.File("plain");
   std::ofstream(plainFile) << "not a program\n";
-  struct TCase {
+  const struct {
     std::string program;
+    TStringList arguments;
     std::string directory;
     std::string error;
   } cases[] = {
-      {dir_ + "/missing", "", "No such file or directory"},
-      {plainFile, "", "Permission denied"},
-      {dir_, "", "Permission denied"},
-      {"", "", "no program was given"},
-      {SelfPath(), dir_ + "/gone", "the working directory " + dir_ + "/gone does not exist"},
-      {SelfPath(), plainFile, "the working directory " + plainFile + " is not a directory"},
+      {dir_.File("missing"), {}, "", "No such file or directory"},
+      {plainFile, {}, "", "Permission denied"},
+      {"", {}, "", "no program was given"},
+      {SelfPath(),
+       {},
+       dir_.File("gone"),
+       "the working directory " + dir_.File("gone") + " does not exist"},
+      {SelfPath(), {}, plainFile, "the working directory " + plainFile + " is not a directory"},
+      {"/bin/true", {"ok", std::string("a\0b", 3)}, "", "an argument holds a NUL character"},
   };
-  for (const TCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.program + " in " + c.directory);
     const TProcessOutcome outcome =
-        RealProcessRunner().Run(Spec(c.program, {}, c.directory), sink_);
+        RealProcessRunner().Run({c.program, c.arguments, c.directory, 0}, sink_);
     EXPECT_EQ(outcome.kind, TProcessOutcome::CouldNotStart);
     EXPECT_EQ(outcome.error, c.error);
   }
@@ -243,34 +197,23 @@ TEST_F(ProcessRunnerTest, StopsAndReapsTheProgramWhenTheSinkThrows) {
     void OnStdErr(std::string_view) override {}
   } sink;
   const auto start = steady_clock::now();
-  EXPECT_THROW(RealProcessRunner().Run(Spec(SelfPath(), {"child", "out:x\\n", "sleep"}), sink),
+  EXPECT_THROW(RealProcessRunner().Run({SelfPath(), {"child", "out:x\n", "sleep"}, {}, 0}, sink),
                std::runtime_error);
   EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(ProcessRunnerTest, ArgumentsSurviveTheTokenizerUnchanged) {
   auto builder = CreateCommandLineBuilder();
-  builder->AddArgument("echo-args");
-  builder->AddArgument("\"with  blanks\"");
-  builder->AddArgument("\"\"");
-  builder->AddArgument("C:\\path\\dir\\");
+  for (const char* argument : {"echo-args", "\"with  blanks\"", "\"\"", "C:\\path\\dir\\"}) {
+    builder->AddArgument(argument);
+  }
   builder->AddArgument("-c", "\"a comment\"", akOptionValue);
   builder->AddArgument("caf\xc3\xa9");
-  const TStringList argv = TokenizeCommandLine(builder->GetCommandLine());
-  RealProcessRunner().Run(Spec(SelfPath(), argv), sink_);
+  RealProcessRunner().Run({SelfPath(), TokenizeCommandLine(builder->GetCommandLine()), {}, 0},
+                          sink_);
   EXPECT_EQ(sink_.out, (TStringList{"with  blanks\n", "\n", "C:\\path\\dir\\\n", "-c\n",
                                     "a comment\n", "caf\xc3\xa9\n"}));
 }
 
 }  // namespace
-// An argument would end at its first NUL on its way to the program, so a
-// run that would change what the program receives is refused instead.
-TEST(ProcessRunnerRefusal, AnArgumentHoldingANulStartsNothing) {
-  TRecordingSink sink;
-  const auto outcome =
-      RealProcessRunner().Run(Spec("/bin/true", {"ok", std::string("a\0b", 3)}), sink);
-  EXPECT_EQ(outcome.kind, TProcessOutcome::CouldNotStart);
-  EXPECT_EQ(outcome.error, "an argument holds a NUL character");
-}
-
 }  // namespace vy

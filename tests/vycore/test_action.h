@@ -20,8 +20,7 @@ class TTestAction : public vy::TVyExecuteAbstractAction {
             .Boolean("Flag", &TTestAction::GetFlag, &TTestAction::SetFlag)
             .Integer("Count", &TTestAction::GetCount, &TTestAction::SetCount)
             .Enumeration("Colour", {"clRed", "clGreen", "clBlue"}, &TTestAction::GetColour,
-                         &TTestAction::SetColour)
-            .String("Secret", &TTestAction::GetSecret, &TTestAction::SetSecret);
+                         &TTestAction::SetColour);
     return list;
   }
 
@@ -33,15 +32,12 @@ class TTestAction : public vy::TVyExecuteAbstractAction {
   void SetCount(int value) { count = value; }
   TColour GetColour() const { return colour; }
   void SetColour(TColour value) { colour = value; }
-  std::string GetSecret() const { return secret; }
-  void SetSecret(const std::string& value) { secret = value; }
 
   std::string executable = "/bin/true";
   std::string text;
   bool flag = false;
   int count = 0;
   TColour colour = clRed;
-  std::string secret;
 };
 
 }  // namespace vytest

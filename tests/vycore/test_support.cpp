@@ -63,10 +63,7 @@ void WriteAll(const std::string& path, const std::string& text) {
 }
 
 TScopedEnv::TScopedEnv(const std::string& name, const char* value) : name_(name) {
-  if (const char* old = getenv(name.c_str())) {
-    had_ = true;
-    old_ = old;
-  }
+  if (const char* old = getenv(name.c_str())) old_ = old;
   if (value) {
     setenv(name.c_str(), value, 1);
   } else {
@@ -75,8 +72,8 @@ TScopedEnv::TScopedEnv(const std::string& name, const char* value) : name_(name)
 }
 
 TScopedEnv::~TScopedEnv() {
-  if (had_) {
-    setenv(name_.c_str(), old_.c_str(), 1);
+  if (old_) {
+    setenv(name_.c_str(), old_->c_str(), 1);
   } else {
     unsetenv(name_.c_str());
   }

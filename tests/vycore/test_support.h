@@ -3,6 +3,7 @@
 // per-user folders pointed at a private temporary folder (test_support.cpp),
 // so no test ever touches the real home.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,7 @@ class TScopedEnv {
 
  private:
   std::string name_;
-  bool had_ = false;
-  std::string old_;
+  std::optional<std::string> old_;
 };
 
 // Stands in for the process runner while it lives: plays back output and an

@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include <pugixml.hpp>
+
 #include "sim/cleartool/world.h"
 
 #include <fcntl.h>
@@ -11,12 +13,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -27,18 +30,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr auto kChildDeadline = std::chrono::seconds(120);
-
-std::string Escaped(const std::string& text) {
-  static const std::map<char, std::string> kEntities{
-      {'&', "&amp;"},  {'<', "&lt;"},   {'>', "&gt;"}, {'"', "&quot;"},
-      {'\r', "&#13;"}, {'\n', "&#10;"}, {'\t', "&#9;"}};
-  std::string xml;
-  for (char c : text) {
-    const auto entity = kEntities.find(c);
-    xml += entity == kEntities.end() ? std::string(1, c) : entity->second;
-  }
-  return xml;
-}
 
 bool Inherited(const std::string& entry) {
   const std::string name = entry.substr(0, entry.find('='));
@@ -63,30 +54,6 @@ void WaitWithDeadline(pid_t pid, TRunOutput& output) {
 }
 
 }  // namespace
-
-std::string ProjectText(const std::vector<TProperty>& variables,
-                        const std::vector<TActionSpec>& actions) {
-  std::ostringstream xml;
-  xml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<VantryProject version=\"1\">\n"
-      << "  <Variables>\n";
-  for (const TProperty& variable : variables) {
-    xml << "    <Variable name=\"" << Escaped(variable.name) << "\" value=\""
-        << Escaped(variable.value) << "\"/>\n";
-  }
-  xml << "  </Variables>\n  <Actions>\n";
-  for (const TActionSpec& action : actions) {
-    xml << "    <Action type=\"" << action.type << "\" description=\""
-        << Escaped(action.description) << "\" enabled=\"" << (action.enabled ? "true" : "false")
-        << "\">\n";
-    for (const TProperty& property : action.properties) {
-      xml << "      <Property name=\"" << property.name << "\" value=\"" << Escaped(property.value)
-          << "\"/>\n";
-    }
-    xml << "    </Action>\n";
-  }
-  xml << "  </Actions>\n</VantryProject>\n";
-  return xml.str();
-}
 
 TSandbox::TSandbox() {
   std::string pattern = (fs::temp_directory_path() / "vantry-e2e-XXXXXX").string();
@@ -121,28 +88,29 @@ TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
     if (Inherited(*entry)) env.emplace_back(*entry);
   }
   for (const auto& [name, value] : env_) env.push_back(name + "=" + value);
-  std::vector<char*> argvPointers, envPointers;
-  for (std::string& arg : argv) argvPointers.push_back(arg.data());
-  for (std::string& entry : env) envPointers.push_back(entry.data());
-  argvPointers.push_back(nullptr);
-  envPointers.push_back(nullptr);
+  const auto pointers = [](std::vector<std::string>& texts) {
+    std::vector<char*> list;
+    for (std::string& text : texts) list.push_back(text.data());
+    list.push_back(nullptr);
+    return list;
+  };
 
   const std::string outFile = Path(".stdout"), errFile = Path(".stderr");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                   0600);
+  for (const auto& [fd, file] : {std::pair{1, &outFile}, std::pair{2, &errFile}}) {
+    posix_spawn_file_actions_addopen(&actions, fd, file->c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
+  }
   posix_spawn_file_actions_addchdir_np(&actions, root_.c_str());
   // The child starts in this process's memory (posix_spawn shares it until
   // the exec), and the kernel carries its peak into the child's: start that
   // peak afresh, so that the child's figure is its own.
   std::ofstream("/proc/self/clear_refs") << "5";
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, argvPointers.data(),
-                                  envPointers.data());
+  const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers(argv).data(),
+                                  pointers(env).data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " + argv[0]);
   TRunOutput output;
@@ -168,33 +136,50 @@ void TSandbox::ConfigureOptions() const {
 
 std::string TSandbox::WriteProject(const std::string& name, const std::vector<TProperty>& variables,
                                    const std::vector<TActionSpec>& actions) const {
-  WriteText(Path(name), ProjectText(variables, actions));
+  const auto append = [this](pugi::xml_node parent, const char* element, const TProperty& from) {
+    pugi::xml_node node = parent.append_child(element);
+    node.append_attribute("name") = from.name.c_str();
+    node.append_attribute("value") = Resolved(from.value).c_str();
+  };
+  pugi::xml_document document;
+  pugi::xml_node project = document.append_child("VantryProject");
+  project.append_attribute("version") = "1";
+  pugi::xml_node list = project.append_child("Variables");
+  for (const TProperty& variable : variables) append(list, "Variable", variable);
+  list = project.append_child("Actions");
+  for (const TActionSpec& action : actions) {
+    pugi::xml_node node = list.append_child("Action");
+    node.append_attribute("type") = action.type.c_str();
+    node.append_attribute("description") = action.description.c_str();
+    node.append_attribute("enabled") = action.enabled;
+    for (const TProperty& property : action.properties) append(node, "Property", property);
+  }
+  document.save_file(Path(name).c_str());
   return Path(name);
 }
 
-TActionSpec Action(const std::string& type, std::vector<TProperty> properties) {
-  TActionSpec action;
-  action.type = type;
-  action.properties = std::move(properties);
-  return action;
+TRunOutput TSandbox::Run(const std::vector<TActionSpec>& actions,
+                         const std::vector<std::string>& flags,
+                         const std::vector<TProperty>& variables) const {
+  std::remove(JournalFile().c_str());
+  std::vector<std::string> arguments{"run", WriteProject("project.xml", variables, actions)};
+  arguments.insert(arguments.end(), flags.begin(), flags.end());
+  return Vantry(arguments);
 }
 
-std::string ReplaceWords(std::string text, const TWords& words) {
-  for (const auto& [word, value] : words) {
+std::string TSandbox::Resolved(std::string text) const {
+  for (const auto& [word, value] : {std::pair{"$ROOT", root_}, std::pair{"$VIEW", ViewPath()}}) {
     for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at)) {
-      text.replace(at, word.size(), value);
+      text.replace(at, std::string(word).size(), value);
       at += value.size();
     }
   }
   return text;
 }
 
-void ReplaceWords(std::vector<TActionSpec>& actions, const TWords& words) {
-  for (TActionSpec& action : actions) {
-    for (TProperty& property : action.properties) {
-      property.value = ReplaceWords(property.value, words);
-    }
-  }
+std::vector<std::string> TSandbox::Resolved(std::vector<std::string> texts) const {
+  for (std::string& text : texts) text = Resolved(text);
+  return texts;
 }
 
 std::size_t Count(const std::string& text, const std::string& part) {

@@ -3,9 +3,10 @@
 // program started in it as a child process.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "sim/cleartool/journal.h"
@@ -26,25 +27,11 @@ struct TProperty {
 };
 
 struct TActionSpec {
-  std::string type = "CC_CHECKOUT";
+  std::string type;
   std::vector<TProperty> properties;
-  std::string description;
+  std::string description = "";
   bool enabled = true;
 };
-
-TActionSpec Action(const std::string& type, std::vector<TProperty> properties);
-
-// Placeholder words such as "$VIEW" and the values they stand for.
-using TWords = std::vector<std::pair<std::string, std::string>>;
-// `text` with every occurrence of each word replaced by its value.
-std::string ReplaceWords(std::string text, const TWords& words);
-// The same, in every property value of the actions.
-void ReplaceWords(std::vector<TActionSpec>& actions, const TWords& words);
-
-// Project file text with these variables and actions; values are escaped so
-// that line breaks survive.
-std::string ProjectText(const std::vector<TProperty>& variables,
-                        const std::vector<TActionSpec>& actions);
 
 class TSandbox {
  public:
@@ -74,15 +61,31 @@ class TSandbox {
   TRunOutput Vantry(const std::vector<std::string>& arguments) const;
   // Points the options at the stand-in and at ViewPath() as default view.
   void ConfigureOptions() const;
-  // Writes a project file under Root() and returns its path.
+  // Writes a project file with these variables and actions under Root() and
+  // returns its path; "$ROOT" and "$VIEW" in their values are resolved first.
   std::string WriteProject(const std::string& name, const std::vector<TProperty>& variables,
                            const std::vector<TActionSpec>& actions) const;
+  // Runs project.xml with these actions and variables, into a fresh journal.
+  TRunOutput Run(const std::vector<TActionSpec>& actions,
+                 const std::vector<std::string>& flags = {},
+                 const std::vector<TProperty>& variables = {}) const;
+  // The text with "$ROOT" standing for Root() and "$VIEW" for ViewPath().
+  std::string Resolved(std::string text) const;
+  std::vector<std::string> Resolved(std::vector<std::string> texts) const;
   std::vector<ctsim::JournalEntry> Journal() const { return ctsim::ReadJournal(JournalFile()); }
 
  private:
   std::string root_;
   std::map<std::string, std::string> env_;
   std::vector<std::string> launcher_;  // put in front of vantry's argv
+};
+
+// A sandbox whose options point at the stand-in and at its default view.
+class TConfiguredTest : public ::testing::Test {
+ protected:
+  void SetUp() override { sandbox.ConfigureOptions(); }
+
+  TSandbox sandbox;
 };
 
 std::string ReadText(const std::string& path);

@@ -1,17 +1,24 @@
-// The capture and a few listings against the cleartool stand-in, run as a
-// real program. Hangs, floods and odd bytes are the process layer's own tests.
+// The capture against the cleartool stand-in, run as a real program, with a
+// private copy of an example world. The end-to-end query tests list from it.
 #ifdef CLEARTOOL_SIM_PATH
 
 #include <stdlib.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "clearcase/cleartool/cleartool_output.h"
 #include "clearcase/cleartool/repository_queries.h"
+#include "clearcase/cleartool/ucm_queries.h"
 #include "clearcase/plugin/clearcase_options.h"
-#include "stand_in_fixture.h"
+#include "sim/cleartool/live_runs.h"
 #include "vycore/services.h"
 
 namespace clearcase::test {
@@ -19,32 +26,118 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using CaptureSimTest = TStandInTest;
+class CaptureSimTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "stand-in-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    world_ = dir_ / "demo.xml";
+    fs::copy_file(fs::path(VANTRY_SOURCE_DIR) / "examples/worlds/demo.xml", world_);
+    setenv("CLEARTOOL_SIM_WORLD", world_.c_str(), 1);
+    vy::ResetVyServicesForTesting();
+    RegisterOptions();
+    ClearCaseOptions()->SetClearToolPath(CLEARTOOL_SIM_PATH);
+    ClearCaseOptions()->SetDesignTimeout(60000);  // generous: sanitizers slow every start
+  }
+  void TearDown() override {
+    unsetenv("CLEARTOOL_SIM_FAULT");
+    unsetenv("CLEARTOOL_SIM_WORLD");
+    vy::ResetVyServicesForTesting();
+    std::error_code ignored;
+    fs::remove_all(dir_, ignored);
+  }
 
-TEST_F(CaptureSimTest, ListsVobTags) {
-  EXPECT_EQ(CCGetCleartoolOutput("lsvob", "-short", "", false), "/vobs/pvob\r\n/vobs/src\r\n");
-  EXPECT_EQ(CCGetLabelNames("/vobs/src"), "NIGHTLY\r\nREL_0.9\r\nREL_1.0\r\nREL_1.1\r\n");
-}
+  static std::string Lsvob(const char* fault, bool sorted = false) {
+    setenv("CLEARTOOL_SIM_FAULT", fault, 1);
+    return CCGetCleartoolOutput("lsvob", "-short", "", sorted);
+  }
 
-TEST_F(CaptureSimTest, WindowsOutputEndsLinesWithCrLfOnce) {
-  UseWorld("windows.xml");
-  EXPECT_EQ(CCGetVOBNames(), "\\pvob\r\n\\src\r\n");
-  EXPECT_EQ(CCGetLabelNames("\\src"), "REL_1\r\nREL_OLD\r\n");
-}
+  fs::path dir_;
+  fs::path world_;
+};
 
 TEST_F(CaptureSimTest, FailedRunsGiveEmptyText) {
   // A non-zero exit, a crash, and output on standard error only.
-  for (const char* fault : {"exit:3", "crash", "stderr-only"}) {
-    Fault(fault);
-    EXPECT_EQ(CCGetCleartoolOutput("lsvob", "-short", "", false), "") << fault;
+  for (const char* fault : {"exit:3", "crash", "stderr-only"}) EXPECT_EQ(Lsvob(fault), "") << fault;
+  // A missing program, and one that cannot start.
+  for (const fs::path& program : {dir_ / "no-such-cleartool", world_}) {
+    ClearCaseOptions()->SetClearToolPath(program.string());
+    EXPECT_EQ(Lsvob(""), "") << program;
+    EXPECT_EQ(CCGetClearCaseInstalledType(), ccUnknown) << program;
   }
 }
 
-TEST_F(CaptureSimTest, MissingOrUnstartableProgramGivesEmptyText) {
-  for (const fs::path& program : {dir_ / "no-such-cleartool", dir_ / "demo.xml"}) {
-    ClearCaseOptions()->SetClearToolPath(program.string());
-    EXPECT_EQ(CCGetCleartoolOutput("lsvob", "-short", "", false), "") << program;
-    EXPECT_EQ(CCGetClearCaseInstalledType(), ccUnknown) << program;
+// A hung cleartool, and one whose child keeps the output open, end at the
+// raised time-out with no process left.
+TEST_F(CaptureSimTest, HangEndsAtTheTimeoutWithNothingLeft) {
+  const auto minimum = std::chrono::milliseconds(kMinimumDesignTimeout);
+  ClearCaseOptions()->SetDesignTimeout(0);
+  for (const char* fault : {"hang", "hang-child"}) {
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Lsvob(fault), "") << fault;
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, minimum) << fault;
+    EXPECT_LT(elapsed, minimum + std::chrono::milliseconds(3000)) << fault;
+    EXPECT_EQ(ctsim::ProcessesWithEnvironment("CLEARTOOL_SIM_WORLD=" + world_.string()), 0)
+        << fault;
+  }
+}
+
+TEST_F(CaptureSimTest, FloodIsCapturedWhole) {
+  constexpr std::size_t kBytes = 4000000;
+  const std::string text = Lsvob(("flood:" + std::to_string(kBytes)).c_str());
+  EXPECT_EQ(text.rfind("flood_name_100000\r\nflood_name_100001\r\n", 0), 0u);
+  std::size_t lines = 0;
+  for (std::size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i + 1)) {
+    ASSERT_EQ(text[i - 1], '\r') << "at " << i;
+    ++lines;
+  }
+  EXPECT_TRUE(text.ends_with("\r\n"));
+  EXPECT_EQ(text.size() - lines, kBytes + (kBytes % 18 == 0 ? 0 : 1));
+}
+
+TEST_F(CaptureSimTest, BinaryOutputKeepsItsBytes) {
+  const std::string expected = std::string("bin\0ary\xff\xfe\x80 name\r\n", 17) +
+                               "\xc3\x28 half\r\n\xed\xa0\x80 surrogate\r\n";
+  EXPECT_EQ(Lsvob("binary"), expected);
+  EXPECT_EQ(Lsvob("binary", true), expected);
+}
+
+// Property pages may list while a build runs: each of several threads must
+// get exactly what a lone capture gets. The tsan preset runs this suite under
+// ThreadSanitizer.
+using ConcurrentCaptureTest = CaptureSimTest;
+
+TEST_F(ConcurrentCaptureTest, EveryThreadGetsWhatALoneCaptureGets) {
+  const std::vector<std::function<std::string()>> queries{
+      [] { return CCGetCleartoolOutput("lsvob", "-short", "", true); },
+      [] { return CCGetLabelNames("/vobs/src"); },
+      [] { return CCGetTypeNames("attype", "/vobs/src"); },
+      [] { return CCGetPVOBNames(); },
+      [] { return CCGetUCMStreamsForVOB("/vobs/pvob"); },
+      [] { return CCGetUCMPromoLevelsForPVOB("/vobs/pvob"); },
+  };
+  std::vector<std::string> expected;
+  for (const auto& query : queries) {
+    expected.push_back(query());
+    ASSERT_FALSE(expected.back().empty()) << "query " << expected.size() - 1;
+  }
+  // Each thread starts at another query, so that different listings overlap.
+  constexpr std::size_t kThreads = 4, kRounds = 3;
+  std::vector<std::vector<std::size_t>> wrong(kThreads);
+  std::vector<std::thread> threads;
+  for (std::size_t t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      for (std::size_t i = 0; i < kRounds * queries.size(); ++i) {
+        const std::size_t q = (i + t) % queries.size();
+        if (queries[q]() != expected[q]) wrong[t].push_back(q);
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  for (std::size_t t = 0; t < kThreads; ++t) {
+    EXPECT_THAT(wrong[t], testing::IsEmpty()) << "thread " << t;
   }
 }
 

@@ -52,30 +52,12 @@ TEST_F(CleartoolOutputTest, ResultText) {
   }
 }
 
-TEST_F(CleartoolOutputTest, EveryFailureGivesEmptyText) {
-  runner.outputs["lsvob"] = "/vobs/src\n";
-  struct Row {
-    const char* name;
-    vy::TProcessOutcome outcome;
-  } rows[] = {
-      {"non-zero exit", Outcome(vy::TProcessOutcome::Exited, 1)},
-      {"could not start", Outcome(vy::TProcessOutcome::CouldNotStart)},
-      {"timed out", Outcome(vy::TProcessOutcome::TimedOut)},
-      {"killed by a signal", Outcome(vy::TProcessOutcome::Signalled)},
-  };
-  for (const Row& row : rows) {
-    runner.outcome = row.outcome;
-    EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "") << row.name;
-  }
-}
-
-TEST_F(CleartoolOutputTest, AnExceptionWhileRunningGivesEmptyText) {
+// Failed runs are the stand-in's tests; here the failures no process shows.
+TEST_F(CleartoolOutputTest, ExceptionOrMissingProgramGivesEmptyText) {
   runner.outputs["lsvob"] = "/vobs/src\n";
   runner.throws = true;
   EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "");
-}
-
-TEST_F(CleartoolOutputTest, MissingProgramRunsNothing) {
+  runner.runs.clear();
   for (const char* path : {"", "/nowhere/cleartool"}) {
     Options().SetClearToolPath(path);
     EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "") << path;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "clearcase/cleartool/ucm_queries.h"
 
 namespace clearcase {
@@ -13,8 +15,9 @@ struct Row {
   TStringList expected;
 };
 
-void PrintTo(const Row& row, std::ostream* out) {
-  *out << row.name;
+void ExpectRows(const std::function<TStringList(std::string_view)>& parse,
+                const std::vector<Row>& rows) {
+  for (const Row& row : rows) EXPECT_EQ(parse(row.text), row.expected) << row.name;
 }
 
 const char kStreamLong[] =
@@ -32,112 +35,84 @@ const char kStreamLong[] =
     "  views:\n"
     "    dev_alice_view\n";
 
-// ---------------------------------------------------------------- activities
-
-class StreamActivitiesTest : public testing::TestWithParam<Row> {};
-
-TEST_P(StreamActivitiesTest, Parses) {
-  EXPECT_EQ(ParseStreamActivities(GetParam().text), GetParam().expected);
+TEST(UcmParsersTest, StreamActivities) {
+  ExpectRows(
+      ParseStreamActivities,
+      {
+          {"unix stream", kStreamLong, {"Feature_login@/vobs/pvob", "fix_23@/vobs/pvob"}},
+          {"windows stream, CR LF",
+           "stream \"app_dev\"\r\n  contains activities:\r\n    task_7@\\pvob\r\n"
+           "  foundation baselines:\r\n    APP_1@\\pvob (app_comp@\\pvob)\r\n",
+           {"task_7@\\pvob"}},
+          {"no header", "stream \"s\"\n    fix@/vobs/pvob\n", {}},
+          {"section runs to the end",
+           "  contains activities:\n  b@\\p\n\ta@\\p\n",
+           {"\ta@\\p", "b@\\p"}},  // only blanks count as indentation
+          {"empty line inside the section is no end",
+           "  contains activities:\r\n  b@\\p\r\n\r\n  a@\\p\r\n",
+           {"a@\\p", "b@\\p"}},
+          {"first header counts", "contains activities:\nx\ncontains activities:\na@p\n", {}},
+      });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Listings, StreamActivitiesTest,
-    testing::Values(
-        Row{"unix stream", kStreamLong, {"Feature_login@/vobs/pvob", "fix_23@/vobs/pvob"}},
-        Row{"windows stream, CR LF",
-            "stream \"app_dev\"\r\n  contains activities:\r\n    task_7@\\pvob\r\n"
-            "  foundation baselines:\r\n    APP_1@\\pvob (app_comp@\\pvob)\r\n",
-            {"task_7@\\pvob"}},
-        Row{"no activities", "stream \"s\"\n  contains activities:\n  foundation baselines:\n", {}},
-        Row{"no header", "stream \"s\"\n    fix@/vobs/pvob\n", {}},
-        Row{"section runs to the end",
-            "  contains activities:\n  b@\\p\n\ta@\\p\n",
-            {"\ta@\\p", "b@\\p"}},  // only blanks count as indentation
-        Row{"empty line inside the section is no end",
-            "  contains activities:\r\n  b@\\p\r\n\r\n  a@\\p\r\n",
-            {"a@\\p", "b@\\p"}},
-        Row{"first header counts", "contains activities:\nx\ncontains activities:\na@p\n", {}}));
-
-// ---------------------------------------------------------------- baseline components
-
-class BaselineComponentsTest : public testing::TestWithParam<Row> {};
-
-TEST_P(BaselineComponentsTest, Parses) {
-  EXPECT_EQ(ParseBaselineComponents(GetParam().text), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Listings, BaselineComponentsTest,
-    testing::Values(Row{"stream", kStreamLong, {"comp_core", "comp_docs"}},
-                    Row{"project naming a component twice",
-                        "project \"app\"\r\n  recommended baselines:\r\n"
-                        "    APP_2@\\pvob (app_comp@\\pvob)\r\n    LIB_1@\\pvob (Lib@\\pvob)\r\n"
-                        "    APP_1@\\pvob (app_comp@\\pvob)\r\n  modifiable components:\r\n"
-                        "    other@\\pvob\r\n",
-                        {"app_comp", "Lib"}},
-                    Row{"next header ends the section",
-                        "  foundation baselines:\n    A@/p (one@/p)\n  recommended baselines:\n"
-                        "    B@/p (two@/p)\n",
-                        {"one"}},
-                    Row{"later section opens again",
-                        "  foundation baselines:\n    A@/p (one@/p)\n  views:\n    v\n"
-                        "  recommended baselines:\n    B@/p (two@/p)\n",
-                        {"one", "two"}},
-                    Row{"case variants both stay",
-                        "baselines:\n x (Comp)\n y (comp)\n z (Comp)\n",
-                        {"Comp", "comp"}},
-                    Row{"component without VOB part", "baselines:\n BL (plain)\n", {"plain"}},
-                    Row{"lines without a pair are dropped",
-                        "baselines:\n no parentheses\n x) (late)\n y (open\n BL (c@v)\n",
-                        {"c"}},
-                    Row{"a lone empty entry stays", "baselines:\n no parentheses\n", {""}},
-                    Row{"no header", "stream \"s\"\n    BL@/p (c@/p)\n", {}}));
-
-TEST(ExtractBaselineComponentsTest, ReturnsCrLfText) {
+TEST(UcmParsersTest, BaselineComponents) {
+  ExpectRows(ParseBaselineComponents,
+             {
+                 {"stream", kStreamLong, {"comp_core", "comp_docs"}},
+                 {"project naming a component twice",
+                  "project \"app\"\r\n  recommended baselines:\r\n"
+                  "    APP_2@\\pvob (app_comp@\\pvob)\r\n    LIB_1@\\pvob (Lib@\\pvob)\r\n"
+                  "    APP_1@\\pvob (app_comp@\\pvob)\r\n  modifiable components:\r\n"
+                  "    other@\\pvob\r\n",
+                  {"app_comp", "Lib"}},
+                 {"next header ends the section",
+                  "  foundation baselines:\n    A@/p (one@/p)\n  recommended baselines:\n"
+                  "    B@/p (two@/p)\n",
+                  {"one"}},
+                 {"later section opens again",
+                  "  foundation baselines:\n    A@/p (one@/p)\n  views:\n    v\n"
+                  "  recommended baselines:\n    B@/p (two@/p)\n",
+                  {"one", "two"}},
+                 {"case variants both stay",
+                  "baselines:\n x (Comp)\n y (comp)\n z (Comp)\n",
+                  {"Comp", "comp"}},
+                 {"lines without a pair are dropped",
+                  "baselines:\n no parentheses\n x) (late)\n y (open\n BL (plain)\n",
+                  {"plain"}},
+                 {"a lone empty entry stays", "baselines:\n no parentheses\n", {""}},
+                 {"no header", "stream \"s\"\n    BL@/p (c@/p)\n", {}},
+             });
   EXPECT_EQ(ExtractBaselineComponents(kStreamLong), "comp_core\r\ncomp_docs\r\n");
   EXPECT_EQ(ExtractBaselineComponents(""), "");
 }
 
-// ---------------------------------------------------------------- promotion levels
-
-class PromotionLevelsTest : public testing::TestWithParam<Row> {};
-
-TEST_P(PromotionLevelsTest, Parses) {
-  EXPECT_EQ(ParsePromotionLevels(GetParam().text), GetParam().expected);
+TEST(UcmParsersTest, PromotionLevels) {
+  ExpectRows(ParsePromotionLevels,
+             {
+                 {"project VOB",
+                  "versioned object base \"/vobs/pvob\"\n  VOB ownership:\n    owner vobadm\n"
+                  "  promotion levels:\n    REJECTED\n    INITIAL\n    BUILT\n"
+                  "  default promotion level: INITIAL\n",
+                  {"REJECTED", "INITIAL", "BUILT"}},
+                 {"CR LF, blanks and tabs trimmed",
+                  "  promotion levels:\r\n \tTESTED \r\n  RELEASED\r\n  default: X\r\n",
+                  {"TESTED", "RELEASED"}},
+                 {"the last line is never a level", "  promotion levels:\n    A\n    B\n", {"A"}},
+                 {"header on the last line", "vob\n  promotion levels:\n", {}},
+                 {"no header", "versioned object base \"/vobs/src\"\n  VOB ownership:\n", {}},
+                 {"nothing", "", {}},
+             });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Listings, PromotionLevelsTest,
-    testing::Values(
-        Row{"project VOB",
-            "versioned object base \"/vobs/pvob\"\n  VOB ownership:\n    owner vobadm\n"
-            "  promotion levels:\n    REJECTED\n    INITIAL\n    BUILT\n"
-            "  default promotion level: INITIAL\n",
-            {"REJECTED", "INITIAL", "BUILT"}},
-        Row{"CR LF, blanks and tabs trimmed",
-            "  promotion levels:\r\n \tTESTED \r\n  RELEASED\r\n  default promotion level: X\r\n",
-            {"TESTED", "RELEASED"}},
-        Row{"the last line is never a level", "  promotion levels:\n    A\n    B\n", {"A"}},
-        Row{"header on the last line", "vob\n  promotion levels:\n", {}},
-        Row{"no header", "versioned object base \"/vobs/src\"\n  VOB ownership:\n", {}},
-        Row{"nothing", "", {}}));
-
-// ---------------------------------------------------------------- merged baselines
-
-class MergeBaselinesTest : public testing::TestWithParam<Row> {};
-
-TEST_P(MergeBaselinesTest, Merges) {
-  EXPECT_EQ(MergeBaselines(GetParam().text), GetParam().expected);
+// The baseline queries' tests show shared baselines once, descending.
+TEST(UcmParsersTest, MergeBaselines) {
+  ExpectRows(MergeBaselines,
+             {
+                 {"empty lines between streams", "\r\nb\r\na\r\n\r\nb\r\n", {"b", "a"}},
+                 {"case variants are different baselines", "bl\nBL\nbl\n", {"bl", "BL"}},
+                 {"nothing", "", {}},
+             });
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Listings, MergeBaselinesTest,
-    testing::Values(Row{"shared baselines once, descending",
-                        "BL_0\r\nBL_1\r\nDOCS_1\r\nBL_1\r\nDOCS_1\r\nBL_2\r\n",
-                        {"DOCS_1", "BL_2", "BL_1", "BL_0"}},
-                    Row{"empty lines between streams", "\r\nb\r\na\r\n\r\nb\r\n", {"b", "a"}},
-                    Row{"case variants are different baselines", "bl\nBL\nbl\n", {"bl", "BL"}},
-                    Row{"nothing", "", {}}));
 
 }  // namespace
 }  // namespace clearcase

@@ -7,21 +7,9 @@
 namespace clearcase {
 namespace {
 
-TEST(UniqueNamesTest, FirstSpellingKeptInOrder) {
-  TUniqueNames names;
-  EXPECT_TRUE(names.AddLines("b\nA\r\nB\n\na\nc\nb\nAB\nab"));
-  EXPECT_TRUE(names.AddLines("C\nd\n"));
-  EXPECT_EQ(names.Names(), (TLineViews{"b", "A", "c", "AB", "d"}));
-}
-
-TEST(UniqueNamesTest, TextsWithoutNames) {
-  TUniqueNames names;
-  for (const char* text : {"", "\n", "\r\n\n"}) EXPECT_FALSE(names.AddLines(text)) << text;
-  EXPECT_TRUE(names.Names().empty());
-}
-
 // Counts around the look-ahead and far beyond the first table: every name
-// arrives once, in order, whatever the table grew to.
+// arrives once, in order, whatever the table grew to. The history parser's
+// and the type-name walk's tests show the first spelling and empty texts.
 TEST(UniqueNamesTest, ManyNamesInOrder) {
   for (std::size_t count : {1u, 15u, 16u, 17u, 33u, 5000u}) {
     std::string text, repeated;

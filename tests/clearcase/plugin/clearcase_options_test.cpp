@@ -3,7 +3,6 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <map>
 
 #include "clearcase/plugin/cleartool_discovery.h"
 #include "package_fixture.h"
@@ -15,81 +14,42 @@ namespace {
 
 using clearcase::TVyClearCaseOptions;
 
-// An in-memory store for one options key.
-struct TMemoryStore : vy::IVyOptionsReader, vy::IVyOptionsWriter {
-  std::string ReadString(const std::string& k, const std::string& d) override {
-    return values.count(k) ? values[k] : d;
-  }
-  std::int32_t ReadInteger(const std::string& k, std::int32_t d) override {
-    return values.count(k) ? std::stoi(values[k]) : d;
-  }
-  bool ReadBoolean(const std::string& k, bool d) override {
-    return values.count(k) ? values[k] == "true" : d;
-  }
-  void WriteString(const std::string& k, const std::string& v) override { values[k] = v; }
-  void WriteInteger(const std::string& k, std::int32_t v) override {
-    values[k] = std::to_string(v);
-  }
-  void WriteBoolean(const std::string& k, bool v) override { values[k] = v ? "true" : "false"; }
-  std::map<std::string, std::string> values;
-};
+using OptionsTest = cctest::TPackageTest;
 
-// Discovery must not find a cleartool of the machine running the tests.
-class OptionsTest : public cctest::TPackageTest {
- protected:
-  void SetUp() override {
-    TPackageTest::SetUp();
-    ::setenv("PATH", MakeDir("empty").c_str(), 1);
-  }
-};
-
-struct InstallationCase {
-  const char* stored;  // nullptr: absent
-  bool test;
-  clearcase::TClearCaseType type;
-};
-
-class Installation : public OptionsTest, public testing::WithParamInterface<InstallationCase> {};
-
-TEST_P(Installation, TypeAndDetectionFollowTheStoredText) {
-  TVyClearCaseOptions options;
-  options.SetClearCaseType(clearcase::ccLT);
-  TMemoryStore store;
-  if (GetParam().stored) store.values["InstallationType"] = GetParam().stored;
-  options.LoadOptions(store);
-  EXPECT_EQ(options.GetTestForClearCaseType(), GetParam().test);
-  options.SetTestForClearCaseType(false);
-  EXPECT_EQ(options.GetClearCaseType(), GetParam().type);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, Installation,
-                         testing::Values(InstallationCase{nullptr, true, clearcase::ccLT},
-                                         InstallationCase{"Auto", true, clearcase::ccLT},
-                                         InstallationCase{"ClearCase", false, clearcase::ccFull},
-                                         InstallationCase{"ClearCaseLT", false, clearcase::ccLT},
-                                         InstallationCase{"clearcase", false, clearcase::ccLT},
-                                         InstallationCase{"auto", false, clearcase::ccLT}));
-
-TEST_F(OptionsTest, SaveWritesTheStoredPathAndTheInstallationType) {
-  struct Case {
+// The store file's round trip shows "ClearCaseLT" both ways.
+TEST_F(OptionsTest, InstallationTypeThroughTheStore) {
+  struct Load {
+    const char* stored;  // nullptr: absent
     bool test;
     clearcase::TClearCaseType type;
-    const char* written;  // nullptr: not written
-  };
-  for (const auto& c :
-       {Case{true, clearcase::ccFull, "Auto"}, Case{false, clearcase::ccFull, "ClearCase"},
-        Case{false, clearcase::ccLT, "ClearCaseLT"}, Case{false, clearcase::ccUnknown, nullptr}}) {
+  } loads[] = {{nullptr, true, clearcase::ccLT},
+               {"Auto", true, clearcase::ccLT},
+               {"ClearCase", false, clearcase::ccFull},
+               {"clearcase", false, clearcase::ccLT}};
+  for (const Load& row : loads) {
+    TVyClearCaseOptions options;
+    options.SetClearCaseType(clearcase::ccLT);
+    vy::TVyOptionsStore store;
+    if (row.stored) store.Writer("k")->WriteString("InstallationType", row.stored);
+    options.LoadOptions(*store.Reader("k"));
+    EXPECT_EQ(options.GetTestForClearCaseType(), row.test) << row.stored;
+    options.SetTestForClearCaseType(false);
+    EXPECT_EQ(options.GetClearCaseType(), row.type) << row.stored;
+  }
+  // Saving writes the stored path, not the computed program path.
+  const Load saves[] = {{"Auto", true, clearcase::ccFull},
+                        {"ClearCase", false, clearcase::ccFull},
+                        {nullptr, false, clearcase::ccUnknown}};
+  for (const Load& row : saves) {
     TVyClearCaseOptions options;
     options.SetClearToolPath(Path("bin"));
-    options.SetTestForClearCaseType(c.test);
-    options.SetClearCaseType(c.type);
-    TMemoryStore store;
-    options.SaveOptions(store);
-    EXPECT_EQ(store.values["CleartoolPath"], Path("bin"));  // not the computed program path
-    EXPECT_EQ(store.values.count("InstallationType"), c.written ? 1u : 0u);
-    if (c.written) {
-      EXPECT_EQ(store.values["InstallationType"], c.written);
-    }
+    options.SetTestForClearCaseType(row.test);
+    options.SetClearCaseType(row.type);
+    vy::TVyOptionsStore store;
+    options.SaveOptions(*store.Writer("k"));
+    EXPECT_EQ(store.Reader("k")->ReadString("CleartoolPath", ""), Path("bin"));
+    EXPECT_EQ(store.Reader("k")->ReadString("InstallationType", "(absent)"),
+              row.stored ? row.stored : "(absent)");
   }
 }
 
@@ -98,14 +58,14 @@ TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {
   ::setenv("PATH", (Path("empty") + vy::kPathListSeparator + folder).c_str(), 1);
   MakeFile("tools/cleartool");
   TVyClearCaseOptions found;
-  TMemoryStore store;
-  found.LoadOptions(store);
+  vy::TVyOptionsStore store;
+  found.LoadOptions(*store.Reader("k"));
   EXPECT_EQ(found.StoredCleartoolPath(), folder + "/cleartool");
   EXPECT_FALSE(found.GetModified());
 
   ::setenv("PATH", Path("empty").c_str(), 1);
   TVyClearCaseOptions later;
-  later.LoadOptions(store);
+  later.LoadOptions(*store.Reader("k"));
   EXPECT_EQ(later.GetCleartoolPath(), "");
   ::setenv("PATH", folder.c_str(), 1);
   EXPECT_EQ(later.GetCleartoolPath(), folder + "/cleartool");
@@ -121,10 +81,9 @@ TEST_F(OptionsTest, DiscoveryTriesTheCurrentFolderThenPathInOrder) {
   const std::string path =
       Path("absent") + sep + sep + Path("first") + sep + Path("second") + sep + Path("third");
   ::setenv("PATH", path.c_str(), 1);
-  std::filesystem::current_path(MakeDir("work"));
   EXPECT_EQ(clearcase::defaultClearToolPath(), Path("second/cleartool"));
-  MakeFile("work/cleartool");
-  EXPECT_EQ(clearcase::defaultClearToolPath(), Path("work/cleartool"));  // named absolutely
+  MakeFile("cleartool");  // in the current folder, which the fixture made the test's own
+  EXPECT_EQ(clearcase::defaultClearToolPath(), Path("cleartool"));  // named absolutely
 }
 
 TEST_F(OptionsTest, RoundTripsThroughTheStoreFile) {

@@ -41,7 +41,6 @@ TEST_F(LastView, SelectViewPathRemembersOnlyAcceptedChoices) {
   EXPECT_EQ(startedAt, "/views/picked");  // an empty initial folder starts at the last choice
   EXPECT_EQ(clearcase::CCSelectViewPath("/other"), "/other");
   EXPECT_EQ(clearcase::CCGetLastViewDirectory(), "/views/picked");
-  vy::SetVyBrowsers(nullptr, nullptr);
 }
 
 }  // namespace

@@ -4,21 +4,18 @@
 #include <vector>
 
 #include "clearcase/actions/core/base_action.h"
+#include "clearcase/actions/core/ucm_action.h"
+#include "clearcase/actions/ucm/make_baseline_actions.h"
 #include "clearcase/plugin/catalogue.h"
 #include "package_fixture.h"
 #include "vycore/services.h"
 
 namespace {
 
-class Registration : public cctest::TPackageTest {
- protected:
-  void SetUp() override {
-    TPackageTest::SetUp();
-    vy::ResetVyServicesForTesting();
-  }
-};
+using Registration = cctest::TPackageTest;
 
 TEST_F(Registration, RegistersOptionsThenEveryCatalogueRowUnderItsName) {
+  vy::ResetVyServicesForTesting();  // the package registers its own options
   clearcase::VyRegisterPackage(false);
   ASSERT_NE(clearcase::ClearCaseOptions(), nullptr);
   const auto& registered = vy::VyActionServices().Catalogue();
@@ -47,7 +44,28 @@ TEST_F(Registration, CatalogueColumnsAreWhatEachClassAnswers) {
   }
 }
 
+// Each level of the class tree hides its own lists after those of its parent.
+TEST_F(Registration, HiddenPropertiesAddUpAlongTheClassTree) {
+  const std::vector<std::string> base = {"PathNameStorageString", "ObjectsStorageString"};
+  auto ucm = base;
+  ucm.insert(ucm.end(), {"ComponentSelectorStorageString", "ActivitySelectorStorageString"});
+  auto baseline = ucm;
+  baseline.insert(baseline.end(), {"DesignLastPVOB", "DesignLastProject", "DesignLastStream"});
+  for (const auto& row : clearcase::Catalogue()) {
+    const auto action = row.actionClass.create();
+    const bool isUcm = dynamic_cast<clearcase::TClearCaseUCMAction*>(action.get()) != nullptr;
+    const bool isBaseline =
+        dynamic_cast<clearcase::TClearCaseMakeBaselineAction*>(action.get()) != nullptr;
+    EXPECT_EQ(action->GetHiddenProperties(), isBaseline ? baseline
+                                             : isUcm    ? ucm
+                                                        : base)
+        << row.typeId;
+  }
+}
+
+// Every catalogue row is in the page order: a row left out registers no pages.
 TEST_F(Registration, PagesOnlyWhenAsked) {
+  vy::ResetVyServicesForTesting();  // the package registers its own options
   clearcase::VyRegisterPackage(true);
   const auto rows = clearcase::Catalogue();
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -62,15 +80,6 @@ TEST_F(Registration, PagesOnlyWhenAsked) {
   }
   EXPECT_EQ(vy::VyOptionsServices().Registered().at(0).pages.at(0).className,
             "TClearCaseOptionsFrame");
-}
-
-TEST_F(Registration, PageOrderNamesEveryCatalogueRowOnce) {
-  for (const auto& row : clearcase::Catalogue()) {
-    int seen = 0;
-    for (const char* id : clearcase::PageRegistrationOrder()) seen += std::string(id) == row.typeId;
-    EXPECT_EQ(seen, 1) << row.typeId;
-  }
-  EXPECT_EQ(clearcase::PageRegistrationOrder().size(), 26u);
 }
 
 }  // namespace

@@ -8,16 +8,24 @@
 #include <vector>
 
 #include "package_fixture.h"
+#include "vycore/properties.h"
 
 namespace cctest {
 
 using Args = std::vector<std::string>;
 
-// The names an action publishes, in order.
-inline Args PublishedNames(const vy::TVyPersistent& object) {
-  Args names;
-  for (const auto& property : object.PublishedProperties().Items()) names.push_back(property.name);
-  return names;
+// Settings written the way a project file stores them, "Name=text" by published
+// property name; a bare name sets a Boolean to true. Applied in order; a name
+// the action does not publish fails the test.
+inline auto With(std::vector<std::string> settings) {
+  return [settings](vy::TVyPersistent& action) {
+    for (const std::string& setting : settings) {
+      const auto equals = setting.find('=');
+      const std::string text = equals == std::string::npos ? "true" : setting.substr(equals + 1);
+      std::string error;
+      EXPECT_TRUE(vy::SetPropertyText(action, setting.substr(0, equals), text, &error)) << error;
+    }
+  };
 }
 
 // The build ended as expected: its result, every argument, and the last error
@@ -45,13 +53,15 @@ struct TCommandCase {
 
 class ActionCommandTest : public TPackageTest {
  protected:
+  // `common` is set before each row's own settings.
   template <class T>
-  void CheckCommandLines(const std::vector<TCommandCase<T>>& cases) {
+  void CheckCommandLines(const std::vector<TCommandCase<T>>& cases, const Args& common = {}) {
     for (const auto& c : cases) {
       SCOPED_TRACE(c.name);
       T action;
       action.SetViewContextPath(view_);
       action.SetVariable("VAR", "value");
+      With(common)(action);
       c.settings(action);
       ExpectBuilt(Build(action), c.ok, c.expected, c.error);
     }

@@ -14,6 +14,9 @@ namespace cctest {
 vy::TProcessOutcome TRecordingRunner::Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) {
   starts.push_back(spec);
   for (const auto& line : stdoutLines) sink.OnStdOut(line);
+  vy::TProcessOutcome outcome;
+  outcome.kind = vy::TProcessOutcome::Exited;
+  outcome.exitCode = 0;
   return outcome;
 }
 
@@ -24,6 +27,9 @@ void TPackageTest::SetUp() {
   root_ = created;
   savedPath_ = vy::GetEnvironmentVariable("PATH");
   savedDirectory_ = std::filesystem::current_path();
+  // Discovery looks for cleartool in the current folder first: the stand-in
+  // beside the test binaries must not answer for "no path given".
+  std::filesystem::current_path(root_);
   ::setenv("XDG_CONFIG_HOME", MakeDir("config").c_str(), 1);
   ::setenv("VANTRY_USER_INI", Path("config/user.ini").c_str(), 1);
   ::setenv("VANTRY_OPTIONS", Path("config/options.xml").c_str(), 1);
@@ -74,8 +80,7 @@ TBuiltCommand TPackageTest::Build(clearcase::TClearCaseBaseAction& action) const
     built.arguments.push_back(builder->Argument(i).Render());
   }
   built.errors = Errors(action);
-  built.text = builder->GetCommandLine();
-  built.argv = vy::TokenizeCommandLine(built.text);
+  built.argv = vy::TokenizeCommandLine(builder->GetCommandLine());
   return built;
 }
 

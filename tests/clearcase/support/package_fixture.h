@@ -20,23 +20,15 @@ struct TBuiltCommand {
   bool ok = false;
   std::vector<std::string> arguments;  // as each argument renders
   std::vector<std::string> errors;     // messages sent with the error tag
-  std::string text;                    // the whole command-line text
   std::vector<std::string> argv;       // what cleartool receives after its own name
 };
 
-// Records every program start and plays back scripted output.
+// Records every program start and plays back scripted output; every run exits with 0.
 class TRecordingRunner final : public vy::IProcessRunner {
  public:
   vy::TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override;
   std::vector<vy::TProcessSpec> starts;
   std::vector<std::string> stdoutLines;  // with their terminators
-  vy::TProcessOutcome outcome = ExitedWith(0);
-  static vy::TProcessOutcome ExitedWith(int code) {
-    vy::TProcessOutcome o;
-    o.kind = vy::TProcessOutcome::Exited;
-    o.exitCode = code;
-    return o;
-  }
 };
 
 class TPackageTest : public testing::Test {

@@ -9,65 +9,40 @@
 namespace ctsim {
 namespace {
 
-struct ParseCase {
-  const char* command;
-  std::vector<std::string> rest;
-  std::vector<std::string> flags;
-  std::vector<std::pair<std::string, std::string>> values;
-  std::vector<std::string> operands;
-};
-
-class ParseArgsTest : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(ParseArgsTest, MatchesOptionsAndOperands) {
-  const ParseCase& c = GetParam();
-  Args args = ParseArgs(*FindCommand(c.command), c.rest);
-  EXPECT_EQ(args.flags, c.flags);
-  EXPECT_EQ(args.values, c.values);
-  EXPECT_EQ(args.operands, c.operands);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, ParseArgsTest,
-    ::testing::Values(
-        ParseCase{"lscheckout", {"-short", "-r"}, {"-short", "-recurse"}, {}, {}},
-        ParseCase{"lsbl", {"-s", "-stream", "x"}, {"-short"}, {{"-stream", "x"}}, {}},
-        ParseCase{"checkin", {"-c", "fix it", "-cact"}, {"-cact"}, {{"-c", "fix it"}}, {}},
-        ParseCase{
-            "checkout", {"-comment", "x", "-ncomment", "a.c"}, {"-nc"}, {{"-c", "x"}}, {"a.c"}},
-        // A value is taken as it comes, even when it looks like an option.
-        ParseCase{"chstream",
-                  {"-recommended", "-default", "s"},
-                  {},
-                  {{"-recommended", "-default"}},
-                  {"s"}},
-        ParseCase{"lock", {"-nusers", "", "-nc", "x"}, {"-nc"}, {{"-nusers", ""}}, {"x"}},
-        ParseCase{"ls", {"-", "x"}, {}, {}, {"-", "x"}}));
-
-TEST(ParseArgs, RefusesWhatCleartoolRefuses) {
+TEST(ParseArgs, MatchesOptionsAndOperands) {
   struct Case {
     const char* command;
     std::vector<std::string> rest;
-    const char* message;
+    std::vector<std::string> flags;
+    std::vector<std::pair<std::string, std::string>> values;
+    std::vector<std::string> operands;
   } cases[] = {
-      {"mkbl", {"-co", "x"}, "Unrecognized option \"-co\""},  // -comment or -component
-      {"lsvob", {"-kind", "x"}, "Unrecognized option \"-kind\""},
+      {"checkout", {"-comment", "x", "-ncomment", "a.c"}, {"-nc"}, {{"-c", "x"}}, {"a.c"}},
+      // A value is taken as it comes, even when it looks like an option.
+      {"chstream", {"-recommended", "-default", "s"}, {}, {{"-recommended", "-default"}}, {"s"}},
+      {"lock", {"-nusers", "", "-nc", "x"}, {"-nc"}, {{"-nusers", ""}}, {"x"}},
+      {"ls", {"-", "x"}, {}, {}, {"-", "x"}},
   };
   for (const Case& c : cases) {
-    try {
-      ParseArgs(*FindCommand(c.command), c.rest);
-      ADD_FAILURE() << c.message;
-    } catch (const CtError& e) {
-      EXPECT_STREQ(e.what(), c.message);
-    }
+    Args args = ParseArgs(*FindCommand(c.command), c.rest);
+    EXPECT_EQ(args.flags, c.flags) << c.command;
+    EXPECT_EQ(args.values, c.values) << c.command;
+    EXPECT_EQ(args.operands, c.operands) << c.command;
+  }
+}
+
+// "-co" abbreviates both -comment and -component.
+TEST(ParseArgs, RefusesAnAmbiguousAbbreviation) {
+  try {
+    ParseArgs(*FindCommand("mkbl"), {"-co", "x"});
+    ADD_FAILURE() << "-co was taken";
+  } catch (const CtError& e) {
+    EXPECT_STREQ(e.what(), "Unrecognized option \"-co\"");
   }
 }
 
 TEST(FindCommand, KnowsNamesAndAliases) {
   EXPECT_EQ(FindCommand("co"), FindCommand("checkout"));
-  EXPECT_EQ(FindCommand("lsco"), FindCommand("lscheckout"));
-  EXPECT_NE(FindCommand("-version"), nullptr);
-  EXPECT_EQ(FindCommand("-booh"), nullptr);
   EXPECT_EQ(FindCommand("Checkout"), nullptr);
 }
 
@@ -89,7 +64,6 @@ TEST(JsonString, EscapesControlsAndInvalidBytes) {
     std::string in;
     std::string out;
   } cases[] = {
-      {"plain", "\"plain\""},
       {"q\"b\\", "\"q\\\"b\\\\\""},
       {"a\nb\r\t", "\"a\\nb\\r\\t\""},
       {std::string("nul\0x", 5), "\"nul\\u0000x\""},

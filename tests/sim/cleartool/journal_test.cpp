@@ -10,11 +10,10 @@ namespace {
 TEST(Journal, RoundTripsAwkwardArguments) {
   WorldCopy world("demo.xml");
   std::string journal = world.Path("journal.jsonl");
+  EXPECT_TRUE(ReadJournal(journal).empty());
   std::vector<std::vector<std::string>> argvs = {
-      {"describe", "a \"quoted\" \\ path", "tab\there", "line\nbreak"},
-      {"ls", "$(rm -rf /); `x` | & > ;", std::string("nul\0byte", 8)},
-      {"ls", "caf\xc3\xa9", "\xff\xfe\x80"},
-      {"ls", ""},
+      {"describe", "a \"quoted\" \\ path", "tab\there", "line\nbreak", ""},
+      {"ls", "$(rm -rf /); `x` | & > ;", std::string("nul\0byte", 8), "\xff\xfe\x80"},
   };
   for (const auto& argv : argvs) {
     AppendJournal(journal, {world.dir(), argv, 7}, true);
@@ -29,13 +28,8 @@ TEST(Journal, RoundTripsAwkwardArguments) {
   }
   EXPECT_EQ(entries.back().status, -1);
   EXPECT_NE(ReadFile(journal).find("\"status\":null}"), std::string::npos);
-}
-
-TEST(Journal, MissingFileIsEmptyAndBadLineThrows) {
-  WorldCopy world("demo.xml");
-  EXPECT_TRUE(ReadJournal(world.Path("none.jsonl")).empty());
-  WriteFile(world.Path("bad.jsonl"), "{\"cwd\":\"/\",\"argv\":[],\"status\":0}\n{\"cwd\":\n");
-  EXPECT_THROW(ReadJournal(world.Path("bad.jsonl")), std::runtime_error);
+  WriteFile(journal, "{\"cwd\":\"/\",\"argv\":[],\"status\":0}\n{\"cwd\":\n");
+  EXPECT_THROW(ReadJournal(journal), std::runtime_error);
 }
 
 }  // namespace

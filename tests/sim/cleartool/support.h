@@ -1,10 +1,7 @@
-// Helpers for the stand-in's tests: a private copy of an example world, commands
-// run in-process against it, and the real program run as a child process.
+// Helpers for the stand-in's tests: a private copy of an example world and commands
+// run in-process against it.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <map>
 #include <string>
 #include <vector>
 
@@ -32,29 +29,7 @@ class WorldCopy {
   std::string world_;
 };
 
-struct ProcessResult {
-  int status = -1;  // exit status, or -1 when killed by a signal
-  int signal = 0;
-  bool timed_out = false;
-  std::string out;
-  std::string err;
-  double millis = 0;
-};
-
-// Runs the cleartool program in cwd with extra environment variables; kills its
-// process group after timeout_ms.
-ProcessResult RunProgram(const std::vector<std::string>& args, const std::string& cwd,
-                         const std::map<std::string, std::string>& env, int timeout_ms = 5000);
-
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& text);
-
-// Names a table-driven test after its row.
-struct CaseName {
-  template <class Case>
-  std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
-    return info.param.name;
-  }
-};
 
 }  // namespace ctsim::test

@@ -37,7 +37,6 @@ constexpr const char* kNoName = "Error: You have not specified an attribute name
 // Variables: NAME = "Status", VAL = "in test".
 // clang-format off
 const TAttributeCase kCases[] = {
-    {"name alone", false, "Status", "", "x", false, true, {"Status"}, ""},
     {"name with its VOB", false, "Status", "/vobs/src", "", false, true, {"Status@/vobs/src"}, ""},
     {"blanks are never quoted", false, "My Status", "/vobs/my vob", "", false, true,
      {"My Status@/vobs/my vob"}, ""},
@@ -52,7 +51,6 @@ const TAttributeCase kCases[] = {
      {"-default", "Status@/vobs/src"}, ""},
     {"empty name: the value still follows", true, "", "", "passed", false, false, {"passed"},
      kNoName},
-    {"empty name with the default value", true, "", "", "", true, false, {"-default"}, kNoName},
     {"value that cannot be expanded", true, "Status", "", "%NOPE%", false, false, {"Status"},
      "cannot expand Attribute Value"},
 };

@@ -6,34 +6,26 @@
 
 namespace {
 
-using clearcase::SplitStorageString;
 using List = vy::TStringList;
 
-struct SplitCase {
-  const char* text;
-  List entries;
-};
-
-class Split : public testing::TestWithParam<SplitCase> {};
-
-TEST_P(Split, EveryLineBreakFormEndsAnEntry) {
-  EXPECT_EQ(SplitStorageString(GetParam().text), GetParam().entries);
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, Split,
-                         testing::Values(SplitCase{"", {}}, SplitCase{"a\r\nb", {"a", "b"}},
-                                         SplitCase{"a\rb\nc\r\n", {"a", "b", "c"}},
-                                         SplitCase{"a\r\n\r\nb\r\n", {"a", "", "b"}},
-                                         SplitCase{"\n", {""}}, SplitCase{"\n\r", {"", ""}},
-                                         SplitCase{" a \r\n", {" a "}},
-                                         SplitCase{"a\n\r\nb", {"a", "", "b"}}));
-
-TEST(StorageStrings, JoinEndsEveryEntryWithCrLf) {
+TEST(StorageStrings, EveryLineBreakFormEndsAnEntry) {
+  const struct {
+    const char* text;
+    List entries;
+  } rows[] = {
+      {"", {}},
+      {"a\rb\nc\r\n", {"a", "b", "c"}},
+      {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+      {"\n\r", {"", ""}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(clearcase::SplitStorageString(row.text), row.entries) << row.text;
+  }
   EXPECT_EQ(clearcase::JoinStorageString({}), "");
   EXPECT_EQ(clearcase::JoinStorageString({"a", "", "b c"}), "a\r\n\r\nb c\r\n");
 }
 
-TEST(StorageStrings, PathNamesReadBackViewNamesFirst) {
+TEST(StorageStrings, PathNamesReadBackViewNamesFirstAndObjectsInOrder) {
   clearcase::TClearCaseCheckoutAction action;
   action.SetPathNameStorageString("src/a.c@@/main/2\nsrc/b c.c\r\n\r\nx@@\rdir/y");
   EXPECT_EQ(action.ViewPathNames(), (List{"src/b c.c", "", "dir/y"}));
@@ -42,10 +34,7 @@ TEST(StorageStrings, PathNamesReadBackViewNamesFirst) {
             "src/b c.c\r\n\r\ndir/y\r\nsrc/a.c@@/main/2\r\nx@@\r\n");
   action.SetPathNameStorageString("");
   EXPECT_TRUE(action.GetPathNames().empty());
-}
 
-TEST(StorageStrings, ObjectSelectorsKeepTheirOrderAndBlanks) {
-  clearcase::TClearCaseCheckoutAction action;
   action.SetObjectsStorageString("lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src");
   EXPECT_EQ(action.ObjectSelectors(),
             (List{"lbtype:REL@/vobs/src", " brtype:dev ", "vob:/vobs/src"}));

@@ -53,7 +53,6 @@ const TUCMCase kCases[] = {
     {"name that cannot be expanded", kName, "%NOPE%\r\n", false, "", "", false, {},
      "cannot expand Activity Name"},
     {"selectors: current activity", kSelectors, "a\r\n", true, "", "", true, {"-cact"}, ""},
-    {"selectors: none chosen", kSelectors, "", false, "", "", true, {"-cact"}, ""},
     {"selectors joined without the VOB", kSelectors, "a\r\nb@/vobs/pvob\r\n", false,
      "/vobs/pvob", "", true, {"activity:a,activity:b@/vobs/pvob"}, ""},
     {"selector expanding to two lines", kSelectors, "%TWO%\r\nc\r\n", false, "", "", true,

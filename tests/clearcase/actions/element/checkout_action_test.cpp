@@ -1,91 +1,54 @@
 #include "clearcase/actions/element/checkout_action.h"
 
-#include "package_fixture.h"
+#include "command_cases.h"
 
 namespace {
 
+using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseCheckoutAction;
-using Args = std::vector<std::string>;
 
-struct CheckoutCase {
-  const char* name;
-  std::function<void(TClearCaseCheckoutAction&)> set;
-  bool ok;
-  Args arguments;
-};
+class Checkout : public cctest::ActionCommandTest {};
 
-class Checkout : public cctest::TPackageTest, public testing::WithParamInterface<CheckoutCase> {};
-
-TEST_P(Checkout, CommandLine) {
-  TClearCaseCheckoutAction action;
-  action.SetViewContextPath(view_);
-  action.SetPathNameStorageString("src/a.c\r\nsrc/b c.c\r\n");
-  action.SetVariable("OUT", "/tmp/out dir");
-  GetParam().set(action);
-  const auto built = Build(action);
-  EXPECT_EQ(built.ok, GetParam().ok);
-  EXPECT_EQ(built.arguments, GetParam().arguments);
-}
-
-const Args kPaths = {"\"src/a.c\"", "\"src/b c.c\""};
-Args With(Args head, const Args& tail = kPaths) {
-  head.insert(head.end(), tail.begin(), tail.end());
+Args WithPaths(Args head) {
+  head.insert(head.end(), {"\"src/a.c\"", "\"src/b c.c\""});
   return head;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, Checkout,
-    testing::Values(
-        CheckoutCase{"Defaults", [](auto&) {}, true, With({"checkout", "-nc", "-nquery"})},
-        CheckoutCase{"ReservedAndUnreserved",
-                     [](auto& a) {
-                       a.SetReserved(true);
-                       a.SetUnreserved(true);
-                       a.SetComment("fix");
-                     },
-                     true, With({"checkout", "-reserved", "-unreserved", "-c \"fix\"", "-nquery"})},
-        CheckoutCase{"OutPtimeBranchInThatOrder",
-                     [](auto& a) {
-                       a.SetDataLocation(clearcase::coOut);
-                       a.SetOutExternalPath("%OUT%/a.c");
-                       a.SetSelectionMode(clearcase::coBranch);
-                       a.SetBranchSelector("dev");
-                       a.SetVersionSelector("/main/3");
-                       a.SetPreserveTime(true);
-                     },
-                     true,
-                     With({"checkout", "-out \"/tmp/out dir/a.c\"", "-ptime", "-branch \"dev\"",
-                           "-nc", "-nquery"})},
-        CheckoutCase{"NoDataVersion",
-                     [](auto& a) {
-                       a.SetDataLocation(clearcase::coNoData);
-                       a.SetSelectionMode(clearcase::coVersion);
-                       a.SetVersionSelector("/main/LATEST");
-                       a.SetBranchSelector("ignored");
-                     },
-                     true,
-                     With({"checkout", "-ndata", "-version \"/main/LATEST\"", "-nc", "-nquery"})},
-        CheckoutCase{"OutPathIgnoredUnlessOut",
-                     [](auto& a) { a.SetOutExternalPath("%UNDEFINED%"); }, true,
-                     With({"checkout", "-nc", "-nquery"})},
-        CheckoutCase{"VersionExpansionFailureStopsAtOnce",
-                     [](auto& a) {
-                       a.SetReserved(true);
-                       a.SetSelectionMode(clearcase::coVersion);
-                       a.SetVersionSelector("%NOPE%");
-                     },
-                     false, Args{"checkout", "-reserved"}},
-        CheckoutCase{"OutExpansionFailureStopsAtOnce",
-                     [](auto& a) {
-                       a.SetDataLocation(clearcase::coOut);
-                       a.SetOutExternalPath("%NOPE%");
-                       a.SetPreserveTime(true);
-                     },
-                     false, Args{"checkout"}},
-        CheckoutCase{"NoPathNamesStillAppendsTheRest",
-                     [](auto& a) { a.SetPathNameStorageString(""); }, false,
-                     Args{"checkout", "-nc", "-nquery"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST_F(Checkout, CommandLines) {
+  CheckCommandLines<TClearCaseCheckoutAction>(
+      {
+          {"reserved and unreserved; the out path is ignored unless the data goes out",
+           With({"Reserved", "Unreserved", "Comment=fix", "OutExternalPath=%NOPE%"}), true,
+           WithPaths({"checkout", "-reserved", "-unreserved", "-c \"fix\"", "-nquery"})},
+          {"out, ptime and branch in that order",
+           With({"DataLocation=coOut", "OutExternalPath=%VAR%/a.c", "SelectionMode=coBranch",
+                 "BranchSelector=dev", "VersionSelector=/main/3", "PreserveTime"}),
+           true,
+           WithPaths(
+               {"checkout", "-out \"value/a.c\"", "-ptime", "-branch \"dev\"", "-nc", "-nquery"})},
+          {"no data, a version",
+           With({"DataLocation=coNoData", "SelectionMode=coVersion", "VersionSelector=/main/LATEST",
+                 "BranchSelector=ignored"}),
+           true, WithPaths({"checkout", "-ndata", "-version \"/main/LATEST\"", "-nc", "-nquery"})},
+          {"a version that cannot be expanded stops at once",
+           With({"Reserved", "SelectionMode=coVersion", "VersionSelector=%NOPE%"}),
+           false,
+           {"checkout", "-reserved"},
+           "cannot expand Version Selector"},
+          {"an out path that cannot be expanded stops at once",
+           With({"DataLocation=coOut", "OutExternalPath=%NOPE%", "PreserveTime"}),
+           false,
+           {"checkout"},
+           "cannot expand External Pathname"},
+          {"no path names: the rest is still appended",
+           With({"PathNameStorageString="}),
+           false,
+           {"checkout", "-nc", "-nquery"},
+           "Action Failed: No pathnames specified to act on."},
+      },
+      {"PathNameStorageString=src/a.c\r\nsrc/b c.c\r\n"});
+}
 
 TEST_F(Checkout, CleartoolReceivesEachQuotedValueAsOneArgument) {
   TClearCaseCheckoutAction action;

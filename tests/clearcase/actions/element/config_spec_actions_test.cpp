@@ -5,103 +5,15 @@
 #include <sstream>
 
 #include "command_cases.h"
-#include "vycore/filesystem.h"
 #include "vycore/run.h"
 
 namespace {
 
 using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseGetConfigSpecAction;
-using clearcase::TClearCaseSetConfigSpecAction;
 
-constexpr const char* kNoFile =
-    "Error: The file you have specified for the config spec does not exist.";
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-class ConfigSpec : public cctest::ActionCommandTest {};
-
-TEST_F(ConfigSpec, SetCommandLines) {
-  const std::string file = MakeFile("my specs/release 1.cs", "element * /main/LATEST\n");
-  CheckCommandLines<TClearCaseSetConfigSpecAction>({
-      {"a new action reprocesses the current config spec",
-       [](auto&) {},
-       true,
-       {"setcs", "-current"}},
-      {"the default config spec",
-       [](auto& a) { a.SetCSpecChoice(clearcase::csDefault); },
-       true,
-       {"setcs", "-default"}},
-      {"the stream's config spec",
-       [](auto& a) { a.SetCSpecChoice(clearcase::csStream); },
-       true,
-       {"setcs", "-stream"}},
-      {"a file whose path has blanks travels quoted as one argument",
-       [&](auto& a) {
-         a.SetCSpecChoice(clearcase::csFile);
-         a.SetVariable("SPECS", Path("my specs"));
-         a.SetCSFilePath(" %SPECS%/release 1.cs ");
-       },
-       true,
-       {"setcs", "\"" + file + "\""}},
-      {"the file is read only when chosen",
-       [](auto& a) { a.SetCSFilePath("/no/such.cs"); },
-       true,
-       {"setcs", "-current"}},
-      {"a file that does not exist",
-       [&](auto& a) {
-         a.SetCSpecChoice(clearcase::csFile);
-         a.SetCSFilePath(Path("my specs"));
-       },
-       false,
-       {"setcs"},
-       kNoFile},
-      {"a file path that cannot be expanded",
-       [](auto& a) {
-         a.SetCSpecChoice(clearcase::csFile);
-         a.SetCSFilePath("%NOPE%/a.cs");
-       },
-       false,
-       {"setcs"},
-       "cannot expand Config Spec File"},
-      {"a failing base still gets its option",
-       [](auto& a) { a.SetViewContextPath("/no/such/view"); },
-       false,
-       {"setcs", "-current"},
-       "Error: The View Context Path you have specified is invalid or does not exist."},
-  });
-}
-
-// Knows one view folder and one file; nothing else exists.
-class TFakeFileSystem final : public vy::IFileSystem {
- public:
-  bool FileExists(const std::string& path) const override {
-    return path == "/virtual/cs.txt" || path == cleartool;
-  }
-  bool DirectoryExists(const std::string& path) const override { return path == "/virtual"; }
-  std::string cleartool;
-};
-
-TEST_F(ConfigSpec, TheFileIsLookedUpThroughTheHostsFileSystem) {
-  TFakeFileSystem files;
-  files.cleartool = cleartool_;
-  vy::SetFileSystem(&files);
-  TClearCaseSetConfigSpecAction action;
-  action.SetViewContextPath("/virtual");
-  action.SetCSpecChoice(clearcase::csFile);
-  action.SetCSFilePath("/virtual/cs.txt");
-  const auto built = Build(action);
-  vy::SetFileSystem(nullptr);
-  EXPECT_TRUE(built.ok);
-  EXPECT_EQ(built.arguments, (Args{"setcs", "\"/virtual/cs.txt\""}));
-}
-
-class GetConfigSpec : public ConfigSpec {
+class ConfigSpec : public cctest::ActionCommandTest {
  protected:
   vy::TVyRunResult Run(TClearCaseGetConfigSpecAction& action, const Args& output) {
     action.SetViewContextPath(view_);
@@ -111,34 +23,68 @@ class GetConfigSpec : public ConfigSpec {
   }
 };
 
-TEST_F(GetConfigSpec, WithoutAFileTheConfigSpecIsOnlyLogged) {
+TEST_F(ConfigSpec, SetCommandLines) {
+  const std::string file = MakeFile("my specs/release 1.cs", "element * /main/LATEST\n");
+  CheckCommandLines<clearcase::TClearCaseSetConfigSpecAction>({
+      {"the current config spec; the file is read only when chosen",
+       With({"CSFilePath=/no/such.cs"}),
+       true,
+       {"setcs", "-current"}},
+      {"the default config spec", With({"CSpecChoice=csDefault"}), true, {"setcs", "-default"}},
+      {"the stream's config spec", With({"CSpecChoice=csStream"}), true, {"setcs", "-stream"}},
+      {"a file whose path has blanks travels trimmed and quoted as one argument",
+       With({"CSpecChoice=csFile", "CSFilePath= " + file + " "}),
+       true,
+       {"setcs", "\"" + file + "\""}},
+      {"a file that does not exist",
+       With({"CSpecChoice=csFile", "CSFilePath=" + Path("my specs")}),
+       false,
+       {"setcs"},
+       "Error: The file you have specified for the config spec does not exist."},
+      {"a file path that cannot be expanded",
+       With({"CSpecChoice=csFile", "CSFilePath=%NOPE%/a.cs"}),
+       false,
+       {"setcs"},
+       "cannot expand Config Spec File"},
+      {"a failing base still gets its option",
+       With({"ViewContextPath=/no/such/view"}),
+       false,
+       {"setcs", "-current"},
+       "Error: The View Context Path you have specified is invalid or does not exist."},
+  });
+}
+
+TEST_F(ConfigSpec, GetReplacesALongerFileByExactlyWhatCleartoolPrinted) {
+  const std::string old = std::string(5000, 'x') + "\nold spec\n";
+  const std::string file = MakeFile("out/spec.txt", old);
+  const auto read = [&file] {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  };
   TClearCaseGetConfigSpecAction action;
-  action.SetOutputFilePath(Path("spec.txt"));
+  action.SetVariable("OUT", Path("out"));
+  action.SetOutputFilePath("%OUT%/spec.txt");
   EXPECT_TRUE(Run(action, {"element * CHECKEDOUT\n"}).succeeded);
   ASSERT_EQ(runner_.starts.size(), 1u);
   EXPECT_EQ(runner_.starts[0].arguments, Args{"catcs"});
   EXPECT_EQ(runner_.starts[0].workingDirectory, view_);
   EXPECT_EQ(action.Messages().back().text, "element * CHECKEDOUT");
-  EXPECT_FALSE(std::filesystem::exists(Path("spec.txt")));
-}
+  EXPECT_EQ(read(), old);  // without OutputToFile the config spec is only logged
 
-TEST_F(GetConfigSpec, ALongerFileIsReplacedByExactlyWhatCleartoolPrinted) {
-  const std::string file = MakeFile("out/spec.txt", std::string(5000, 'x') + "\nold spec\n");
-  TClearCaseGetConfigSpecAction action;
   action.SetOutputToFile(true);
-  action.SetVariable("OUT", Path("out"));
-  action.SetOutputFilePath("%OUT%/spec.txt");
   const auto result = Run(action, {"element * CHECKEDOUT\r\n", "element * /main/LATEST\n", "load"});
   EXPECT_TRUE(result.succeeded) << result.reason;
-  EXPECT_EQ(ReadFile(file), "element * CHECKEDOUT\r\nelement * /main/LATEST\nload");
+  EXPECT_EQ(read(), "element * CHECKEDOUT\r\nelement * /main/LATEST\nload");
   EXPECT_TRUE(Errors(action).empty());
 
   // The next run starts from an empty file again, even without output.
   EXPECT_TRUE(Run(action, {}).succeeded);
-  EXPECT_EQ(ReadFile(file), "");
+  EXPECT_EQ(read(), "");
 }
 
-TEST_F(GetConfigSpec, AFileThatCannotBeOpenedStopsTheRunBeforeCleartoolStarts) {
+TEST_F(ConfigSpec, GetStopsBeforeCleartoolStartsWhenTheFileCannotBeOpened) {
   const std::string file = Path("missing/spec.txt");
   const struct {
     const char* name;
@@ -164,7 +110,7 @@ TEST_F(GetConfigSpec, AFileThatCannotBeOpenedStopsTheRunBeforeCleartoolStarts) {
   EXPECT_FALSE(std::filesystem::exists(Path("missing")));
 }
 
-TEST_F(GetConfigSpec, AFailingWriteIsReportedOnceAndTheRunGoesOn) {
+TEST_F(ConfigSpec, GetReportsAFailingWriteOnceAndGoesOn) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "needs /dev/full";
   TClearCaseGetConfigSpecAction action;
   action.SetOutputToFile(true);

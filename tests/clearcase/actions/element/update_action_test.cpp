@@ -5,48 +5,33 @@
 namespace {
 
 using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseUpdateAction;
-
-constexpr const char* kNoView = "Update failed: No snapshot view specified to update!";
 
 class Update : public cctest::ActionCommandTest {};
 
 TEST_F(Update, CommandLines) {
+  Options().SetDefaultViewPath(view_);
   CheckCommandLines<TClearCaseUpdateAction>({
-      {"defaults", [](auto&) {}, true, {"update", "-force", "-overwrite"}},
       {"pretend only comes right after the subcommand",
-       [](auto& a) {
-         a.SetPretendOnly(true);
-         a.SetHijackMode(clearcase::hmNooverwrite);
-         a.SetUpdateTimestamp(clearcase::tbCurrent);
-       },
+       With({"PretendOnly", "HijackMode=hmNooverwrite", "UpdateTimestamp=tbCurrent"}),
        true,
        {"update", "-print", "-force", "-noverwrite", "-ctime"}},
       {"rename hijacked files, checkin times",
-       [](auto& a) {
-         a.SetHijackMode(clearcase::hmRename);
-         a.SetUpdateTimestamp(clearcase::tbCheckin);
-       },
+       With({"HijackMode=hmRename", "UpdateTimestamp=tbCheckin"}),
        true,
        {"update", "-force", "-rename", "-ptime"}},
-      {"the default view",
-       [&](auto& a) {
-         Options().SetDefaultViewPath(view_);
-         a.SetViewContextPath("");
-         a.SetUseDefaultViewContext(true);
-       },
+      {"the default view, default options",
+       With({"ViewContextPath=", "UseDefaultViewContext"}),
        true,
        {"update", "-force", "-overwrite"}},
       {"no view stops after the pretend option",
-       [](auto& a) {
-         a.SetViewContextPath("");
-         a.SetPretendOnly(true);
-       },
+       With({"ViewContextPath=", "PretendOnly"}),
        false,
        {"update", "-print"},
-       kNoView},
+       "Update failed: No snapshot view specified to update!"},
       {"a view that does not exist fails but the options follow",
-       [](auto& a) { a.SetViewContextPath("/no/such/view"); },
+       With({"ViewContextPath=/no/such/view"}),
        false,
        {"update", "-force", "-overwrite"},
        "Error: The View Context Path you have specified is invalid or does not exist."},
@@ -71,14 +56,6 @@ TEST_F(Update, ValidationAsksForASnapshotView) {
   TSink given;
   EXPECT_TRUE(action.Validate(given));
   EXPECT_TRUE(given.errors.empty());
-}
-
-// Saved projects hold the enumerations by these words.
-TEST_F(Update, EnumerationsAreStoredByName) {
-  TClearCaseUpdateAction action;
-  EXPECT_EQ(vy::GetPropertyText(action, "UpdateTimestamp"), "tbDefault");
-  EXPECT_TRUE(vy::SetPropertyText(action, "HijackMode", "hmNooverwrite"));
-  EXPECT_EQ(action.GetHijackMode(), clearcase::hmNooverwrite);
 }
 
 }  // namespace

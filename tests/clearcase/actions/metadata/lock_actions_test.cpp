@@ -4,7 +4,7 @@
 
 namespace {
 
-using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseLockObjectsAction;
 using clearcase::TClearCaseLockPathNamesAction;
 using clearcase::TClearCaseUnlockObjectsAction;
@@ -17,47 +17,22 @@ class Lock : public cctest::ActionCommandTest {};
 
 TEST_F(Lock, PathNames) {
   CheckCommandLines<TClearCaseLockPathNamesAction>({
-      {"defaults",
-       [](auto& a) { a.SetPathNameStorageString("src/a.c"); },
+      {"defaults, with a user list that is not used",
+       With({"NUsersList=alice", "PathNameStorageString=src/a.c"}),
        true,
        {"lock", "-nc", "-pname", "\"src/a.c\""}},
-      {"replace and obsolete",
-       [](auto& a) {
-         a.SetReplace(true);
-         a.SetObsolete(true);
-         a.SetComment("old");
-         a.SetPathNameStorageString("src/a.c\r\nsrc@@/main/2\r\n");
-       },
-       true,
-       {"lock", "-replace", "-obsolete", "-c \"old\"", "-pname", "\"src/a.c\"",
-        "\"src@@/main/2\""}},
       {"exempted users win over obsolete, passed as they stand",
-       [](auto& a) {
-         a.SetObsolete(true);
-         a.SetUseNUsers(true);
-         a.SetNUsersList(" alice,%VAR% ");
-         a.SetPathNameStorageString("src/a.c");
-       },
+       With({"Obsolete", "UseNUsers", "NUsersList= alice,%VAR% ", "PathNameStorageString=src/a.c"}),
        true,
        {"lock", "-nusers  alice,%VAR% ", "-nc", "-pname", "\"src/a.c\""}},
       {"an empty user list is still passed",
-       [](auto& a) {
-         a.SetUseNUsers(true);
-         a.SetPathNameStorageString("src/a.c");
-       },
+       With({"UseNUsers", "PathNameStorageString=src/a.c"}),
        true,
        {"lock", "-nusers ", "-nc", "-pname", "\"src/a.c\""}},
-      {"a user list that is not used",
-       [](auto& a) {
-         a.SetNUsersList("alice");
-         a.SetPathNameStorageString("src/a.c");
-       },
-       true,
-       {"lock", "-nc", "-pname", "\"src/a.c\""}},
-      {"no path names",
-       [](auto& a) { a.SetReplace(true); },
+      {"replace and obsolete, no path names: the rest is still appended",
+       With({"Replace", "Obsolete", "Comment=old"}),
        false,
-       {"lock", "-replace", "-nc", "-pname"},
+       {"lock", "-replace", "-obsolete", "-c \"old\"", "-pname"},
        kNoPaths},
   });
 }
@@ -65,41 +40,35 @@ TEST_F(Lock, PathNames) {
 TEST_F(Lock, Objects) {
   CheckCommandLines<TClearCaseLockObjectsAction>({
       {"selectors, quoted only with a blank",
-       [](auto& a) {
-         a.SetObsolete(true);
-         a.SetObjectsStorageString("lbtype:REL_1@/vobs/src\r\nbrtype:my branch\r\n");
-       },
+       With({"Obsolete", "ObjectsStorageString=lbtype:REL_1@/vobs/src\r\nbrtype:my branch\r\n"}),
        true,
        {"lock", "-obsolete", "-nc", "lbtype:REL_1@/vobs/src", "\"brtype:my branch\""}},
-      {"no selectors", [](auto& a) { a.SetComment("x"); }, false, {"lock", "-c \"x\""}, kNoObjects},
+      {"no selectors", With({"Comment=x"}), false, {"lock", "-c \"x\""}, kNoObjects},
   });
 }
 
 TEST_F(Lock, UnlockPathNames) {
   CheckCommandLines<TClearCaseUnlockPathNamesAction>({
       {"the comment comes right after the subcommand",
-       [](auto& a) {
-         a.SetComment("open");
-         a.SetPathNameStorageString("src/a.c");
-       },
+       With({"Comment=open", "PathNameStorageString=src/a.c"}),
        true,
        {"unlock", "-c \"open\"", "-pname", "\"src/a.c\""}},
-      {"no path names", [](auto&) {}, false, {"unlock", "-nc", "-pname"}, kNoPaths},
+      {"no path names", With({}), false, {"unlock", "-nc", "-pname"}, kNoPaths},
   });
 }
 
 TEST_F(Lock, UnlockObjects) {
   CheckCommandLines<TClearCaseUnlockObjectsAction>({
       {"selectors without -pname",
-       [](auto& a) { a.SetObjectsStorageString("lbtype:REL_0.9@/vobs/src\r\n"); },
+       With({"ObjectsStorageString=lbtype:REL_0.9@/vobs/src\r\n"}),
        true,
        {"unlock", "-nc", "lbtype:REL_0.9@/vobs/src"}},
       {"a selector that cannot be expanded",
-       [](auto& a) { a.SetObjectsStorageString("lbtype:%NOPE%\r\n"); },
+       With({"ObjectsStorageString=lbtype:%NOPE%\r\n"}),
        false,
        {"unlock", "-nc"},
        "cannot expand Object Selector"},
-      {"no selectors", [](auto&) {}, false, {"unlock", "-nc"}, kNoObjects},
+      {"no selectors", With({}), false, {"unlock", "-nc"}, kNoObjects},
   });
 }
 

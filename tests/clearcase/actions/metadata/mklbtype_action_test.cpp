@@ -4,7 +4,7 @@
 
 namespace {
 
-using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseMkLbTypeAction;
 
 constexpr const char* kNoName =
@@ -16,59 +16,31 @@ class MkLbType : public cctest::ActionCommandTest {};
 
 TEST_F(MkLbType, CommandLine) {
   CheckCommandLines<TClearCaseMkLbTypeAction>({
-      {"defaults with a name and VOB",
-       [](auto& a) {
-         a.SetLabelTypeName("REL_2");
-         a.SetVOBSelector("/vobs/src");
-       },
-       true,
-       {"mklbtype", "-ordinary", "-nc", "lbtype:REL_2@/vobs/src"}},
-      {"every flag, in order",
-       [](auto& a) {
-         a.SetLabelTypeName("REL_%VAR%");
-         a.SetVOBSelector("/vobs/src");
-         a.SetReplace(true);
-         a.SetMakeGlobal(true);
-         a.SetAcquire(true);
-         a.SetPBranch(true);
-         a.SetShared(true);
-         a.SetComment("for %VAR%");
-       },
-       true,
-       {"mklbtype", "-replace", "-global", "-acquire", "-pbranch", "-shared", "-c \"for value\"",
-        "lbtype:REL_value@/vobs/src"}},
-      {"acquire without global stays ordinary",
-       [](auto& a) {
-         a.SetLabelTypeName("REL_2");
-         a.SetVOBSelector("/vobs/src");
-         a.SetAcquire(true);
-       },
-       true,
-       {"mklbtype", "-ordinary", "-nc", "lbtype:REL_2@/vobs/src"}},
-      {"no VOB: the rest is still appended",
-       [](auto& a) {
-         a.SetLabelTypeName("REL_2");
-         a.SetMakeGlobal(true);
-       },
-       false,
-       {"mklbtype", "-global", "-nc", "lbtype:REL_2"},
-       kNoVob},
-      {"name that cannot be expanded",
-       [](auto& a) {
-         a.SetLabelTypeName("%NOPE%");
-         a.SetVOBSelector("/vobs/src");
-       },
-       false,
-       {"mklbtype", "-ordinary", "-nc"},
-       "cannot expand Label Type Name"},
-      {"runs without a view, even when the view is invalid",
+      {"acquire without global stays ordinary; runs without a view, even when it is invalid",
        [](auto& a) {
          a.SetViewContextPath("/no/such/view");
          a.SetLabelTypeName("REL_2");
          a.SetVOBSelector("/vobs/src");
+         a.SetAcquire(true);
        },
        true,
        {"mklbtype", "-ordinary", "-nc", "lbtype:REL_2@/vobs/src"}},
+      {"every flag, in order",
+       With({"LabelTypeName=REL_%VAR%", "VOBSelector=/vobs/src", "Replace", "MakeGlobal", "Acquire",
+             "PBranch", "Shared", "Comment=for %VAR%"}),
+       true,
+       {"mklbtype", "-replace", "-global", "-acquire", "-pbranch", "-shared", "-c \"for value\"",
+        "lbtype:REL_value@/vobs/src"}},
+      {"no VOB: the rest is still appended",
+       With({"LabelTypeName=REL_2", "MakeGlobal"}),
+       false,
+       {"mklbtype", "-global", "-nc", "lbtype:REL_2"},
+       kNoVob},
+      {"name that cannot be expanded",
+       With({"LabelTypeName=%NOPE%", "VOBSelector=/vobs/src"}),
+       false,
+       {"mklbtype", "-ordinary", "-nc"},
+       "cannot expand Label Type Name"},
   });
 }
 
@@ -76,8 +48,8 @@ TEST_F(MkLbType, MissingNameAndVobAreBothReported) {
   TClearCaseMkLbTypeAction action;
   const auto built = Build(action);
   EXPECT_FALSE(built.ok);
-  EXPECT_EQ(built.errors, (Args{kNoName, kNoVob}));
-  EXPECT_EQ(built.arguments, (Args{"mklbtype", "-ordinary", "-nc", "lbtype:"}));
+  EXPECT_EQ(built.errors, (cctest::Args{kNoName, kNoVob}));
+  EXPECT_EQ(built.arguments, (cctest::Args{"mklbtype", "-ordinary", "-nc", "lbtype:"}));
 }
 
 }  // namespace

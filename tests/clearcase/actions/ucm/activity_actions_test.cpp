@@ -1,12 +1,10 @@
 #include "clearcase/actions/ucm/activity_actions.h"
 
-#include <algorithm>
-
 #include "command_cases.h"
 
 namespace {
 
-using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseMakeActivityAction;
 using clearcase::TClearCaseSetActivityAction;
 
@@ -14,7 +12,7 @@ class Activity : public cctest::ActionCommandTest {};
 
 TEST_F(Activity, Set) {
   CheckCommandLines<TClearCaseSetActivityAction>({
-      {"never assigned: the current activity", [](auto&) {}, true, {"setactivity", "-nc", "-cact"}},
+      {"never assigned: the current activity", With({}), true, {"setactivity", "-nc", "-cact"}},
       {"named activity with its project VOB",
        [](auto& a) {
          a.SetActivityName("fix_%VAR%");
@@ -24,26 +22,20 @@ TEST_F(Activity, Set) {
        true,
        {"setactivity", "-c \"start\"", "activity:fix_value@/vobs/pvob"}},
       {"none wins over the name, which is not even expanded",
-       [](auto& a) {
-         a.SetActivityName("%NOPE%");
-         a.SetSetActivityToNone(true);
-       },
+       With({"ActivityName=%NOPE%", "SetActivityToNone"}),
        true,
        {"setactivity", "-nc", "-none"}},
       {"a name assigned as empty still counts",
-       [](auto& a) { a.SetActivityName(""); },
+       With({"ActivityName="}),
        true,
        {"setactivity", "-nc", "activity:"}},
       {"a name that cannot be expanded",
-       [](auto& a) { a.SetActivityName("%NOPE%"); },
+       With({"ActivityName=%NOPE%"}),
        false,
        {"setactivity", "-nc"},
        "cannot expand Activity Name"},
       {"an invalid view: the activity still follows",
-       [](auto& a) {
-         a.SetViewContextPath("/no/such/view");
-         a.SetActivityName("fix_23");
-       },
+       With({"ViewContextPath=/no/such/view", "ActivityName=fix_23"}),
        false,
        {"setactivity", "-nc", "activity:fix_23"},
        "Error: The View Context Path you have specified is invalid or does not exist."},
@@ -53,35 +45,16 @@ TEST_F(Activity, Set) {
 TEST_F(Activity, Make) {
   CheckCommandLines<TClearCaseMakeActivityAction>({
       {"named, set as current",
-       [](auto& a) {
-         a.SetActivityName("fix_42");
-         a.SetVOBSelector("/vobs/pvob");
-       },
+       With({"ActivityName=fix_42", "VOBSelector=/vobs/pvob"}),
        true,
        {"mkactivity", "-nc", "-force", "activity:fix_42@/vobs/pvob"}},
-      {"headline and no set",
-       [](auto& a) {
-         a.SetActivityName("fix_42");
-         a.SetHeadline("Fix %VAR% now");
-         a.SetDontSetAsCurrent(true);
-         a.SetComment("c");
-       },
+      {"headline, no set and a generated name: the stored name is left out",
+       With({"ActivityName=fix_42", "Headline=Fix %VAR% now", "DontSetAsCurrent", "Comment=c",
+             "AutoGenerateName"}),
        true,
-       {"mkactivity", "-c \"c\"", "-headline \"Fix value now\"", "-nset", "-force",
-        "activity:fix_42"}},
-      {"generated name: the stored name is left out",
-       [](auto& a) {
-         a.SetActivityName("fix_42");
-         a.SetAutoGenerateName(true);
-       },
-       true,
-       {"mkactivity", "-nc", "-force"}},
+       {"mkactivity", "-c \"c\"", "-headline \"Fix value now\"", "-nset", "-force"}},
       {"a headline that cannot be expanded stops at once",
-       [](auto& a) {
-         a.SetActivityName("fix_42");
-         a.SetHeadline("%NOPE%");
-         a.SetDontSetAsCurrent(true);
-       },
+       With({"ActivityName=fix_42", "Headline=%NOPE%", "DontSetAsCurrent"}),
        false,
        {"mkactivity", "-nc"},
        "cannot expand Headline"},
@@ -89,9 +62,9 @@ TEST_F(Activity, Make) {
 }
 
 TEST_F(Activity, SetActivityDoesNotPersistTheComment) {
-  const auto names = cctest::PublishedNames(TClearCaseSetActivityAction());
-  EXPECT_EQ(std::count(names.begin(), names.end(), "Comment"), 0);
-  EXPECT_EQ(std::count(names.begin(), names.end(), "NoComment"), 0);
+  const vy::TPropertyList& published = TClearCaseSetActivityAction().PublishedProperties();
+  EXPECT_EQ(published.Find("Comment"), nullptr);
+  EXPECT_EQ(published.Find("NoComment"), nullptr);
 }
 
 }  // namespace

@@ -5,18 +5,16 @@
 namespace {
 
 using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseChangeBaselineAction;
-
-constexpr const char* kNothingToChange =
-    "You must select to either change the Built Level or the Labelling Status of the Baseline. "
-    "No change is being made.";
 
 class ChangeBaseline : public cctest::ActionCommandTest {};
 
 TEST_F(ChangeBaseline, CommandLine) {
   CheckCommandLines<TClearCaseChangeBaselineAction>({
-      {"a level alone",
+      {"a level alone; runs without a view",
        [](auto& a) {
+         a.SetViewContextPath("/no/such/view");
          a.SetAssignLevel(true);
          a.SetPromotionLevel("%VAR%");
          a.SetBaseline("BL_1");
@@ -25,73 +23,29 @@ TEST_F(ChangeBaseline, CommandLine) {
        true,
        {"chbl", "-nc", "-level value", "baseline:BL_1@/vobs/pvob"}},
       {"incremental labels, recursive by default; no -nrecurse",
-       [](auto& a) {
-         a.SetTypeChange(clearcase::blIncremental);
-         a.SetBaseline("BL_%VAR%");
-         a.SetProjectVOB("vobs/pvob");
-         a.SetComment("c");
-       },
+       With({"TypeChange=blIncremental", "Baseline=BL_%VAR%", "ProjectVOB=vobs/pvob", "Comment=c"}),
        true,
        {"chbl", "-c \"c\"", "-incremental", "baseline:BL_value@/vobs/pvob"}},
       {"full labels, not recursive, and a level",
-       [](auto& a) {
-         a.SetTypeChange(clearcase::blFull);
-         a.SetRecurse(false);
-         a.SetAssignLevel(true);
-         a.SetPromotionLevel("TESTED");
-         a.SetBaseline("BL_1");
-         a.SetProjectVOB("\\pvob");
-       },
+       With({"TypeChange=blFull", "Recurse=false", "AssignLevel", "PromotionLevel=TESTED",
+             "Baseline=BL_1", "ProjectVOB=\\pvob"}),
        true,
        {"chbl", "-nc", "-full", "-nrecurse", "-level TESTED", "baseline:BL_1@\\pvob"}},
-      {"an empty project VOB is the tag root alone",
-       [](auto& a) {
-         a.SetAssignLevel(true);
-         a.SetPromotionLevel("BUILT");
-         a.SetBaseline("BL_1");
-       },
-       true,
-       {"chbl", "-nc", "-level BUILT", "baseline:BL_1@/"}},
       {"nothing to change: logged, the selector still follows",
-       [](auto& a) {
-         a.SetRecurse(false);
-         a.SetBaseline("BL_1");
-         a.SetProjectVOB("/vobs/pvob");
-       },
+       With({"Recurse=false", "Baseline=BL_1", "ProjectVOB=/vobs/pvob"}),
        false,
        {"chbl", "-nc", "baseline:BL_1@/vobs/pvob"},
-       kNothingToChange},
+       "You must select to either change the Built Level or the Labelling Status of the Baseline. "
+       "No change is being made."},
       {"a level that cannot be expanded: the rest is still appended",
-       [](auto& a) {
-         a.SetAssignLevel(true);
-         a.SetPromotionLevel("%NOPE%");
-         a.SetBaseline("BL_1");
-         a.SetProjectVOB("/vobs/pvob");
-       },
+       With({"AssignLevel", "PromotionLevel=%NOPE%", "Baseline=BL_1", "ProjectVOB=/vobs/pvob"}),
        false,
        {"chbl", "-nc", "-level %NOPE%", "baseline:BL_1@/vobs/pvob"},
        "cannot expand Promotion Level"},
-      {"a project VOB that cannot be expanded",
-       [](auto& a) {
-         a.SetTypeChange(clearcase::blFull);
-         a.SetBaseline("BL_1");
-         a.SetProjectVOB("%NOPE%");
-       },
-       false,
-       {"chbl", "-nc", "-full", "baseline:BL_1@/%NOPE%"},
-       "cannot expand Project VOB Name"},
-      {"runs without a view",
-       [](auto& a) {
-         a.SetViewContextPath("/no/such/view");
-         a.SetTypeChange(clearcase::blFull);
-         a.SetBaseline("BL_1");
-         a.SetProjectVOB("/vobs/pvob");
-       },
-       true,
-       {"chbl", "-nc", "-full", "baseline:BL_1@/vobs/pvob"}},
   });
 }
 
+// An empty project VOB is the tag root alone.
 TEST_F(ChangeBaseline, ArgumentKinds) {
   TClearCaseChangeBaselineAction action;
   action.SetAssignLevel(true);
@@ -102,6 +56,7 @@ TEST_F(ChangeBaseline, ArgumentKinds) {
   EXPECT_EQ(builder->Argument(2).Kind(), vy::akOptionValue);
   EXPECT_EQ(builder->Argument(2).Value(), "BUILT");
   EXPECT_EQ(builder->Argument(3).Kind(), vy::akRaw);
+  EXPECT_EQ(builder->GetCommandLine(), "chbl -nc -level BUILT baseline:@/");
 }
 
 struct TSink : vy::IVyActionValidationError {
@@ -116,6 +71,8 @@ TEST_F(ChangeBaseline, Validation) {
   const std::string kError =
       "Baseline Change: You must select to either change the Built Level or the Labelling Status "
       "of the Baseline.";
+  const std::string kNoCleartool =
+      "Options: The path to cleartool.exe has not been specified. (options)";
   struct TValidationCase {
     const char* name;
     clearcase::TCCBaselineTypeChange change;
@@ -128,18 +85,8 @@ TEST_F(ChangeBaseline, Validation) {
       {"nothing to change", clearcase::blNone, false, true, false, {kError}},
       {"a level alone", clearcase::blNone, true, true, true, {}},
       {"a labelling change alone", clearcase::blIncremental, false, true, true, {}},
-      {"no cleartool and nothing to change: both errors",
-       clearcase::blNone,
-       false,
-       false,
-       false,
-       {"Options: The path to cleartool.exe has not been specified. (options)", kError}},
-      {"no cleartool but a change",
-       clearcase::blFull,
-       false,
-       false,
-       false,
-       {"Options: The path to cleartool.exe has not been specified. (options)"}},
+      {"no cleartool, no change", clearcase::blNone, false, false, false, {kNoCleartool, kError}},
+      {"no cleartool but a change", clearcase::blFull, false, false, false, {kNoCleartool}},
   };
   for (const TValidationCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -4,93 +4,45 @@
 
 namespace {
 
-using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseChangeStreamAction;
 
 class ChangeStream : public cctest::ActionCommandTest {};
 
 TEST_F(ChangeStream, CommandLine) {
   CheckCommandLines<TClearCaseChangeStreamAction>({
-      {"the stream alone",
-       [](auto& a) {
-         a.SetStreamName("dev_%VAR%");
-         a.SetVOBSelector("/vobs/pvob");
-       },
-       true,
-       {"chstream", "-nc", "dev_value@/vobs/pvob"}},
       {"every option, in order",
-       [](auto& a) {
-         a.SetComment("c");
-         a.SetChangeTarget(true);
-         a.SetClearTarget(true);
-         a.SetNewTargetStream("%VAR%_int");
-         a.SetGenerateSpec(true);
-         a.SetEnablePolicy(true);
-         a.SetEnablePolicyNames("POLICY_A");
-         a.SetDisablePolicy(true);
-         a.SetDisablePolicyNames("POLICY_%VAR%");
-         a.SetChangeRecommended(true);
-         a.SetClearRecommended(true);
-         a.SetRecommendBaselines("BL_1@/vobs/pvob\r\nBL_2@/vobs/pvob\r\nBL_3@/vobs/pvob\r\n");
-         a.SetStreamName("dev");
-         a.SetVOBSelector("vobs/pvob");
-       },
+       With({"Comment=c", "ChangeTarget", "ClearTarget", "NewTargetStream=%VAR%_int",
+             "GenerateSpec", "EnablePolicy", "EnablePolicyNames=POLICY_A", "DisablePolicy",
+             "DisablePolicyNames=POLICY_%VAR%", "ChangeRecommended", "ClearRecommended",
+             "RecommendBaselines=BL_1@/vobs/pvob\r\nBL_2@/vobs/pvob\r\nBL_3@/vobs/pvob\r\n",
+             "StreamName=dev_%VAR%", "VOBSelector=vobs/pvob"}),
        true,
        {"chstream", "-c \"c\"", "-target value_int", "-generate", "-policy POLICY_A",
         "-npolicy POLICY_value", "-recommended BL_1@/vobs/pvob,BL_2@/vobs/pvob,BL_3@/vobs/pvob",
-        "dev@/vobs/pvob"}},
+        "dev_value@/vobs/pvob"}},
       {"clearing target and recommendations",
-       [](auto& a) {
-         a.SetClearTarget(true);
-         a.SetClearRecommended(true);
-         a.SetNewTargetStream("%NOPE%");
-         a.SetStreamName("dev");
-         a.SetVOBSelector("\\pvob");
-       },
+       With({"ClearTarget", "ClearRecommended", "NewTargetStream=%NOPE%", "StreamName=dev",
+             "VOBSelector=\\pvob"}),
        true,
        {"chstream", "-nc", "-ntarget", "-nrecommended", "dev@\\pvob"}},
       {"recommend the defaults: the list is not read",
-       [](auto& a) {
-         a.SetChangeRecommended(true);
-         a.SetRecommendDefaults(true);
-         a.SetRecommendBaselines("%NOPE%");
-         a.SetStreamName("dev");
-         a.SetVOBSelector("/vobs/pvob");
-       },
+       With({"ChangeRecommended", "RecommendDefaults", "RecommendBaselines=%NOPE%",
+             "StreamName=dev", "VOBSelector=/vobs/pvob"}),
        true,
        {"chstream", "-nc", "-recommended -default", "dev@/vobs/pvob"}},
       {"a blank line leaves two commas; only the final one goes",
-       [](auto& a) {
-         a.SetChangeRecommended(true);
-         a.SetRecommendBaselines("BL_1\r\n\r\nBL_2");
-         a.SetStreamName("dev");
-         a.SetVOBSelector("/vobs/pvob");
-       },
+       With({"ChangeRecommended", "RecommendBaselines=BL_1\r\n\r\nBL_2", "StreamName=dev",
+             "VOBSelector=/vobs/pvob"}),
        true,
        {"chstream", "-nc", "-recommended BL_1,,BL_2", "dev@/vobs/pvob"}},
-      {"an empty stream and VOB: the tag root alone",
-       [](auto&) {},
-       true,
-       {"chstream", "-nc", "@/"}},
+      {"an empty stream and VOB: the tag root alone", With({}), true, {"chstream", "-nc", "@/"}},
       {"a target that cannot be expanded: the rest is still appended",
-       [](auto& a) {
-         a.SetChangeTarget(true);
-         a.SetNewTargetStream("%NOPE%");
-         a.SetGenerateSpec(true);
-         a.SetStreamName("dev");
-         a.SetVOBSelector("/vobs/pvob");
-       },
+       With({"ChangeTarget", "NewTargetStream=%NOPE%", "GenerateSpec", "StreamName=dev",
+             "VOBSelector=/vobs/pvob"}),
        false,
        {"chstream", "-nc", "-target %NOPE%", "-generate", "dev@/vobs/pvob"},
        "cannot expand New Target Stream"},
-      {"a stream that cannot be expanded",
-       [](auto& a) {
-         a.SetStreamName("%NOPE%");
-         a.SetVOBSelector("/vobs/pvob");
-       },
-       false,
-       {"chstream", "-nc", "%NOPE%@/vobs/pvob"},
-       "cannot expand Stream Name"},
   });
 }
 

@@ -4,7 +4,7 @@
 
 namespace {
 
-using cctest::Args;
+using cctest::With;
 using clearcase::TClearCaseMakeBaselineAction;
 using clearcase::TClearCaseMakeBaselineFromLabelAction;
 
@@ -14,49 +14,30 @@ class MakeBaseline : public cctest::ActionCommandTest {};
 
 TEST_F(MakeBaseline, FromTheStream) {
   CheckCommandLines<TClearCaseMakeBaselineAction>({
-      {"defaults: all, incremental, the root name",
-       [](auto& a) { a.SetBaselineRootName("BL_%VAR%"); },
+      {"all with identical components, full labels, the root name",
+       With({"SelectIdenticalComponents", "Labelling=lbAll", "BaselineRootName=BL %VAR%",
+             "Comment=c"}),
        true,
-       {"mkbl", "-nc", "-all", "-incremental", "BL_value"}},
-      {"all with identical components, full labels",
-       [](auto& a) {
-         a.SetSelectIdenticalComponents(true);
-         a.SetLabelling(clearcase::lbAll);
-         a.SetBaselineRootName("BL 2");
-         a.SetComment("c");
-       },
-       true,
-       {"mkbl", "-c \"c\"", "-all", "-identical", "-full", "BL 2"}},
+       {"mkbl", "-c \"c\"", "-all", "-identical", "-full", "BL value"}},
       {"components, as stored, no labels, the naming template",
-       [](auto& a) {
-         a.SetSelectionType(clearcase::slComponents);
-         a.SetComponentSelectorStorageString("comp_core@/vobs/pvob\r\n%VAR%\r\n");
-         a.SetSelectIdenticalComponents(true);
-         a.SetLabelling(clearcase::lbNone);
-         a.SetBaselineRootName("ignored");
-         a.SetUseBaselineNameTemplate(true);
-       },
+       With({"SelectionType=slComponents",
+             "ComponentSelectorStorageString=comp_core@/vobs/pvob\r\n%VAR%\r\n",
+             "SelectIdenticalComponents", "Labelling=lbNone", "BaselineRootName=ignored",
+             "UseBaselineNameTemplate"}),
        true,
        {"mkbl", "-nc", "-component", "comp_core@/vobs/pvob,%VAR%", "-identical", "-nlabel"}},
-      {"activities never take -identical",
-       [](auto& a) {
-         a.SetSelectionType(clearcase::slActivities);
-         a.SetActivitySelectorStorageString("fix_23\r\n%VAR%\r\n");
-         a.SetSelectIdenticalComponents(true);
-         a.SetUseBaselineNameTemplate(true);
-       },
+      {"activities never take -identical; incremental labels by default",
+       With({"SelectionType=slActivities", "ActivitySelectorStorageString=fix_23\r\n%VAR%\r\n",
+             "SelectIdenticalComponents", "UseBaselineNameTemplate"}),
        true,
        {"mkbl", "-nc", "-activities", "activity:fix_23,activity:value", "-incremental"}},
       {"no components: the rest is still appended",
-       [](auto& a) {
-         a.SetSelectionType(clearcase::slComponents);
-         a.SetBaselineRootName("BL");
-       },
+       With({"SelectionType=slComponents", "BaselineRootName=BL"}),
        false,
        {"mkbl", "-nc", "-component", "-incremental", "BL"},
        kNoComponents},
       {"a root name that cannot be expanded",
-       [](auto& a) { a.SetBaselineRootName("%NOPE%"); },
+       With({"BaselineRootName=%NOPE%"}),
        false,
        {"mkbl", "-nc", "-all", "-incremental"},
        "cannot expand Baseline Root Name"},
@@ -66,26 +47,17 @@ TEST_F(MakeBaseline, FromTheStream) {
 TEST_F(MakeBaseline, FromALabel) {
   CheckCommandLines<TClearCaseMakeBaselineFromLabelAction>({
       {"the label alone",
-       [](auto& a) {
-         a.SetLabelTypeName("REL_1");
-         a.SetVOBSelector("/vobs/src");
-         a.SetComponentSelectorStorageString("comp_core\r\n");
-       },
+       With({"LabelTypeName=REL_1", "VOBSelector=/vobs/src",
+             "ComponentSelectorStorageString=comp_core\r\n"}),
        true,
        {"mkbl", "-nc", "-import", "lbtype:REL_1@/vobs/src"}},
       {"restricted to components",
-       [](auto& a) {
-         a.SetSpecifyComponents(true);
-         a.SetComponentSelectorStorageString("comp_core\r\ncomp_web\r\n");
-         a.SetLabelTypeName("REL 1");
-       },
+       With({"SpecifyComponents", "ComponentSelectorStorageString=comp_core\r\ncomp_web\r\n",
+             "LabelTypeName=REL 1"}),
        true,
        {"mkbl", "-nc", "-import", "-component", "comp_core,comp_web", "lbtype:\"REL 1\""}},
       {"components required but none given",
-       [](auto& a) {
-         a.SetSpecifyComponents(true);
-         a.SetLabelTypeName("REL_1");
-       },
+       With({"SpecifyComponents", "LabelTypeName=REL_1"}),
        false,
        {"mkbl", "-nc", "-import", "-component", "lbtype:REL_1"},
        kNoComponents},
