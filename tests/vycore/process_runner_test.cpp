@@ -18,7 +18,6 @@ namespace vy {
 namespace {
 
 namespace fs = std::filesystem;
-using std::chrono::steady_clock;
 
 std::string SelfPath() {
   return fs::read_symlink("/proc/self/exe").string();
@@ -31,61 +30,71 @@ struct TRecordingSink : IProcessSink {
   TStringList err;
 };
 
+// Reparented once killed, a process counts as gone when it is a zombie.
+bool GoneSoon(pid_t pid) {
+  for (int tries = 0; tries < 500; ++tries) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string pidField, name, state;
+    if (!(stat >> pidField >> name >> state) || state == "Z" || state == "X") return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
 class ProcessRunnerTest : public testing::Test {
  protected:
   void TearDown() override { EXPECT_TRUE(NoChildrenLeft()); }
 
-  TProcessOutcome RunChild(TStringList steps, std::int64_t timeoutMs = 0) {
+  TProcessOutcome RunChild(TStringList steps, std::int64_t timeoutMs = 0, std::string dir = {}) {
     steps.insert(steps.begin(), "child");
-    const auto start = steady_clock::now();
-    TProcessOutcome outcome = RealProcessRunner().Run({SelfPath(), steps, {}, timeoutMs}, sink_);
-    elapsed_ = steady_clock::now() - start;
-    return outcome;
+    return RealProcessRunner().Run({SelfPath(), steps, dir, timeoutMs}, sink_);
   }
 
   static bool NoChildrenLeft() { return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
 
   vytest::TTempDir dir_;
   TRecordingSink sink_;
-  steady_clock::duration elapsed_{};
 };
 
 // Limits too far ahead to reach mean no limit.
-TEST_F(ProcessRunnerTest, ReportsExitCodes) {
+TEST_F(ProcessRunnerTest, ReportsTheExitCodeOrTheSignal) {
+  using enum TProcessOutcome::Kind;
   const struct {
-    int code;
+    std::string step;
     std::int64_t timeoutMs;
-  } cases[] = {{0, -1}, {3, std::numeric_limits<std::int64_t>::max()}, {255, 0}};
+    TProcessOutcome::Kind kind;
+    int number;  // the exit code or the signal
+  } cases[] = {
+      {"exit:0", -1, Exited, 0},
+      {"exit:3", std::numeric_limits<std::int64_t>::max(), Exited, 3},
+      {"exit:255", 0, Exited, 255},
+      {"signal:" + std::to_string(SIGTERM), 0, Signalled, SIGTERM},
+  };
   for (const auto& c : cases) {
-    const TProcessOutcome outcome = RunChild({"exit:" + std::to_string(c.code)}, c.timeoutMs);
-    EXPECT_EQ(outcome.kind, TProcessOutcome::Exited);
-    EXPECT_EQ(outcome.exitCode, c.code);
-    EXPECT_EQ(outcome.Succeeded(), c.code == 0);
+    const TProcessOutcome outcome = RunChild({c.step}, c.timeoutMs);
+    EXPECT_EQ(outcome.kind, c.kind) << c.step;
+    EXPECT_EQ(c.kind == Exited ? outcome.exitCode : outcome.signal, c.number) << c.step;
   }
 }
 
-// Bytes that are not UTF-8, and NUL, pass unchanged; standard input is at its end.
+// Bytes that are not UTF-8, and NUL, pass unchanged; standard input is at its
+// end; the program starts in the working directory it is given.
 TEST_F(ProcessRunnerTest, HandsOverLinesOfEachStreamWithTheirTerminators) {
-  const TProcessOutcome outcome = RunChild(
-      {"read-stdin", "out:one\r\ntwo\n", "err:warn\n", "out:\n\n\xff\xfe\\0z", "err:\xe9\\0"},
-      10'000);
+  const TProcessOutcome outcome = RunChild({"read-stdin", "cwd", "out:one\r\ntwo\n", "err:warn\n",
+                                            "out:\n\n\xff\xfe\\0z", "err:\xe9\\0"},
+                                           10'000, dir_.Path());
   EXPECT_TRUE(outcome.Succeeded());
-  EXPECT_EQ(sink_.out,
-            (TStringList{"0\n", "one\r\n", "two\n", "\n", "\n", std::string("\xff\xfe\0z", 4)}));
+  EXPECT_EQ(sink_.out, (TStringList{"0\n", fs::canonical(dir_.Path()).string() + "\n", "one\r\n",
+                                    "two\n", "\n", "\n", std::string("\xff\xfe\0z", 4)}));
   EXPECT_EQ(sink_.err, (TStringList{"warn\n", std::string("\xe9\0", 2)}));
 }
 
 TEST_F(ProcessRunnerTest, ReadsAHundredMegabytesOnBothStreamsWithoutDeadlock) {
   // Counts instead of storing, so that the flood costs no memory.
   struct TCountingSink : IProcessSink {
-    void OnStdOut(std::string_view line) override { Count(0, line); }
-    void OnStdErr(std::string_view line) override { Count(1, line); }
-    void Count(int stream, std::string_view line) {
-      bytes[stream] += static_cast<long long>(line.size());
-      if (line != std::string(99, 'x') + '\n') ++oddLines;
-    }
-    long long bytes[2] = {};
-    long long oddLines = 0;
+    void OnStdOut(std::string_view line) override { bytes[0] += line.size(); }
+    void OnStdErr(std::string_view line) override { bytes[1] += line.size(); }
+    std::size_t bytes[2] = {};
   } counter;
   const TProcessOutcome outcome = RealProcessRunner().Run(
       {SelfPath(),
@@ -94,16 +103,8 @@ TEST_F(ProcessRunnerTest, ReadsAHundredMegabytesOnBothStreamsWithoutDeadlock) {
        0},
       counter);
   EXPECT_TRUE(outcome.Succeeded());
-  EXPECT_EQ(counter.bytes[0], 100LL * 1000 * 1000);
-  EXPECT_EQ(counter.bytes[1], 2LL * 1000 * 1000);
-  EXPECT_EQ(counter.oddLines, 0);
-}
-
-TEST_F(ProcessRunnerTest, ReportsTheSignalThatKilledTheProgram) {
-  const TProcessOutcome outcome = RunChild({"out:before\n", "signal:" + std::to_string(SIGTERM)});
-  EXPECT_EQ(outcome.kind, TProcessOutcome::Signalled);
-  EXPECT_EQ(outcome.signal, SIGTERM);
-  EXPECT_EQ(sink_.out, (TStringList{"before\n"}));
+  EXPECT_EQ(counter.bytes[0], 100'000'000u);
+  EXPECT_EQ(counter.bytes[1], 2'000'000u);
 }
 
 // Every program here starts a grandchild that holds stdout and stderr open.
@@ -115,56 +116,30 @@ TEST_F(ProcessRunnerTest, EndsTheProgramAndItsGrandchild) {
     TStringList steps;
     std::int64_t timeoutMs;
     TProcessOutcome::Kind kind;
-    TStringList output;
   } cases[] = {
-      {{grandchild, "out:started\n", "sleep"}, 300, TProcessOutcome::TimedOut, {"started\n"}},
-      {{grandchild, "ignore-term", "out:stubborn", "sleep"},
-       300,
-       TProcessOutcome::TimedOut,
-       {"stubborn"}},
-      {{grandchild, "out:done\n", "exit:4"}, 0, TProcessOutcome::Exited, {"done\n"}},
+      {{grandchild, "out:started\n", "sleep"}, 300, TProcessOutcome::TimedOut},
+      {{grandchild, "ignore-term", "sleep"}, 300, TProcessOutcome::TimedOut},
+      {{grandchild, "exit:4"}, 0, TProcessOutcome::Exited},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.steps[1]);
-    sink_.out.clear();
     const TProcessOutcome outcome = RunChild(c.steps, c.timeoutMs);
     EXPECT_EQ(outcome.kind, c.kind);
     EXPECT_EQ(outcome.timeoutMs, c.timeoutMs);
-    EXPECT_EQ(sink_.out, c.output);
-    EXPECT_GE(elapsed_, std::chrono::milliseconds(c.timeoutMs));
-    EXPECT_LT(elapsed_, std::chrono::seconds(5));
-    EXPECT_TRUE(NoChildrenLeft());
     pid_t pid = 0;
     std::ifstream(dir_.File("pid")) >> pid;
     ASSERT_GT(pid, 0);
-    // Reparented once killed, it counts as gone when it is a zombie.
-    bool gone = false;
-    for (int tries = 0; !gone && tries < 500; ++tries) {
-      std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-      std::string pidField, name, state;
-      gone = !(stat >> pidField >> name >> state) || state == "Z" || state == "X";
-      if (!gone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    EXPECT_TRUE(gone);
+    EXPECT_TRUE(GoneSoon(pid));
     fs::remove(dir_.File("pid"));
   }
-}
-
-TEST_F(ProcessRunnerTest, TakesARelativeProgramFromTheCallersDirectoryAndStartsInTheWorkingOne) {
-  const fs::path self = SelfPath();
-  const fs::path previous = fs::current_path();
-  fs::current_path(self.parent_path());
-  const TProcessOutcome outcome =
-      RealProcessRunner().Run({self.filename().string(), {"child", "cwd"}, dir_.Path(), 0}, sink_);
-  fs::current_path(previous);
-  EXPECT_TRUE(outcome.Succeeded()) << outcome.Describe("test");
-  EXPECT_EQ(sink_.out, (TStringList{fs::canonical(dir_.Path()).string() + "\n"}));
+  EXPECT_EQ(sink_.out, (TStringList{"started\n"}));  // what came before the time-out
 }
 
 // An argument would end at its first NUL on its way to the program, so a run
 // that would change what the program receives is refused instead.
 TEST_F(ProcessRunnerTest, ExplainsWhyAProgramCouldNotStart) {
   const std::string plainFile = dir_.File("plain");
+  const std::string gone = dir_.File("gone");
   std::ofstream(plainFile) << "not a program\n";
   const struct {
     std::string program;
@@ -174,11 +149,7 @@ TEST_F(ProcessRunnerTest, ExplainsWhyAProgramCouldNotStart) {
   } cases[] = {
       {dir_.File("missing"), {}, "", "No such file or directory"},
       {plainFile, {}, "", "Permission denied"},
-      {"", {}, "", "no program was given"},
-      {SelfPath(),
-       {},
-       dir_.File("gone"),
-       "the working directory " + dir_.File("gone") + " does not exist"},
+      {SelfPath(), {}, gone, "the working directory " + gone + " does not exist"},
       {SelfPath(), {}, plainFile, "the working directory " + plainFile + " is not a directory"},
       {"/bin/true", {"ok", std::string("a\0b", 3)}, "", "an argument holds a NUL character"},
   };
@@ -191,28 +162,20 @@ TEST_F(ProcessRunnerTest, ExplainsWhyAProgramCouldNotStart) {
   }
 }
 
+// The program sleeps until it is stopped; TearDown proves it was reaped.
 TEST_F(ProcessRunnerTest, StopsAndReapsTheProgramWhenTheSinkThrows) {
   struct TThrowingSink : IProcessSink {
     void OnStdOut(std::string_view) override { throw std::runtime_error("sink failed"); }
     void OnStdErr(std::string_view) override {}
   } sink;
-  const auto start = steady_clock::now();
   EXPECT_THROW(RealProcessRunner().Run({SelfPath(), {"child", "out:x\n", "sleep"}, {}, 0}, sink),
                std::runtime_error);
-  EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(ProcessRunnerTest, ArgumentsSurviveTheTokenizerUnchanged) {
-  auto builder = CreateCommandLineBuilder();
-  for (const char* argument : {"echo-args", "\"with  blanks\"", "\"\"", "C:\\path\\dir\\"}) {
-    builder->AddArgument(argument);
-  }
-  builder->AddArgument("-c", "\"a comment\"", akOptionValue);
-  builder->AddArgument("caf\xc3\xa9");
-  RealProcessRunner().Run({SelfPath(), TokenizeCommandLine(builder->GetCommandLine()), {}, 0},
-                          sink_);
-  EXPECT_EQ(sink_.out, (TStringList{"with  blanks\n", "\n", "C:\\path\\dir\\\n", "-c\n",
-                                    "a comment\n", "caf\xc3\xa9\n"}));
+  const std::string line = "echo-args \"with  blanks\" \"\" C:\\path\\dir\\ caf\xc3\xa9";
+  RealProcessRunner().Run({SelfPath(), TokenizeCommandLine(line), {}, 0}, sink_);
+  EXPECT_EQ(sink_.out, (TStringList{"with  blanks\n", "\n", "C:\\path\\dir\\\n", "caf\xc3\xa9\n"}));
 }
 
 }  // namespace

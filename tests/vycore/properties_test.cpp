@@ -23,21 +23,15 @@ class TDerived : public TTestAction {
   void SetInverted(bool value) { flag = !value; }
 };
 
-std::vector<std::string> Names(const vy::TPropertyList& list) {
-  std::vector<std::string> names;
-  for (const auto& p : list.Items()) names.push_back(p.name);
-  return names;
-}
-
 TEST(Properties, RepublishingReplacesInPlace) {
   TDerived derived;
-  EXPECT_EQ(Names(derived.PublishedProperties()),
-            (std::vector<std::string>{"Text", "FLAG", "Count", "Colour", "Extra"}));
+  std::vector<std::string> names;
+  for (const auto& p : derived.PublishedProperties().Items()) names.push_back(p.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Text", "FLAG", "Count", "Colour", "Extra"}));
   derived.flag = true;
   EXPECT_EQ(vy::GetPropertyText(derived, "flag"), "false");  // the derived reading
-  TTestAction base;
-  EXPECT_EQ(base.PublishedProperties().Items().size(), 4u);  // the parent's list is untouched
-  EXPECT_TRUE(vy::TVyPersistent().PublishedProperties().Items().empty());
+  // The parent's list is untouched.
+  EXPECT_EQ(TTestAction().PublishedProperties().Items().size(), 4u);
 }
 
 TEST(Properties, ValuesConvertToAndFromText) {
@@ -51,12 +45,9 @@ TEST(Properties, ValuesConvertToAndFromText) {
       {String, "a\tb\r\n\"é\"", "a\tb\r\n\"é\"", ""},
       {Boolean, "FALSE", "false", ""},
       {Boolean, "maybe", "", "\"maybe\" is not a Boolean"},
-      {Boolean, "1", "", "is not a Boolean"},
       {Integer, "2147483647", "2147483647", ""},
-      {Integer, "-2147483648", "-2147483648", ""},
       {Integer, "2147483648", "", "out of the integer range"},
-      {Integer, " 1", "", "is not an integer"},
-      {Integer, "", "", "is not an integer"},
+      {Integer, " 1", "", "\" 1\" is not an integer"},
       {Enumeration, "coview", "coView", ""},
       {Enumeration, "coLabel", "", "\"coLabel\" is not one of coView, coBranch"},
   };
@@ -65,16 +56,11 @@ TEST(Properties, ValuesConvertToAndFromText) {
     vy::TPublishedProperty property{"P", c.kind, {"coView", "coBranch"}, {}, {}};
     vy::TPropertyValue value;
     const std::string error = vy::PropertyValueFromText(property, c.text, value);
-    if (c.error.empty()) {
-      ASSERT_EQ(error, "");
-      EXPECT_EQ(vy::PropertyValueToText(property, value), c.back);
-    } else {
-      EXPECT_NE(error.find(c.error), std::string::npos) << error;
-    }
+    EXPECT_EQ(error.empty(), c.error.empty()) << error;
+    EXPECT_NE(error.find(c.error), std::string::npos) << error;
+    const std::string back = error.empty() ? vy::PropertyValueToText(property, value) : "";
+    EXPECT_EQ(back, c.back);
   }
-  // An ordinal without a name is written as a number.
-  vy::TPublishedProperty property{"P", Enumeration, {"coView"}, {}, {}};
-  EXPECT_EQ(vy::PropertyValueToText(property, std::int32_t{5}), "5");
 }
 
 }  // namespace

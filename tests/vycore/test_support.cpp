@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
+
+#include "vycore/filesystem.h"
 
 namespace vytest {
 namespace {
@@ -54,26 +54,27 @@ std::vector<std::string> TTempDir::Entries() const {
 }
 
 std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string text;
+  vy::ReadFileText(path, text, nullptr);
+  return text;
 }
 
 void WriteAll(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+  vy::WriteFileAtomic(path, text, nullptr);
 }
 
 TScopedEnv::TScopedEnv(const std::string& name, const char* value) : name_(name) {
   if (const char* old = getenv(name.c_str())) old_ = old;
-  if (value) {
-    setenv(name.c_str(), value, 1);
-  } else {
-    unsetenv(name.c_str());
-  }
+  Set(value);
 }
 
 TScopedEnv::~TScopedEnv() {
-  if (old_) {
-    setenv(name_.c_str(), old_->c_str(), 1);
+  Set(old_ ? old_->c_str() : nullptr);
+}
+
+void TScopedEnv::Set(const char* value) {
+  if (value) {
+    setenv(name_.c_str(), value, 1);
   } else {
     unsetenv(name_.c_str());
   }

@@ -35,10 +35,10 @@ class TScopedEnv {
  public:
   TScopedEnv(const std::string& name, const char* value);
   ~TScopedEnv();
-  TScopedEnv(const TScopedEnv&) = delete;
-  TScopedEnv& operator=(const TScopedEnv&) = delete;
 
  private:
+  void Set(const char* value);
+
   std::string name_;
   std::optional<std::string> old_;
 };
@@ -54,8 +54,6 @@ class TFakeRunner final : public vy::IProcessRunner {
 
   TFakeRunner() { vy::SetProcessRunner(this); }
   ~TFakeRunner() override { vy::SetProcessRunner(nullptr); }
-  TFakeRunner(const TFakeRunner&) = delete;
-  TFakeRunner& operator=(const TFakeRunner&) = delete;
 
   vy::TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override {
     specs.push_back(spec);

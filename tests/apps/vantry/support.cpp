@@ -1,5 +1,6 @@
 #include "support.h"
 
+#include <gmock/gmock.h>
 #include <pugixml.hpp>
 
 #include "sim/cleartool/world.h"
@@ -14,12 +15,11 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
-#include <utility>
 
 extern char** environ;
 
@@ -42,11 +42,7 @@ void WaitWithDeadline(pid_t pid, TRunOutput& output) {
   int status = 0;
   struct rusage usage {};
   while (wait4(pid, &status, WNOHANG, &usage) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) {
-      kill(pid, SIGKILL);
-      waitpid(pid, &status, 0);
-      return;
-    }
+    if (std::chrono::steady_clock::now() > deadline) kill(pid, SIGKILL);  // reaped next round
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
   output.maxRssKb = usage.ru_maxrss;
@@ -138,8 +134,8 @@ std::string TSandbox::WriteProject(const std::string& name, const std::vector<TP
                                    const std::vector<TActionSpec>& actions) const {
   const auto append = [this](pugi::xml_node parent, const char* element, const TProperty& from) {
     pugi::xml_node node = parent.append_child(element);
-    node.append_attribute("name") = from.name.c_str();
-    node.append_attribute("value") = Resolved(from.value).c_str();
+    node.append_attribute("name") = from.first.c_str();
+    node.append_attribute("value") = Resolved(from.second).c_str();
   };
   pugi::xml_document document;
   pugi::xml_node project = document.append_child("VantryProject");
@@ -168,18 +164,23 @@ TRunOutput TSandbox::Run(const std::vector<TActionSpec>& actions,
 }
 
 std::string TSandbox::Resolved(std::string text) const {
-  for (const auto& [word, value] : {std::pair{"$ROOT", root_}, std::pair{"$VIEW", ViewPath()}}) {
-    for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at)) {
-      text.replace(at, std::string(word).size(), value);
-      at += value.size();
-    }
-  }
-  return text;
+  // The paths put in hold no "$", which alone is special in a replacement.
+  text = std::regex_replace(text, std::regex("\\$ROOT"), root_);
+  return std::regex_replace(text, std::regex("\\$VIEW"), ViewPath());
 }
 
 std::vector<std::string> TSandbox::Resolved(std::vector<std::string> texts) const {
   for (std::string& text : texts) text = Resolved(text);
   return texts;
+}
+
+void ExpectBadUsage(const TSandbox& sandbox, const std::vector<std::string>& arguments,
+                    const std::string& message) {
+  SCOPED_TRACE(::testing::PrintToString(arguments));
+  const TRunOutput output = sandbox.Vantry(arguments);
+  EXPECT_EQ(output.exitCode, 2) << output.err;
+  EXPECT_EQ(output.out, "");
+  EXPECT_THAT(output.err, ::testing::HasSubstr(message));
 }
 
 std::size_t Count(const std::string& text, const std::string& part) {
@@ -198,10 +199,6 @@ std::string ReadText(const std::string& path) {
 void WriteText(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
-}
-
-std::string Physical(const std::string& path) {
-  return fs::canonical(path).string();
 }
 
 }  // namespace vantry_test

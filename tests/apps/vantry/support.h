@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/cleartool/journal.h"
@@ -20,11 +22,8 @@ struct TRunOutput {
   std::string err;
 };
 
-// One property of an action in a generated project.
-struct TProperty {
-  std::string name;
-  std::string value;
-};
+// One property (name, value) of an action in a generated project.
+using TProperty = std::pair<std::string, std::string>;
 
 struct TActionSpec {
   std::string type;
@@ -45,6 +44,8 @@ class TSandbox {
   // The folder of the demo's dynamic view in which element paths such as
   // "src/a.c" resolve.
   std::string ViewPath() const { return Path("views/dev_view/vobs/src"); }
+  // ViewPath() with symbolic links resolved, as a program sees its working folder.
+  std::string PhysicalViewPath() const { return std::filesystem::canonical(ViewPath()).string(); }
   std::string OptionsFile() const { return Path("options.xml"); }
   std::string JournalFile() const { return Path("journal.jsonl"); }
 
@@ -88,11 +89,14 @@ class TConfiguredTest : public ::testing::Test {
   TSandbox sandbox;
 };
 
+// Runs vantry with these arguments and expects it to refuse them as bad
+// usage: exit code 2, nothing on standard output, `message` on standard error.
+void ExpectBadUsage(const TSandbox& sandbox, const std::vector<std::string>& arguments,
+                    const std::string& message);
+
 std::string ReadText(const std::string& path);
 // How often `part` occurs in `text`, overlaps included.
 std::size_t Count(const std::string& text, const std::string& part);
 void WriteText(const std::string& path, const std::string& text);
-// The path with symbolic links resolved, as a program sees its working folder.
-std::string Physical(const std::string& path);
 
 }  // namespace vantry_test

@@ -9,27 +9,22 @@ namespace {
 
 using CleartoolOutputTest = QueryTest;
 
-TEST_F(CleartoolOutputTest, RunsCleartoolWithTheCommandLine) {
-  CCGetCleartoolOutput("lshistory", "-short \"src/b c.c\"", "/views/dev/vobs/src", false);
-  ASSERT_EQ(runner.runs.size(), 1u);
-  const vy::TProcessSpec& run = runner.runs[0];
-  EXPECT_EQ(run.program, kFakeCleartool);
-  EXPECT_EQ(run.arguments, (vy::TStringList{"lshistory", "-short", "src/b c.c"}));
-  EXPECT_EQ(run.workingDirectory, "/views/dev/vobs/src");
-}
-
-TEST_F(CleartoolOutputTest, TimeoutNeverBelowTheMinimum) {
+TEST_F(CleartoolOutputTest, RunsCleartoolWithTheCommandLineAndATimeoutNeverBelowTheMinimum) {
   struct Row {
     std::int32_t designTimeout;
     std::int64_t runTimeout;  // 0: no limit
   } rows[] = {{0, 500}, {499, 500}, {500, 500}, {501, 501}, {-1, 0}};
   for (const Row& row : rows) {
     Options().SetDesignTimeout(row.designTimeout);
-    runner.runs.clear();
-    CCGetCleartoolOutput("lsvob", "", "", false);
-    ASSERT_EQ(runner.runs.size(), 1u);
-    EXPECT_EQ(runner.runs[0].timeoutMs, row.runTimeout) << row.designTimeout;
+    runner_.starts.clear();
+    CCGetCleartoolOutput("lshistory", "-short \"src/b c.c\"", "/views/dev/vobs/src", false);
+    ASSERT_EQ(runner_.starts.size(), 1u);
+    EXPECT_EQ(runner_.starts[0].timeoutMs, row.runTimeout) << row.designTimeout;
   }
+  const vy::TProcessSpec& run = runner_.starts[0];
+  EXPECT_EQ(run.program, cleartool_);
+  EXPECT_EQ(run.arguments, (vy::TStringList{"lshistory", "-short", "src/b c.c"}));
+  EXPECT_EQ(run.workingDirectory, "/views/dev/vobs/src");
 }
 
 TEST_F(CleartoolOutputTest, ResultText) {
@@ -41,28 +36,29 @@ TEST_F(CleartoolOutputTest, ResultText) {
   } rows[] = {
       {"LF lines become CR LF", "b\na\n", false, "b\r\na\r\n"},
       {"last line without line break", "b\r\na", false, "b\r\na\r\n"},
+      {"only the CR of a CR LF breaks a line", "a\rb\r\r\n", false, "a\rb\r\r\n"},
       {"sorted without regard to case", "b\nA\n\nc\na\n", true, "A\r\na\r\nb\r\nc\r\n"},
       {"empty lines dropped, blank lines kept", "\n  \nx\n\r\n", false, "  \r\nx\r\n"},
       {"nothing printed", "", false, ""},
       {"only empty lines", "\n\r\n\n", true, ""},
   };
   for (const Row& row : rows) {
-    runner.outputs["lsvob"] = row.printed;
+    runner_.outputs["lsvob"] = row.printed;
     EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", row.sorted), row.expected) << row.name;
   }
 }
 
 // Failed runs are the stand-in's tests; here the failures no process shows.
 TEST_F(CleartoolOutputTest, ExceptionOrMissingProgramGivesEmptyText) {
-  runner.outputs["lsvob"] = "/vobs/src\n";
-  runner.throws = true;
+  runner_.outputs["lsvob"] = "/vobs/src\n";
+  runner_.throws = true;
   EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "");
-  runner.runs.clear();
+  runner_.starts.clear();
   for (const char* path : {"", "/nowhere/cleartool"}) {
     Options().SetClearToolPath(path);
     EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "") << path;
   }
-  EXPECT_TRUE(runner.runs.empty());
+  EXPECT_TRUE(runner_.starts.empty());
 }
 
 }  // namespace

@@ -37,7 +37,6 @@ TEST(ListingParsersTest, ProjectVobTags) {
            "* \\other  \\\\H\\vobstore\\other.vbs public (ucmvob)\r\n",
            {"\\other"}},
           {"no blank after the tag", "* /vobs/pvob(ucmvob)\n", {}},
-          {"tag without any root gets one", "* pvob storage (ucmvob)\n", {"/pvob"}},
           {"nothing listed", "", {}},
           {"blank-only and empty lines", "   \n\n* /vobs/p /s public (ucmvob)\n", {"/vobs/p"}},
       });

@@ -45,12 +45,9 @@ TEST(UcmParsersTest, StreamActivities) {
            "  foundation baselines:\r\n    APP_1@\\pvob (app_comp@\\pvob)\r\n",
            {"task_7@\\pvob"}},
           {"no header", "stream \"s\"\n    fix@/vobs/pvob\n", {}},
-          {"section runs to the end",
-           "  contains activities:\n  b@\\p\n\ta@\\p\n",
-           {"\ta@\\p", "b@\\p"}},  // only blanks count as indentation
-          {"empty line inside the section is no end",
-           "  contains activities:\r\n  b@\\p\r\n\r\n  a@\\p\r\n",
-           {"a@\\p", "b@\\p"}},
+          {"section runs to the end; an empty line is no end; only blanks indent",
+           "  contains activities:\r\n  b@\\p\r\n\r\n\ta@\\p\r\n",
+           {"\ta@\\p", "b@\\p"}},
           {"first header counts", "contains activities:\nx\ncontains activities:\na@p\n", {}},
       });
 }

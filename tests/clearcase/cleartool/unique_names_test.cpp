@@ -13,7 +13,6 @@ namespace {
 TEST(UniqueNamesTest, ManyNamesInOrder) {
   for (std::size_t count : {1u, 15u, 16u, 17u, 33u, 5000u}) {
     std::string text, repeated;
-    TLineViews expected;
     for (std::size_t i = 0; i < count; ++i) {
       text += "Name_" + std::to_string(i) + "\n";
       repeated += "NAME_" + std::to_string(i) + "\n";

@@ -14,24 +14,40 @@ namespace {
 
 using Registration = cctest::TPackageTest;
 
-TEST_F(Registration, RegistersOptionsThenEveryCatalogueRowUnderItsName) {
-  vy::ResetVyServicesForTesting();  // the package registers its own options
-  clearcase::VyRegisterPackage(false);
-  ASSERT_NE(clearcase::ClearCaseOptions(), nullptr);
-  const auto& registered = vy::VyActionServices().Catalogue();
+// Every catalogue row is in the page order: a row left out registers no pages.
+TEST_F(Registration, RegistersOptionsThenEveryCatalogueRowWithPagesOnlyWhenAsked) {
   const auto rows = clearcase::Catalogue();
-  ASSERT_EQ(registered.size(), rows.size());
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    EXPECT_EQ(registered[i].typeId, rows[i].typeId);
-    EXPECT_EQ(registered[i].category, "ClearCase");
-    EXPECT_EQ(registered[i].displayName, rows[i].displayName);
-    EXPECT_TRUE(registered[i].pages.empty());
+  for (const bool withPages : {false, true}) {
+    SCOPED_TRACE(withPages);
+    vy::ResetVyServicesForTesting();  // the package registers its own options
+    clearcase::VyRegisterPackage(withPages);
+    const auto& options = vy::VyOptionsServices().Registered().at(0);
+    EXPECT_EQ(options.imageName, "CC_LOGO");
+    EXPECT_EQ(options.pages.empty() ? "" : options.pages.at(0).className,
+              withPages ? "TClearCaseOptionsFrame" : "");
+    const auto& registered = vy::VyActionServices().Catalogue();
+    ASSERT_EQ(registered.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      SCOPED_TRACE(rows[i].typeId);
+      EXPECT_EQ(registered[i].typeId, rows[i].typeId);
+      EXPECT_EQ(registered[i].category, "ClearCase");
+      EXPECT_EQ(registered[i].displayName, rows[i].displayName);
+      std::vector<std::string> expected, pages;
+      for (const auto& page : rows[i].pages) expected.push_back(page.className);
+      for (const auto& page : registered[i].pages) pages.push_back(page.className);
+      EXPECT_EQ(pages, withPages ? expected : std::vector<std::string>{});
+      EXPECT_NE(pages.empty(), withPages);
+    }
   }
-  EXPECT_TRUE(vy::VyOptionsServices().Registered().at(0).pages.empty());
-  EXPECT_EQ(vy::VyOptionsServices().Registered().at(0).imageName, "CC_LOGO");
 }
 
-TEST_F(Registration, CatalogueColumnsAreWhatEachClassAnswers) {
+// Each level of the class tree hides its own lists after those of its parent.
+TEST_F(Registration, CatalogueColumnsAndHiddenPropertiesAreWhatEachClassAnswers) {
+  const std::vector<std::string> base = {"PathNameStorageString", "ObjectsStorageString"};
+  auto ucm = base;
+  ucm.insert(ucm.end(), {"ComponentSelectorStorageString", "ActivitySelectorStorageString"});
+  auto baseline = ucm;
+  baseline.insert(baseline.end(), {"DesignLastPVOB", "DesignLastProject", "DesignLastStream"});
   ASSERT_EQ(clearcase::Catalogue().size(), 26u);
   for (const auto& row : clearcase::Catalogue()) {
     SCOPED_TRACE(row.typeId);
@@ -41,45 +57,11 @@ TEST_F(Registration, CatalogueColumnsAreWhatEachClassAnswers) {
     EXPECT_EQ(action->GetActionName(), row.displayName);
     EXPECT_EQ(action->GetHelpTopicID(), row.helpTopic);
     EXPECT_EQ(action->GetCommand(), row.subcommand);
-  }
-}
-
-// Each level of the class tree hides its own lists after those of its parent.
-TEST_F(Registration, HiddenPropertiesAddUpAlongTheClassTree) {
-  const std::vector<std::string> base = {"PathNameStorageString", "ObjectsStorageString"};
-  auto ucm = base;
-  ucm.insert(ucm.end(), {"ComponentSelectorStorageString", "ActivitySelectorStorageString"});
-  auto baseline = ucm;
-  baseline.insert(baseline.end(), {"DesignLastPVOB", "DesignLastProject", "DesignLastStream"});
-  for (const auto& row : clearcase::Catalogue()) {
-    const auto action = row.actionClass.create();
-    const bool isUcm = dynamic_cast<clearcase::TClearCaseUCMAction*>(action.get()) != nullptr;
+    const bool isUcm = dynamic_cast<const clearcase::TClearCaseUCMAction*>(action) != nullptr;
     const bool isBaseline =
-        dynamic_cast<clearcase::TClearCaseMakeBaselineAction*>(action.get()) != nullptr;
-    EXPECT_EQ(action->GetHiddenProperties(), isBaseline ? baseline
-                                             : isUcm    ? ucm
-                                                        : base)
-        << row.typeId;
+        dynamic_cast<const clearcase::TClearCaseMakeBaselineAction*>(action) != nullptr;
+    EXPECT_EQ(action->GetHiddenProperties(), isBaseline ? baseline : isUcm ? ucm : base);
   }
-}
-
-// Every catalogue row is in the page order: a row left out registers no pages.
-TEST_F(Registration, PagesOnlyWhenAsked) {
-  vy::ResetVyServicesForTesting();  // the package registers its own options
-  clearcase::VyRegisterPackage(true);
-  const auto rows = clearcase::Catalogue();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    std::vector<std::string> expected;
-    for (const auto& page : rows[i].pages) expected.push_back(page.className);
-    std::vector<std::string> registered;
-    for (const auto& page : vy::VyActionServices().Catalogue().at(i).pages) {
-      registered.push_back(page.className);
-    }
-    EXPECT_EQ(registered, expected) << rows[i].typeId;
-    EXPECT_FALSE(registered.empty()) << rows[i].typeId;
-  }
-  EXPECT_EQ(vy::VyOptionsServices().Registered().at(0).pages.at(0).className,
-            "TClearCaseOptionsFrame");
 }
 
 }  // namespace

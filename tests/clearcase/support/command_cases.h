@@ -9,10 +9,19 @@
 
 #include "package_fixture.h"
 #include "vycore/properties.h"
+#include "vycore/run.h"
 
 namespace cctest {
 
 using Args = std::vector<std::string>;
+
+// Messages that several actions send.
+inline constexpr const char* kNoPaths = "Action Failed: No pathnames specified to act on.";
+inline constexpr const char* kNoObjects = "Action Failed: No object selectors have been specified.";
+inline constexpr const char* kViewError =
+    "Error: The View Context Path you have specified is invalid or does not exist.";
+inline constexpr const char* kNoAttributeName = "Error: You have not specified an attribute name.";
+inline constexpr const char* kNoComponents = "Error: No UCM components selected.";
 
 // Settings written the way a project file stores them, "Name=text" by published
 // property name; a bare name sets a Boolean to true. Applied in order; a name
@@ -65,6 +74,18 @@ class ActionCommandTest : public TPackageTest {
       c.settings(action);
       ExpectBuilt(Build(action), c.ok, c.expected, c.error);
     }
+  }
+
+  // Runs the action in the test's view through the host, cleartool printing
+  // `output` for the arguments `key`; cleartool must start exactly once.
+  vy::TVyRunResult RunPrinting(clearcase::TClearCaseBaseAction& action, const std::string& key,
+                               const std::string& output) {
+    action.SetViewContextPath(view_);
+    runner_.starts.clear();
+    runner_.outputs[key] = output;
+    const vy::TVyRunResult result = vy::RunAction(action, {});
+    EXPECT_EQ(runner_.starts.size(), result.succeeded ? 1u : 0u);
+    return result;
   }
 };
 

@@ -2,34 +2,48 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <stdexcept>
 
 #include "vycore/command_line.h"
-#include "vycore/platform.h"
 #include "vycore/services.h"
 
 namespace cctest {
 
 vy::TProcessOutcome TRecordingRunner::Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) {
   starts.push_back(spec);
-  for (const auto& line : stdoutLines) sink.OnStdOut(line);
+  std::string arguments;
+  for (const std::string& argument : spec.arguments) {
+    arguments += (arguments.empty() ? "" : " ") + argument;
+  }
+  joined.push_back(arguments);
+  if (throws) throw std::runtime_error("sink failed");
+  std::string_view text = outputs[arguments];
+  while (!text.empty()) {
+    const std::size_t length = std::min(text.find('\n'), text.size() - 1) + 1;
+    sink.OnStdOut(text.substr(0, length));
+    text.remove_prefix(length);
+  }
   vy::TProcessOutcome outcome;
   outcome.kind = vy::TProcessOutcome::Exited;
   outcome.exitCode = 0;
   return outcome;
 }
 
+void TValidationSink::AddError(const std::string& property, const std::string& message,
+                               const vy::TVyPersistent* related) {
+  const vy::TVyPersistent* options = clearcase::ClearCaseOptions()->GetImplementation();
+  const char* mark = related == nullptr ? "" : (related == options ? " (options)" : " (other)");
+  errors.push_back(property + ": " + message + mark);
+}
+
 void TPackageTest::SetUp() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "cctest.XXXXXX").string();
-  const char* created = ::mkdtemp(pattern.data());
-  ASSERT_NE(created, nullptr) << "cannot create " << pattern;
-  root_ = created;
-  savedPath_ = vy::GetEnvironmentVariable("PATH");
   savedDirectory_ = std::filesystem::current_path();
-  // Discovery looks for cleartool in the current folder first: the stand-in
-  // beside the test binaries must not answer for "no path given".
-  std::filesystem::current_path(root_);
+  // Discovery looks for cleartool in the current folder, then on PATH: the
+  // stand-in beside the test binaries must not answer for "no path given".
+  std::filesystem::current_path(root_.Path());
+  ::setenv("PATH", MakeDir("empty-path").c_str(), 1);
   ::setenv("XDG_CONFIG_HOME", MakeDir("config").c_str(), 1);
   ::setenv("VANTRY_USER_INI", Path("config/user.ini").c_str(), 1);
   ::setenv("VANTRY_OPTIONS", Path("config/options.xml").c_str(), 1);
@@ -43,17 +57,11 @@ void TPackageTest::SetUp() {
 }
 
 void TPackageTest::TearDown() {
-  if (savedPath_) ::setenv("PATH", savedPath_->c_str(), 1);
   std::error_code ignored;
   std::filesystem::current_path(savedDirectory_, ignored);
   vy::SetVyBrowsers(nullptr, nullptr);
   vy::SetProcessRunner(nullptr);
   vy::ResetVyServicesForTesting();
-  std::filesystem::remove_all(root_, ignored);
-}
-
-std::string TPackageTest::Path(const std::string& relative) const {
-  return root_ + "/" + relative;
 }
 
 std::string TPackageTest::MakeDir(const std::string& relative) const {
@@ -63,12 +71,8 @@ std::string TPackageTest::MakeDir(const std::string& relative) const {
 
 std::string TPackageTest::MakeFile(const std::string& relative, const std::string& content) const {
   std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
-  std::ofstream(Path(relative), std::ios::binary) << content;
+  vytest::WriteAll(Path(relative), content);
   return Path(relative);
-}
-
-clearcase::TVyClearCaseOptions& TPackageTest::Options() const {
-  return *clearcase::ClearCaseOptions()->GetImplementation();
 }
 
 TBuiltCommand TPackageTest::Build(clearcase::TClearCaseBaseAction& action) const {

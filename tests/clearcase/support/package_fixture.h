@@ -1,17 +1,19 @@
 #pragma once
 // Fixtures shared by the package's tests: a clean host with the ClearCase
 // options registered, a private temporary folder holding a "cleartool" file
-// and a view folder, and helpers that build an action's command line.
+// and a view folder, an empty PATH, no real process, and helpers that build
+// an action's command line.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "clearcase/actions/core/base_action.h"
 #include "clearcase/plugin/clearcase_options.h"
+#include "test_support.h"
 #include "vycore/process.h"
 
 namespace cctest {
@@ -23,12 +25,23 @@ struct TBuiltCommand {
   std::vector<std::string> argv;       // what cleartool receives after its own name
 };
 
-// Records every program start and plays back scripted output; every run exits with 0.
+// Records every program start and plays back scripted output a line at a
+// time, as a pipe delivers it; every run exits with 0.
 class TRecordingRunner final : public vy::IProcessRunner {
  public:
   vy::TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override;
   std::vector<vy::TProcessSpec> starts;
-  std::vector<std::string> stdoutLines;  // with their terminators
+  std::vector<std::string> joined;             // each start's arguments, joined by blanks
+  std::map<std::string, std::string> outputs;  // by joined arguments; others print nothing
+  bool throws = false;                         // fails the way a throwing sink does
+};
+
+// Collects validation errors as "Property: message", marked " (options)"
+// when they point at the options object, " (other)" at anything else.
+struct TValidationSink final : vy::IVyActionValidationError {
+  void AddError(const std::string& property, const std::string& message,
+                const vy::TVyPersistent* related) override;
+  std::vector<std::string> errors;
 };
 
 class TPackageTest : public testing::Test {
@@ -37,24 +50,26 @@ class TPackageTest : public testing::Test {
   void TearDown() override;
 
   // Folders and files inside the test's own temporary folder.
-  std::string Path(const std::string& relative) const;
+  std::string Path(const std::string& relative) const { return root_.File(relative); }
   std::string MakeDir(const std::string& relative) const;
   std::string MakeFile(const std::string& relative, const std::string& content = {}) const;
 
-  clearcase::TVyClearCaseOptions& Options() const;
+  clearcase::TVyClearCaseOptions& Options() const {
+    return *clearcase::ClearCaseOptions()->GetImplementation();
+  }
   // Runs GetCommandLine on a fresh builder.
   TBuiltCommand Build(clearcase::TClearCaseBaseAction& action) const;
   static std::vector<std::string> Errors(const vy::TCustomVyAction& action);
 
-  std::string root_;       // the temporary folder
   std::string cleartool_;  // an existing file the options name
   std::string view_;       // an existing folder used as view
   TRecordingRunner runner_;
 
  private:
   // Tests may change PATH, the current directory and the folder browser;
-  // TearDown puts them back.
-  std::optional<std::string> savedPath_;
+  // they are put back.
+  vytest::TTempDir root_;
+  vytest::TScopedEnv path_{"PATH", nullptr};
   std::filesystem::path savedDirectory_;
 };
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support.h"
+#include "vycore/command_line.h"
 
 namespace ctsim::test {
 namespace {
@@ -11,41 +12,27 @@ constexpr const char* kDev = "views/dev_view";
 
 TEST(Listing, PrintsCleartoolsFormat) {
   struct Case {
-    const char* name;
     const char* cwd;
-    std::vector<std::string> args;
+    const char* command;
     std::string out;
     const char* world = "demo.xml";
   } cases[] = {
-      {"lsvob",
-       "",
-       {"lsvob"},
+      {"", "lsvob",
        "* /vobs/pvob               /net/buildhost/vobstore/pvob.vbs public (ucmvob)\n"
        "* /vobs/src                /net/buildhost/vobstore/src.vbs public\n"},
-      {"lsvob_short", "", {"lsvob", "-short"}, "/vobs/pvob\n/vobs/src\n"},
-      {"lstype_locked",
-       "",
-       {"lstype", "-short", "-kind", "lbtype", "-invob", "/vobs/src"},
+      {"", "lsvob -short", "/vobs/pvob\n/vobs/src\n"},
+      {"", "lstype -short -kind lbtype -invob /vobs/src",
        "NIGHTLY\nREL_0.9 (locked)\nREL_1.0\nREL_1.1\n"},
-      {"lstype_local",
-       "",
-       {"lstype", "-local", "-short", "-kind", "attype", "-invob", "/vobs/src"},
-       "BuildNumber\nStatus\n"},
-      {"lshistory",
-       kSnapSrc,
-       {"lshistory", "-short", "src/a.c"},
+      {"", "lstype -local -short -kind attype -invob /vobs/src", "BuildNumber\nStatus\n"},
+      {kSnapSrc, "lshistory -short src/a.c",
        "src/a.c@@/main/2\nsrc/a.c@@/main/dev/1\nsrc/a.c@@/main/dev/0\n"
        "src/a.c@@/main/dev\nsrc/a.c@@/main/1\nsrc/a.c@@/main/0\nsrc/a.c@@/main\n"
        "src/a.c@@\n"},
-      {"lscheckout", kSnapSrc, {"lscheckout", "-short", "-r"}, "src/util.h\n"},
-      {"lscheckout_here_only", kSnapSrc, {"lscheckout", "-short"}, ""},
-      {"catcs",
-       "views/snap_view",
-       {"catcs"},
+      {kSnapSrc, "lscheckout -short -r", "src/util.h\n"},
+      {kSnapSrc, "lscheckout -short", ""},
+      {"views/snap_view", "catcs",
        "element * CHECKEDOUT\nelement * /main/LATEST\nload /vobs/src\n"},
-      {"describe_pvob",
-       "",
-       {"describe", "vob:/vobs/pvob"},
+      {"", "describe vob:/vobs/pvob",
        "versioned object base \"/vobs/pvob\"\n"
        "  created 2005-01-17T10:50:13 by vobadm\n"
        "  master replica: original@/vobs/pvob\n  replica name: original\n"
@@ -55,9 +42,7 @@ TEST(Listing, PrintsCleartoolsFormat) {
        "  VOB ownership:\n    owner vobadm\n    group ccusers\n"
        "  promotion levels:\n    REJECTED\n    INITIAL\n    BUILT\n    TESTED\n"
        "    RELEASED\n  default promotion level: INITIAL\n"},
-      {"lsstream_cview",
-       kDev,
-       {"lsstream", "-long", "-cview"},
+      {kDev, "lsstream -long -cview",
        "stream \"dev_alice\"\n  created 2005-01-17T10:50:13 by vobadm\n"
        "  owner: vobadm\n  group: ccusers\n  title: dev_alice\n"
        "  project: webshop@/vobs/pvob\n"
@@ -68,29 +53,22 @@ TEST(Listing, PrintsCleartoolsFormat) {
        "    DOCS_1@/vobs/pvob (comp_docs@/vobs/pvob)\n"
        "  recommended baselines:\n  views:\n    dev_alice_view\n"
        "  policies:\n    POLICY_DELIVER_REQUIRE_REBASE\n"},
-      {"version_full",
-       "",
-       {"-version"},
+      {"", "-version",
        "Rational ClearCase 2003.06.00 (Wed May 14 01:26:43 2003)\n"
        "cleartool                         2003.06.00 (Wed May 14 01:26:43 2003)\n"
        "db_server                         2003.06.00 (Wed May 14 01:26:43 2003)\n"},
-      {"version_lt",
-       "",
-       {"-version"},
+      {"", "-version",
        "Rational ClearCase LT Client 2002.05.00 (Mon Oct 29 13:49:09 2001)\n"
        "cleartool                         2002.05.00 (Mon Oct 29 13:49:09 2001)\n"
        "db_server                         2002.05.00 (Mon Oct 29 13:49:09 2001)\n",
        "lt.xml"},
-      {"windows_ls",
-       "views/win_snap/src",
-       {"ls", "-r", "-short"},
-       "app@@\\main\\1\r\napp\\main.c@@\\main\\2\r\n",
+      {"views/win_snap/src", "ls -r -short", "app@@\\main\\1\r\napp\\main.c@@\\main\\2\r\n",
        "windows.xml"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.command);
     WorldCopy world(c.world);
-    Outcome o = world.Run(c.cwd, c.args);
+    Outcome o = world.Run(c.cwd, vy::TokenizeCommandLine(c.command));
     EXPECT_EQ(o.err, "");
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.out, c.out);

@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "vycore/filesystem.h"
 
 namespace ctsim::test {
 
@@ -34,14 +34,13 @@ std::string WorldCopy::Text() const {
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  std::string text;
+  vy::ReadFileText(path, text, nullptr);
+  return text;
 }
 
 void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+  vy::WriteFileAtomic(path, text, nullptr);
 }
 
 }  // namespace ctsim::test

@@ -1,11 +1,9 @@
-// A minimal package for the loader tests: it registers one action, its page
-// when asked to, and a text function that counts its registrations.
+// A minimal package for the loader tests: it registers one action, and its
+// page when asked to.
 
 #include "vycore/services.h"
 
 namespace {
-
-int registrations = 0;
 
 class TTestPackageAction final : public vy::TVyExecuteAbstractAction {
  public:
@@ -16,14 +14,10 @@ class TTestPackageAction final : public vy::TVyExecuteAbstractAction {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) void VyRegister(bool RegisterPages) {
-  ++registrations;
   const auto actionClass = vy::ActionClass<TTestPackageAction>("TTestPackageAction");
   vy::VyActionServices().RegisterAction("Test Package Action", "Tests", actionClass,
                                         "TEST_PACKAGE_ACTION");
   if (RegisterPages) {
     vy::VyActionServices().RegisterActionPages(actionClass, {{"TTestPackageFrame"}});
   }
-  vy::VyScriptingServices().RegisterTextFunction(
-      "TestPackageRegistrations", {},
-      [](const vy::TStringList&) { return std::to_string(registrations); });
 }

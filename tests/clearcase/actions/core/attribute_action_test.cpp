@@ -32,17 +32,13 @@ struct TAttributeCase {
   const char* error;  // part of the last error message
 };
 
-constexpr const char* kNoName = "Error: You have not specified an attribute name.";
-
 // Variables: NAME = "Status", VAL = "in test".
 // clang-format off
 const TAttributeCase kCases[] = {
-    {"name with its VOB", false, "Status", "/vobs/src", "", false, true, {"Status@/vobs/src"}, ""},
     {"blanks are never quoted", false, "My Status", "/vobs/my vob", "", false, true,
      {"My Status@/vobs/my vob"}, ""},
-    {"the VOB is expanded with the name", false, "%NAME%", "%NAME%", "", false, true,
-     {"Status@Status"}, ""},
-    {"empty name", false, "", "/vobs/src", "", false, false, {}, kNoName},
+    {"VOB expanded too", false, "%NAME%", "%NAME%", "", false, true, {"Status@Status"}, ""},
+    {"empty name", false, "", "/vobs/src", "", false, false, {}, cctest::kNoAttributeName},
     {"name that cannot be expanded", false, "%NOPE%", "", "", false, false, {},
      "cannot expand Attribute Name"},
     {"name and value", true, "Status", "", "%VAL%", false, true, {"Status", "in test"}, ""},
@@ -50,7 +46,7 @@ const TAttributeCase kCases[] = {
     {"default value ignores the value", true, "Status", "/vobs/src", "passed", true, true,
      {"-default", "Status@/vobs/src"}, ""},
     {"empty name: the value still follows", true, "", "", "passed", false, false, {"passed"},
-     kNoName},
+     cctest::kNoAttributeName},
     {"value that cannot be expanded", true, "Status", "", "%NOPE%", false, false, {"Status"},
      "cannot expand Attribute Value"},
 };

@@ -45,7 +45,7 @@ TEST_F(Checkout, CommandLines) {
            With({"PathNameStorageString="}),
            false,
            {"checkout", "-nc", "-nquery"},
-           "Action Failed: No pathnames specified to act on."},
+           cctest::kNoPaths},
       },
       {"PathNameStorageString=src/a.c\r\nsrc/b c.c\r\n"});
 }
@@ -53,10 +53,8 @@ TEST_F(Checkout, CommandLines) {
 TEST_F(Checkout, CleartoolReceivesEachQuotedValueAsOneArgument) {
   TClearCaseCheckoutAction action;
   action.SetViewContextPath(view_);
-  action.SetPathNameStorageString("src/b c.c\r\n");
-  action.SetComment("fix it");
-  action.SetDataLocation(clearcase::coOut);
-  action.SetOutExternalPath("/tmp/out dir/b.c");
+  With({"PathNameStorageString=src/b c.c", "Comment=fix it", "DataLocation=coOut",
+        "OutExternalPath=/tmp/out dir/b.c"})(action);
   EXPECT_EQ(Build(action).argv,
             (Args{"checkout", "-out", "/tmp/out dir/b.c", "-c", "fix it", "-nquery", "src/b c.c"}));
 }

@@ -1,11 +1,10 @@
 #include "clearcase/actions/element/config_spec_actions.h"
 
+#include <gmock/gmock.h>
+
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "command_cases.h"
-#include "vycore/run.h"
 
 namespace {
 
@@ -13,15 +12,7 @@ using cctest::Args;
 using cctest::With;
 using clearcase::TClearCaseGetConfigSpecAction;
 
-class ConfigSpec : public cctest::ActionCommandTest {
- protected:
-  vy::TVyRunResult Run(TClearCaseGetConfigSpecAction& action, const Args& output) {
-    action.SetViewContextPath(view_);
-    runner_.starts.clear();
-    runner_.stdoutLines = output;
-    return vy::RunAction(action, {});
-  }
-};
+class ConfigSpec : public cctest::ActionCommandTest {};
 
 TEST_F(ConfigSpec, SetCommandLines) {
   const std::string file = MakeFile("my specs/release 1.cs", "element * /main/LATEST\n");
@@ -46,42 +37,30 @@ TEST_F(ConfigSpec, SetCommandLines) {
        false,
        {"setcs"},
        "cannot expand Config Spec File"},
-      {"a failing base still gets its option",
-       With({"ViewContextPath=/no/such/view"}),
-       false,
-       {"setcs", "-current"},
-       "Error: The View Context Path you have specified is invalid or does not exist."},
   });
 }
 
 TEST_F(ConfigSpec, GetReplacesALongerFileByExactlyWhatCleartoolPrinted) {
   const std::string old = std::string(5000, 'x') + "\nold spec\n";
   const std::string file = MakeFile("out/spec.txt", old);
-  const auto read = [&file] {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  };
   TClearCaseGetConfigSpecAction action;
   action.SetVariable("OUT", Path("out"));
   action.SetOutputFilePath("%OUT%/spec.txt");
-  EXPECT_TRUE(Run(action, {"element * CHECKEDOUT\n"}).succeeded);
-  ASSERT_EQ(runner_.starts.size(), 1u);
-  EXPECT_EQ(runner_.starts[0].arguments, Args{"catcs"});
-  EXPECT_EQ(runner_.starts[0].workingDirectory, view_);
+  EXPECT_TRUE(RunPrinting(action, "catcs", "element * CHECKEDOUT\n").succeeded);
+  EXPECT_EQ(runner_.starts.at(0).workingDirectory, view_);
   EXPECT_EQ(action.Messages().back().text, "element * CHECKEDOUT");
-  EXPECT_EQ(read(), old);  // without OutputToFile the config spec is only logged
+  EXPECT_EQ(vytest::ReadAll(file), old);  // without OutputToFile the config spec is only logged
 
   action.SetOutputToFile(true);
-  const auto result = Run(action, {"element * CHECKEDOUT\r\n", "element * /main/LATEST\n", "load"});
+  const auto result =
+      RunPrinting(action, "catcs", "element * CHECKEDOUT\r\nelement * /main/LATEST\nload");
   EXPECT_TRUE(result.succeeded) << result.reason;
-  EXPECT_EQ(read(), "element * CHECKEDOUT\r\nelement * /main/LATEST\nload");
+  EXPECT_EQ(vytest::ReadAll(file), "element * CHECKEDOUT\r\nelement * /main/LATEST\nload");
   EXPECT_TRUE(Errors(action).empty());
 
   // The next run starts from an empty file again, even without output.
-  EXPECT_TRUE(Run(action, {}).succeeded);
-  EXPECT_EQ(read(), "");
+  EXPECT_TRUE(RunPrinting(action, "catcs", "").succeeded);
+  EXPECT_EQ(vytest::ReadAll(file), "");
 }
 
 TEST_F(ConfigSpec, GetStopsBeforeCleartoolStartsWhenTheFileCannotBeOpened) {
@@ -101,11 +80,8 @@ TEST_F(ConfigSpec, GetStopsBeforeCleartoolStartsWhenTheFileCannotBeOpened) {
     TClearCaseGetConfigSpecAction action;
     action.SetOutputToFile(true);
     action.SetOutputFilePath(row.path);
-    EXPECT_FALSE(Run(action, {"element * CHECKEDOUT\n"}).succeeded);
-    EXPECT_TRUE(runner_.starts.empty());
-    const auto errors = Errors(action);
-    ASSERT_FALSE(errors.empty());
-    EXPECT_NE(errors.back().find(row.error), std::string::npos) << errors.back();
+    EXPECT_FALSE(RunPrinting(action, "catcs", "element * CHECKEDOUT\n").succeeded);
+    EXPECT_THAT(Errors(action), testing::Contains(testing::HasSubstr(row.error)));
   }
   EXPECT_FALSE(std::filesystem::exists(Path("missing")));
 }
@@ -115,7 +91,8 @@ TEST_F(ConfigSpec, GetReportsAFailingWriteOnceAndGoesOn) {
   TClearCaseGetConfigSpecAction action;
   action.SetOutputToFile(true);
   action.SetOutputFilePath("/dev/full");
-  EXPECT_TRUE(Run(action, {"element * CHECKEDOUT\n", "element * /main/LATEST\n"}).succeeded);
+  EXPECT_TRUE(
+      RunPrinting(action, "catcs", "element * CHECKEDOUT\nelement * /main/LATEST\n").succeeded);
   EXPECT_EQ(Errors(action),
             Args{"An error occured whilst writing to the file. The file could not be written."});
   EXPECT_EQ(action.Messages().back().text, "element * /main/LATEST");  // still logged

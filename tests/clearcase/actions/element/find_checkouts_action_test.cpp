@@ -1,7 +1,6 @@
 #include "clearcase/actions/element/find_checkouts_action.h"
 
 #include "command_cases.h"
-#include "vycore/run.h"
 
 namespace {
 
@@ -16,11 +15,6 @@ TEST_F(FindCheckouts, CommandLines) {
       {"a new action lists path names only", With({}), true, {"lscheckout", "-short"}},
       {"recursive, long form", With({"UseShort=false", "Recurse"}), true, {"lscheckout", "-r"}},
       {"short and recursive", With({"Recurse"}), true, {"lscheckout", "-short", "-r"}},
-      {"no view: the options still follow the failed base",
-       With({"ViewContextPath="}),
-       false,
-       {"lscheckout", "-short"},
-       "Error: The View Context Path you have specified is invalid or does not exist."},
   });
 }
 
@@ -28,34 +22,27 @@ struct TVariableCase {
   const char* name;
   bool writeToVariable;
   const char* before;  // nullptr: the variable is not defined
-  Args output;         // pieces of standard output as the host delivers them
-  const char* after;   // nullptr: still not defined
+  std::string output;
+  const char* after;  // nullptr: still not defined
 };
 
 const TVariableCase kVariableCases[] = {
-    {"this run's output replaces what the variable held",
-     true,
-     "text from before",
-     {"src/a.c\n", "src/b c.c\r\n", "last"},
-     "src/a.c\nsrc/b c.c\r\nlast"},
-    {"no checkouts leave the variable empty", true, "text from before", {}, ""},
-    {"an undefined variable is ignored", true, nullptr, {"src/a.c\n"}, nullptr},
-    {"without WriteToVariable the variable is left alone", false, "kept", {"src/a.c\n"}, "kept"},
+    {"this run's output replaces what the variable held", true, "text from before",
+     "src/a.c\nsrc/b c.c\r\nlast", "src/a.c\nsrc/b c.c\r\nlast"},
+    {"no checkouts leave the variable empty", true, "text from before", "", ""},
+    {"an undefined variable is ignored", true, nullptr, "src/a.c\n", nullptr},
+    {"without WriteToVariable the variable is left alone", false, "kept", "src/a.c\n", "kept"},
 };
 
 TEST_F(FindCheckouts, CollectsTheListingIntoAHostVariable) {
   for (const TVariableCase& c : kVariableCases) {
     SCOPED_TRACE(c.name);
     TClearCaseFindCheckoutsAction action;
-    action.SetViewContextPath(view_);
     action.SetWriteToVariable(c.writeToVariable);
     action.SetVariableName("Checkouts");
     if (c.before != nullptr) action.SetVariable("CHECKOUTS", c.before);
-    runner_.starts.clear();
-    runner_.stdoutLines = c.output;
-    const vy::TVyRunResult result = vy::RunAction(action, {});
+    const vy::TVyRunResult result = RunPrinting(action, "lscheckout -short", c.output);
     EXPECT_TRUE(result.succeeded) << result.reason;
-    ASSERT_EQ(runner_.starts.size(), 1u);
     EXPECT_EQ(action.IsVariableDefined("CHECKOUTS"), c.after != nullptr);
     if (c.after != nullptr) {
       EXPECT_EQ(action.GetVariableValue("CHECKOUTS"), c.after);

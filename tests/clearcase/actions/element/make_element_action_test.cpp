@@ -38,7 +38,7 @@ TEST_F(MakeElement, CommandLines) {
            With({"PathNameStorageString="}),
            false,
            {"mkelem", "-nc"},
-           "Action Failed: No pathnames specified to act on."},
+           cctest::kNoPaths},
       },
       {"PathNameStorageString=a.c"});
 }

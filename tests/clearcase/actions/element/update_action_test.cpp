@@ -34,26 +34,18 @@ TEST_F(Update, CommandLines) {
        With({"ViewContextPath=/no/such/view"}),
        false,
        {"update", "-force", "-overwrite"},
-       "Error: The View Context Path you have specified is invalid or does not exist."},
+       cctest::kViewError},
   });
 }
 
 TEST_F(Update, ValidationAsksForASnapshotView) {
-  struct TSink : vy::IVyActionValidationError {
-    void AddError(const std::string& property, const std::string& message,
-                  const vy::TVyPersistent* related) override {
-      errors.push_back(property + ": " + message);
-      EXPECT_EQ(related, nullptr);
-    }
-    Args errors;
-  };
   TClearCaseUpdateAction action;
-  TSink missing;
+  cctest::TValidationSink missing;
   EXPECT_FALSE(action.Validate(missing));
   EXPECT_EQ(missing.errors,
             Args{"Update Properties: No snapshot view to update has been specified."});
   action.SetUseDefaultViewContext(true);
-  TSink given;
+  cctest::TValidationSink given;
   EXPECT_TRUE(action.Validate(given));
   EXPECT_TRUE(given.errors.empty());
 }

@@ -5,15 +5,13 @@
 namespace {
 
 using cctest::With;
-using clearcase::TClearCaseApplyAttributeObjectsAction;
-using clearcase::TClearCaseApplyAttributePathNamesAction;
 
 class ApplyAttribute : public cctest::ActionCommandTest {};
 
 // The value goes on as it expands: a string carries the quotes its user typed,
 // a number has none.
 TEST_F(ApplyAttribute, PathNames) {
-  CheckCommandLines<TClearCaseApplyAttributePathNamesAction>({
+  CheckCommandLines<clearcase::TClearCaseApplyAttributePathNamesAction>({
       {"a string value; runs without a view, even when the view is invalid",
        [](auto& a) {
          a.SetViewContextPath("/no/such/view");
@@ -34,7 +32,7 @@ TEST_F(ApplyAttribute, PathNames) {
        With({"AttributeValue=1"}),
        false,
        {"mkattr", "-pname", "-nc", "1"},
-       "Action Failed: No pathnames specified to act on."},
+       cctest::kNoPaths},
       {"a value that cannot be expanded",
        With({"AttributeName=Status", "AttributeValue=%NOPE%", "PathNameStorageString=a.c"}),
        false,
@@ -44,7 +42,7 @@ TEST_F(ApplyAttribute, PathNames) {
 }
 
 TEST_F(ApplyAttribute, Objects) {
-  CheckCommandLines<TClearCaseApplyAttributeObjectsAction>({
+  CheckCommandLines<clearcase::TClearCaseApplyAttributeObjectsAction>({
       {"a number value; no -pname",
        With({"Replace", "AttributeName=Count", "AttributeValue=1",
              "ObjectsStorageString=lbtype:REL_1@/vobs/src\r\nbrtype:my branch\r\n"}),
@@ -55,7 +53,7 @@ TEST_F(ApplyAttribute, Objects) {
        With({"ObjectsStorageString=lbtype:REL_1"}),
        false,
        {"mkattr", "-nc", "", "lbtype:REL_1"},
-       "Error: You have not specified an attribute name."},
+       cctest::kNoAttributeName},
   });
 }
 

@@ -5,12 +5,11 @@
 namespace {
 
 using cctest::With;
-using clearcase::TClearCaseApplyLabelAction;
 
 class ApplyLabel : public cctest::ActionCommandTest {};
 
 TEST_F(ApplyLabel, CommandLine) {
-  CheckCommandLines<TClearCaseApplyLabelAction>({
+  CheckCommandLines<clearcase::TClearCaseApplyLabelAction>({
       {"every flag in its fixed order, then version, comment, label and paths",
        With({"FollowLinks", "Recurse", "Replace", "UseVersionSelector",
              "VersionSelector=/main/%VAR%", "Comment=c", "LabelTypeName=REL_1",
@@ -22,7 +21,7 @@ TEST_F(ApplyLabel, CommandLine) {
        With({"Replace", "FollowLinks", "LabelTypeName=REL_1"}),
        false,
        {"mklabel", "-replace", "-follow", "-nc", "lbtype:REL_1"},
-       "Action Failed: No pathnames specified to act on."},
+       cctest::kNoPaths},
       {"a version that cannot be expanded does not stop the rest",
        With({"UseVersionSelector", "VersionSelector=%NOPE%", "LabelTypeName=REL_1",
              "PathNameStorageString=src/a.c"}),

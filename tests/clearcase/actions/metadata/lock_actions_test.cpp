@@ -5,18 +5,11 @@
 namespace {
 
 using cctest::With;
-using clearcase::TClearCaseLockObjectsAction;
-using clearcase::TClearCaseLockPathNamesAction;
-using clearcase::TClearCaseUnlockObjectsAction;
-using clearcase::TClearCaseUnlockPathNamesAction;
-
-constexpr const char* kNoPaths = "Action Failed: No pathnames specified to act on.";
-constexpr const char* kNoObjects = "Action Failed: No object selectors have been specified.";
 
 class Lock : public cctest::ActionCommandTest {};
 
 TEST_F(Lock, PathNames) {
-  CheckCommandLines<TClearCaseLockPathNamesAction>({
+  CheckCommandLines<clearcase::TClearCaseLockPathNamesAction>({
       {"defaults, with a user list that is not used",
        With({"NUsersList=alice", "PathNameStorageString=src/a.c"}),
        true,
@@ -33,32 +26,32 @@ TEST_F(Lock, PathNames) {
        With({"Replace", "Obsolete", "Comment=old"}),
        false,
        {"lock", "-replace", "-obsolete", "-c \"old\"", "-pname"},
-       kNoPaths},
+       cctest::kNoPaths},
   });
 }
 
 TEST_F(Lock, Objects) {
-  CheckCommandLines<TClearCaseLockObjectsAction>({
+  CheckCommandLines<clearcase::TClearCaseLockObjectsAction>({
       {"selectors, quoted only with a blank",
        With({"Obsolete", "ObjectsStorageString=lbtype:REL_1@/vobs/src\r\nbrtype:my branch\r\n"}),
        true,
        {"lock", "-obsolete", "-nc", "lbtype:REL_1@/vobs/src", "\"brtype:my branch\""}},
-      {"no selectors", With({"Comment=x"}), false, {"lock", "-c \"x\""}, kNoObjects},
+      {"no selectors", With({"Comment=x"}), false, {"lock", "-c \"x\""}, cctest::kNoObjects},
   });
 }
 
 TEST_F(Lock, UnlockPathNames) {
-  CheckCommandLines<TClearCaseUnlockPathNamesAction>({
+  CheckCommandLines<clearcase::TClearCaseUnlockPathNamesAction>({
       {"the comment comes right after the subcommand",
        With({"Comment=open", "PathNameStorageString=src/a.c"}),
        true,
        {"unlock", "-c \"open\"", "-pname", "\"src/a.c\""}},
-      {"no path names", With({}), false, {"unlock", "-nc", "-pname"}, kNoPaths},
+      {"no path names", With({}), false, {"unlock", "-nc", "-pname"}, cctest::kNoPaths},
   });
 }
 
 TEST_F(Lock, UnlockObjects) {
-  CheckCommandLines<TClearCaseUnlockObjectsAction>({
+  CheckCommandLines<clearcase::TClearCaseUnlockObjectsAction>({
       {"selectors without -pname",
        With({"ObjectsStorageString=lbtype:REL_0.9@/vobs/src\r\n"}),
        true,
@@ -68,7 +61,7 @@ TEST_F(Lock, UnlockObjects) {
        false,
        {"unlock", "-nc"},
        "cannot expand Object Selector"},
-      {"no selectors", With({}), false, {"unlock", "-nc"}, kNoObjects},
+      {"no selectors", With({}), false, {"unlock", "-nc"}, cctest::kNoObjects},
   });
 }
 

@@ -5,12 +5,11 @@
 namespace {
 
 using cctest::With;
-using clearcase::TClearCaseMakeAttributeTypeAction;
 
 class MakeAttributeType : public cctest::ActionCommandTest {};
 
 TEST_F(MakeAttributeType, CommandLine) {
-  CheckCommandLines<TClearCaseMakeAttributeTypeAction>({
+  CheckCommandLines<clearcase::TClearCaseMakeAttributeTypeAction>({
       {"every option, in order; exclusive bounds, the maximum first",
        With({"AttributeName=Build %VAR%", "VOBSelector=/vobs/src", "Replace", "Global", "Acquire",
              "Constraints=lcVPbranch", "Shared", "NewAttributeType=atInteger", "UseMin",
@@ -38,7 +37,7 @@ TEST_F(MakeAttributeType, CommandLine) {
        With({"VOBSelector=/vobs/src"}),
        false,
        {"mkattype", "-ordinary", "-vtype", "string", "-nc"},
-       "Error: You have not specified an attribute name."},
+       cctest::kNoAttributeName},
   });
 }
 

@@ -5,7 +5,6 @@
 namespace {
 
 using cctest::With;
-using clearcase::TClearCaseMakeActivityAction;
 using clearcase::TClearCaseSetActivityAction;
 
 class Activity : public cctest::ActionCommandTest {};
@@ -25,25 +24,17 @@ TEST_F(Activity, Set) {
        With({"ActivityName=%NOPE%", "SetActivityToNone"}),
        true,
        {"setactivity", "-nc", "-none"}},
-      {"a name assigned as empty still counts",
-       With({"ActivityName="}),
-       true,
-       {"setactivity", "-nc", "activity:"}},
+      {"an empty name counts", With({"ActivityName="}), true, {"setactivity", "-nc", "activity:"}},
       {"a name that cannot be expanded",
        With({"ActivityName=%NOPE%"}),
        false,
        {"setactivity", "-nc"},
        "cannot expand Activity Name"},
-      {"an invalid view: the activity still follows",
-       With({"ViewContextPath=/no/such/view", "ActivityName=fix_23"}),
-       false,
-       {"setactivity", "-nc", "activity:fix_23"},
-       "Error: The View Context Path you have specified is invalid or does not exist."},
   });
 }
 
 TEST_F(Activity, Make) {
-  CheckCommandLines<TClearCaseMakeActivityAction>({
+  CheckCommandLines<clearcase::TClearCaseMakeActivityAction>({
       {"named, set as current",
        With({"ActivityName=fix_42", "VOBSelector=/vobs/pvob"}),
        true,

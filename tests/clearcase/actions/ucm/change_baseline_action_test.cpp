@@ -37,6 +37,10 @@ TEST_F(ChangeBaseline, CommandLine) {
        {"chbl", "-nc", "baseline:BL_1@/vobs/pvob"},
        "You must select to either change the Built Level or the Labelling Status of the Baseline. "
        "No change is being made."},
+      {"an empty project VOB: the tag root alone",
+       With({"AssignLevel", "PromotionLevel=BUILT"}),
+       true,
+       {"chbl", "-nc", "-level BUILT", "baseline:@/"}},
       {"a level that cannot be expanded: the rest is still appended",
        With({"AssignLevel", "PromotionLevel=%NOPE%", "Baseline=BL_1", "ProjectVOB=/vobs/pvob"}),
        false,
@@ -45,57 +49,32 @@ TEST_F(ChangeBaseline, CommandLine) {
   });
 }
 
-// An empty project VOB is the tag root alone.
-TEST_F(ChangeBaseline, ArgumentKinds) {
-  TClearCaseChangeBaselineAction action;
-  action.SetAssignLevel(true);
-  action.SetPromotionLevel("BUILT");
-  auto builder = vy::CreateCommandLineBuilder();
-  ASSERT_TRUE(action.GetCommandLine(*builder));
-  ASSERT_EQ(builder->ArgumentCount(), 4u);
-  EXPECT_EQ(builder->Argument(2).Kind(), vy::akOptionValue);
-  EXPECT_EQ(builder->Argument(2).Value(), "BUILT");
-  EXPECT_EQ(builder->Argument(3).Kind(), vy::akRaw);
-  EXPECT_EQ(builder->GetCommandLine(), "chbl -nc -level BUILT baseline:@/");
-}
-
-struct TSink : vy::IVyActionValidationError {
-  void AddError(const std::string& property, const std::string& message,
-                const vy::TVyPersistent* related) override {
-    errors.push_back(property + ": " + message + (related == nullptr ? "" : " (options)"));
-  }
-  Args errors;
-};
-
 TEST_F(ChangeBaseline, Validation) {
   const std::string kError =
       "Baseline Change: You must select to either change the Built Level or the Labelling Status "
       "of the Baseline.";
   const std::string kNoCleartool =
       "Options: The path to cleartool.exe has not been specified. (options)";
-  struct TValidationCase {
+  const struct {
     const char* name;
     clearcase::TCCBaselineTypeChange change;
     bool assignLevel;
     bool cleartoolSet;
-    bool ok;
-    Args errors;
+    Args errors;  // none: valid
+  } cases[] = {
+      {"nothing to change", clearcase::blNone, false, true, {kError}},
+      {"a level alone", clearcase::blNone, true, true, {}},
+      {"a labelling change alone", clearcase::blIncremental, false, true, {}},
+      {"no cleartool, no change", clearcase::blNone, false, false, {kNoCleartool, kError}},
   };
-  const TValidationCase cases[] = {
-      {"nothing to change", clearcase::blNone, false, true, false, {kError}},
-      {"a level alone", clearcase::blNone, true, true, true, {}},
-      {"a labelling change alone", clearcase::blIncremental, false, true, true, {}},
-      {"no cleartool, no change", clearcase::blNone, false, false, false, {kNoCleartool, kError}},
-      {"no cleartool but a change", clearcase::blFull, false, false, false, {kNoCleartool}},
-  };
-  for (const TValidationCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Options().SetClearToolPath(c.cleartoolSet ? cleartool_ : "");
     TClearCaseChangeBaselineAction action;
     action.SetTypeChange(c.change);
     action.SetAssignLevel(c.assignLevel);
-    TSink sink;
-    EXPECT_EQ(action.Validate(sink), c.ok);
+    cctest::TValidationSink sink;
+    EXPECT_EQ(action.Validate(sink), c.errors.empty());
     EXPECT_EQ(sink.errors, c.errors);
   }
 }

@@ -5,12 +5,11 @@
 namespace {
 
 using cctest::With;
-using clearcase::TClearCaseChangeStreamAction;
 
 class ChangeStream : public cctest::ActionCommandTest {};
 
 TEST_F(ChangeStream, CommandLine) {
-  CheckCommandLines<TClearCaseChangeStreamAction>({
+  CheckCommandLines<clearcase::TClearCaseChangeStreamAction>({
       {"every option, in order",
        With({"Comment=c", "ChangeTarget", "ClearTarget", "NewTargetStream=%VAR%_int",
              "GenerateSpec", "EnablePolicy", "EnablePolicyNames=POLICY_A", "DisablePolicy",
@@ -44,21 +43,6 @@ TEST_F(ChangeStream, CommandLine) {
        {"chstream", "-nc", "-target %NOPE%", "-generate", "dev@/vobs/pvob"},
        "cannot expand New Target Stream"},
   });
-}
-
-TEST_F(ChangeStream, OwnArgumentsAreRawWithTheirValues) {
-  TClearCaseChangeStreamAction action;
-  action.SetChangeTarget(true);
-  action.SetNewTargetStream("webshop_int");
-  action.SetStreamName("dev");
-  auto builder = vy::CreateCommandLineBuilder();
-  ASSERT_TRUE(action.GetCommandLine(*builder));
-  ASSERT_EQ(builder->ArgumentCount(), 4u);
-  EXPECT_EQ(builder->Argument(2).Text(), "-target");
-  EXPECT_EQ(builder->Argument(2).Value(), "webshop_int");
-  EXPECT_EQ(builder->Argument(2).Kind(), vy::akRaw);
-  EXPECT_EQ(builder->Argument(3).Kind(), vy::akRaw);
-  EXPECT_EQ(builder->GetCommandLine(), "chstream -nc -target webshop_int dev@/");
 }
 
 }  // namespace

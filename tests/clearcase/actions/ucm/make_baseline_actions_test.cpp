@@ -5,15 +5,11 @@
 namespace {
 
 using cctest::With;
-using clearcase::TClearCaseMakeBaselineAction;
-using clearcase::TClearCaseMakeBaselineFromLabelAction;
-
-constexpr const char* kNoComponents = "Error: No UCM components selected.";
 
 class MakeBaseline : public cctest::ActionCommandTest {};
 
 TEST_F(MakeBaseline, FromTheStream) {
-  CheckCommandLines<TClearCaseMakeBaselineAction>({
+  CheckCommandLines<clearcase::TClearCaseMakeBaselineAction>({
       {"all with identical components, full labels, the root name",
        With({"SelectIdenticalComponents", "Labelling=lbAll", "BaselineRootName=BL %VAR%",
              "Comment=c"}),
@@ -35,7 +31,7 @@ TEST_F(MakeBaseline, FromTheStream) {
        With({"SelectionType=slComponents", "BaselineRootName=BL"}),
        false,
        {"mkbl", "-nc", "-component", "-incremental", "BL"},
-       kNoComponents},
+       cctest::kNoComponents},
       {"a root name that cannot be expanded",
        With({"BaselineRootName=%NOPE%"}),
        false,
@@ -45,7 +41,7 @@ TEST_F(MakeBaseline, FromTheStream) {
 }
 
 TEST_F(MakeBaseline, FromALabel) {
-  CheckCommandLines<TClearCaseMakeBaselineFromLabelAction>({
+  CheckCommandLines<clearcase::TClearCaseMakeBaselineFromLabelAction>({
       {"the label alone",
        With({"LabelTypeName=REL_1", "VOBSelector=/vobs/src",
              "ComponentSelectorStorageString=comp_core\r\n"}),
@@ -60,7 +56,7 @@ TEST_F(MakeBaseline, FromALabel) {
        With({"SpecifyComponents", "LabelTypeName=REL_1"}),
        false,
        {"mkbl", "-nc", "-import", "-component", "lbtype:REL_1"},
-       kNoComponents},
+       cctest::kNoComponents},
   });
 }
 
