@@ -23,15 +23,14 @@ using ::testing::HasSubstr;
 using ::testing::SizeIs;
 using ::testing::StartsWith;
 
-using TArgv = std::vector<std::string>;
 using ActionRunTest = TConfiguredTest;
 
 const TProperty kInView{"UseDefaultViewContext", "true"};
 
 TEST_F(ActionRunTest, ConfigSpecsGoWholeIntoAndOutOfFiles) {
   const std::string got = sandbox.Path("home/spec.txt");
-  WriteText(got, std::string(10000, 'x') + "\nan old config spec\n");
-  WriteText(sandbox.Path("config spec.txt"), "element * /main/LATEST\n");
+  WriteAll(got, std::string(10000, 'x') + "\nan old config spec\n");
+  WriteAll(sandbox.Path("config spec.txt"), "element * /main/LATEST\n");
   const TRunOutput output = sandbox.Run(
       {{"CC_GETCONFIGSPEC",
         {kInView, {"OutputToFile", "true"}, {"OutputFilePath", "%TARGET%/spec.txt"}}},
@@ -40,8 +39,8 @@ TEST_F(ActionRunTest, ConfigSpecsGoWholeIntoAndOutOfFiles) {
       {}, {{"TARGET", "$ROOT/home"}});
   EXPECT_EQ(output.exitCode, 0) << output.out;
   // Written whole over the longer file, none of which is left at its end.
-  EXPECT_THAT(ReadText(got), AllOf(StartsWith("ucm\nidentity UCM.Stream dev_alice@/vobs/pvob 1\n"),
-                                   EndsWith("\nelement * /main/0 -ucm -nocheckout\n")));
+  EXPECT_THAT(ReadAll(got), AllOf(StartsWith("ucm\nidentity UCM.Stream dev_alice@/vobs/pvob 1\n"),
+                                  EndsWith("\nelement * /main/0 -ucm -nocheckout\n")));
   const auto journal = sandbox.Journal();
   ASSERT_THAT(journal, SizeIs(2));
   EXPECT_THAT(journal[1].argv,
@@ -55,19 +54,19 @@ TEST_F(ActionRunTest, ConfigSpecsGoWholeIntoAndOutOfFiles) {
 TEST_F(ActionRunTest, ConfigSpecOutputReplacesAPlantedLink) {
   const std::string spec = sandbox.Path("spec.txt");
   const std::string victim = sandbox.Path("victim.txt");
-  WriteText(victim, "precious");
+  WriteAll(victim, "precious");
   std::filesystem::create_symlink(victim, spec);
   const mode_t old = umask(027);
   const TRunOutput output = sandbox.Run({TActionSpec{
       "CC_GETCONFIGSPEC", {kInView, {"OutputToFile", "true"}, {"OutputFilePath", spec}}}});
   umask(old);
   EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
-  EXPECT_EQ(ReadText(victim), "precious");
+  EXPECT_EQ(ReadAll(victim), "precious");
   struct stat info {};
   ASSERT_EQ(lstat(spec.c_str(), &info), 0);
   EXPECT_TRUE(S_ISREG(info.st_mode));
   EXPECT_EQ(info.st_mode & 0777, 0640u);
-  EXPECT_THAT(ReadText(spec), HasSubstr("element * CHECKEDOUT"));
+  EXPECT_THAT(ReadAll(spec), HasSubstr("element * CHECKEDOUT"));
 }
 
 // The generic command's output is stored without its last line break.

@@ -57,12 +57,12 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRunAndBadOnesRefused)
               HasSubstr("  DesignTimeout = 4321\n"));
 
   // Bad settings are refused and leave the store alone, even after a good one.
-  const std::string before = ReadText(sandbox.OptionsFile());
+  const std::string before = ReadAll(sandbox.OptionsFile());
   ExpectBadUsage(sandbox, {"options", "set", "DesignTimeout", "soon"}, "DesignTimeout");
   ExpectBadUsage(sandbox, {"options", "set", "DesignTimeout"}, "VALUE");
   ExpectBadUsage(sandbox, {"options", "set", "DesignTimeout", "1", "NoSuchOption", "2"},
                  "NoSuchOption");
-  EXPECT_EQ(ReadText(sandbox.OptionsFile()), before);
+  EXPECT_EQ(ReadAll(sandbox.OptionsFile()), before);
 }
 
 TEST(ScriptCommandTest, ReadsAndWritesThroughTheScriptFunctionAndRefusesBadExpressions) {
@@ -84,7 +84,7 @@ TEST(NewCommandTest, WritesATemplateThatLoadsAndRefusesToOverwriteOrGuess) {
   const std::string project = sandbox.Path("template.xml");
   const TRunOutput written = sandbox.Vantry({"new", project, "CC_CHECKOUT", "CC_CHECKOUT"});
   ASSERT_EQ(written.exitCode, 0) << written.err;
-  const std::string text = ReadText(project);
+  const std::string text = ReadAll(project);
   EXPECT_EQ(Count(text, "<Action type=\"CC_CHECKOUT\""), 2u);
   // The template runs as far as its empty path list.
   sandbox.ConfigureOptions();
@@ -93,7 +93,7 @@ TEST(NewCommandTest, WritesATemplateThatLoadsAndRefusesToOverwriteOrGuess) {
   EXPECT_THAT(run.out, HasSubstr("Action Failed: No pathnames specified to act on."));
 
   ExpectBadUsage(sandbox, {"new", project, "CC_CHECKOUT"}, "--force");
-  EXPECT_EQ(ReadText(project), text);
+  EXPECT_EQ(ReadAll(project), text);
   // The refusal names the known types.
   ExpectBadUsage(sandbox, {"new", sandbox.Path("p.xml"), "CC_NOPE"}, "CC_CHECKOUT");
   EXPECT_FALSE(std::filesystem::exists(sandbox.Path("p.xml")));

@@ -188,7 +188,7 @@ TTree ReadTree(const std::string& root) {
   TTree tree;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     if (!entry.is_regular_file()) continue;
-    tree[fs::relative(entry.path(), root).string()] = ReadText(entry.path().string());
+    tree[fs::relative(entry.path(), root).string()] = ReadAll(entry.path().string());
   }
   return tree;
 }
@@ -347,7 +347,7 @@ TEST(ReadOnlyOutputTest, ConfigSpecIntoAReadOnlyFolderFailsAndWritesNothing) {
   sandbox.ConfigureOptions();
   const std::string folder = sandbox.Path("locked");
   fs::create_directories(folder);
-  WriteText(folder + "/spec.txt", "the config spec of yesterday\n");
+  WriteAll(folder + "/spec.txt", "the config spec of yesterday\n");
   chmod(folder.c_str(), 0555);
   const TRunOutput output =
       sandbox.Run({TActionSpec{"CC_GETCONFIGSPEC",

@@ -21,7 +21,6 @@ using ::testing::IsEmpty;
 using ::testing::Not;
 using ::testing::SizeIs;
 
-using TArgv = std::vector<std::string>;
 using RunTest = TConfiguredTest;
 
 constexpr const char* kTwoFiles = "src/a.c\r\nsrc/b c.c\r\n";
@@ -138,11 +137,11 @@ TEST_F(RunTest, DryRunOfThreeHundredCheckoutsStartsNothing) {
 
 TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
   sandbox.WriteProject("unknown.xml", {}, {{"NO_SUCH_TYPE", {}, "", true}});
-  WriteText(sandbox.Path("broken.xml"), "<VantryProject version=\"1\">\n  <Actions>\n");
-  WriteText(sandbox.Path("nul.xml"),
-            "<VantryProject version=\"1\"><Actions><Action type=\"CC_CHECKOUT\">"
-            "<Property name=\"PathNameStorageString\" value=\"src/a.c&#0;.bak\"/>"
-            "</Action></Actions></VantryProject>\n");
+  WriteAll(sandbox.Path("broken.xml"), "<VantryProject version=\"1\">\n  <Actions>\n");
+  WriteAll(sandbox.Path("nul.xml"),
+           "<VantryProject version=\"1\"><Actions><Action type=\"CC_CHECKOUT\">"
+           "<Property name=\"PathNameStorageString\" value=\"src/a.c&#0;.bak\"/>"
+           "</Action></Actions></VantryProject>\n");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("none.xml")}, "none.xml");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml")}, "broken.xml:");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml")}, "NO_SUCH_TYPE");
@@ -151,10 +150,10 @@ TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
   ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml"), "--fast"}, "--fast");
   // A corrupt options store is refused, and left as it was.
   const std::string corrupt = "<Options>\n  <Key name=\"ClearCase\"\n";
-  WriteText(sandbox.OptionsFile(), corrupt);
+  WriteAll(sandbox.OptionsFile(), corrupt);
   ExpectBadUsage(sandbox, {"run", sandbox.WriteProject("good.xml", {}, {Checkout({})})},
                  sandbox.OptionsFile());
-  EXPECT_EQ(ReadText(sandbox.OptionsFile()), corrupt);
+  EXPECT_EQ(ReadAll(sandbox.OptionsFile()), corrupt);
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }
 

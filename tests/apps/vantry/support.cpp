@@ -17,7 +17,6 @@
 #include <cstdio>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -51,10 +50,7 @@ void WaitWithDeadline(pid_t pid, TRunOutput& output) {
 
 }  // namespace
 
-TSandbox::TSandbox() {
-  std::string pattern = (fs::temp_directory_path() / "vantry-e2e-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  root_ = pattern;
+TSandbox::TSandbox() : root_(temp_.Path()) {
   const fs::path worlds = fs::path(VANTRY_SOURCE_DIR) / "examples/worlds";
   fs::copy_file(worlds / "demo.xml", Path("demo.xml"));
   ctsim::World().Load(Path("demo.xml"));  // lays out the view folders
@@ -68,11 +64,6 @@ TSandbox::TSandbox() {
           {"VANTRY_PLUGIN_PATH", VANTRY_PLUGIN_FOLDER},
           {"CLEARTOOL_SIM_WORLD", Path("demo.xml")},
           {"CLEARTOOL_SIM_JOURNAL", JournalFile()}};
-}
-
-TSandbox::~TSandbox() {
-  std::error_code ignored;
-  fs::remove_all(root_, ignored);
 }
 
 TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
@@ -111,8 +102,8 @@ TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
   if (spawned != 0) throw std::runtime_error("cannot start " + argv[0]);
   TRunOutput output;
   WaitWithDeadline(pid, output);
-  output.out = ReadText(outFile);
-  output.err = ReadText(errFile);
+  output.out = ReadAll(outFile);
+  output.err = ReadAll(errFile);
   return output;
 }
 
@@ -187,18 +178,6 @@ std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;
   for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
   return count;
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
 }
 
 }  // namespace vantry_test

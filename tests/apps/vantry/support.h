@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/cleartool/journal.h"
+#include "test_support.h"
 
 namespace vantry_test {
 
@@ -21,6 +22,8 @@ struct TRunOutput {
   std::string out;
   std::string err;
 };
+
+using TArgv = std::vector<std::string>;
 
 // One property (name, value) of an action in a generated project.
 using TProperty = std::pair<std::string, std::string>;
@@ -35,9 +38,6 @@ struct TActionSpec {
 class TSandbox {
  public:
   TSandbox();  // a fresh temporary folder holding a copy of the demo world
-  ~TSandbox();
-  TSandbox(const TSandbox&) = delete;
-  TSandbox& operator=(const TSandbox&) = delete;
 
   const std::string& Root() const { return root_; }
   std::string Path(const std::string& relative) const { return root_ + "/" + relative; }
@@ -76,6 +76,7 @@ class TSandbox {
   std::vector<ctsim::JournalEntry> Journal() const { return ctsim::ReadJournal(JournalFile()); }
 
  private:
+  vytest::TTempDir temp_;  // removed with everything in it when the sandbox goes
   std::string root_;
   std::map<std::string, std::string> env_;
   std::vector<std::string> launcher_;  // put in front of vantry's argv
@@ -94,9 +95,9 @@ class TConfiguredTest : public ::testing::Test {
 void ExpectBadUsage(const TSandbox& sandbox, const std::vector<std::string>& arguments,
                     const std::string& message);
 
-std::string ReadText(const std::string& path);
+using vytest::ReadAll;
+using vytest::WriteAll;
 // How often `part` occurs in `text`, overlaps included.
 std::size_t Count(const std::string& text, const std::string& part);
-void WriteText(const std::string& path, const std::string& text);
 
 }  // namespace vantry_test

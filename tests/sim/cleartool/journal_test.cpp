@@ -27,8 +27,8 @@ TEST(Journal, RoundTripsAwkwardArguments) {
     EXPECT_EQ(entries[i].status, 7);
   }
   EXPECT_EQ(entries.back().status, -1);
-  EXPECT_NE(ReadFile(journal).find("\"status\":null}"), std::string::npos);
-  WriteFile(journal, "{\"cwd\":\"/\",\"argv\":[],\"status\":0}\n{\"cwd\":\n");
+  EXPECT_NE(ReadAll(journal).find("\"status\":null}"), std::string::npos);
+  WriteAll(journal, "{\"cwd\":\"/\",\"argv\":[],\"status\":0}\n{\"cwd\":\n");
   EXPECT_THROW(ReadJournal(journal), std::runtime_error);
 }
 

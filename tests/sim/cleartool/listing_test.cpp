@@ -77,7 +77,7 @@ TEST(Listing, PrintsCleartoolsFormat) {
 
 TEST(Listing, RecursiveListingShowsCheckoutsAndViewPrivateNames) {
   WorldCopy world("demo.xml");
-  WriteFile(world.Path(std::string(kSnapSrc) + "/src/notes.tmp"), "x");
+  WriteAll(world.Path(std::string(kSnapSrc) + "/src/notes.tmp"), "x");
   Outcome o = world.Run(kSnapSrc, {"ls", "-recurse", "-short"});
   EXPECT_EQ(o.out,
             "docs@@/main/1\ndocs/readme.txt@@/main/1\nsrc@@/main/2\nsrc/a.c@@/main/2\n"

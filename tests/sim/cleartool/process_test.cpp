@@ -92,7 +92,7 @@ TEST_F(ProcessTest, SlowWaitsFloodCountsBinaryIsNotText) {
 TEST_F(ProcessTest, FaultFromTheWorldFile) {
   std::string text = world_.Text();
   text.insert(text.find("<Vob "), "<Fault command=\"lsvob\" spec=\"exit:5\"/>\n");
-  WriteFile(world_.world(), text);
+  WriteAll(world_.world(), text);
   EXPECT_EQ(Run({"lsvob"}).outcome.exitCode, 5);
   EXPECT_EQ(Run({"lstype", "-short", "-kind", "lbtype", "-invob", "/vobs/src"}).outcome.exitCode,
             0);

@@ -52,8 +52,8 @@ TEST(Refusal, PrintsErrorAndFailsWithoutChange) {
 TEST(Refusal, NothingToBaselineIsAWarning) {
   WorldCopy world("demo.xml");
   // Moves the stream's activities away, so it has nothing to baseline.
-  WriteFile(world.world(), std::regex_replace(world.Text(), std::regex("stream=\"dev_alice\" head"),
-                                              "stream=\"webshop_int\" head"));
+  WriteAll(world.world(), std::regex_replace(world.Text(), std::regex("stream=\"dev_alice\" head"),
+                                             "stream=\"webshop_int\" head"));
   Outcome o = world.Run(kDev, {"mkbl", "-nc", "-all", "BL_X"});
   EXPECT_EQ(o.status, 0);
   EXPECT_EQ(o.out, "");

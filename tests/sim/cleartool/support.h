@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sim/cleartool/sim.h"
+#include "test_support.h"
 
 namespace ctsim::test {
 
@@ -13,9 +14,6 @@ namespace ctsim::test {
 class WorldCopy {
  public:
   explicit WorldCopy(const std::string& name);
-  ~WorldCopy();
-  WorldCopy(const WorldCopy&) = delete;
-  WorldCopy& operator=(const WorldCopy&) = delete;
 
   const std::string& dir() const { return dir_; }
   const std::string& world() const { return world_; }
@@ -25,11 +23,12 @@ class WorldCopy {
   std::string Text() const;  // the world file as it is now
 
  private:
+  vytest::TTempDir temp_;
   std::string dir_;
   std::string world_;
 };
 
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& text);
+using vytest::ReadAll;
+using vytest::WriteAll;
 
 }  // namespace ctsim::test
