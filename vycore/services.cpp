@@ -154,7 +154,10 @@ class TDesignApplicationServices final : public IVyDesignApplicationServices {
     if (includeEnvironment) AppendEnvironmentNames(names);
     std::sort(names.begin(), names.end(), TCaseInsensitiveLess());
   }
-  void SetScreenCursor(int) override {}
+  void SetScreenCursor(int cursor) override {
+    if (cursorHandler) cursorHandler(cursor);
+  }
+  TVyScreenCursorHandler cursorHandler;
   TVyVariables& DesignVariables() override { return variables_; }
 
  private:
@@ -186,6 +189,7 @@ struct TServices {
   TDesignApplicationServices design;
   TVyBrowseForDirectory browseDirectory = Cancelled;
   TVyBrowseForFile browseFile = CancelledFile;
+  TVyBrowseForSaveFile browseSaveFile;
 };
 
 std::unique_ptr<TServices>& ServicesSlot() {
@@ -232,6 +236,18 @@ bool VyBrowseForFile(const std::string& initialDir, std::string& file, const std
 void SetVyBrowsers(TVyBrowseForDirectory directory, TVyBrowseForFile file) {
   Services().browseDirectory = directory ? std::move(directory) : Cancelled;
   Services().browseFile = file ? std::move(file) : CancelledFile;
+}
+
+bool VyBrowseForSaveFile(const TVySaveFileRequest& request, std::string& file) {
+  return Services().browseSaveFile && Services().browseSaveFile(request, file);
+}
+
+void SetVySaveFileBrowser(TVyBrowseForSaveFile browser) {
+  Services().browseSaveFile = std::move(browser);
+}
+
+void SetVyScreenCursorHandler(TVyScreenCursorHandler handler) {
+  Services().design.cursorHandler = std::move(handler);
 }
 
 }  // namespace vy

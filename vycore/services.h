@@ -121,11 +121,19 @@ class IVyDesignApplicationServices {
   // Fills `names` with the host's variable names, sorted; with
   // includeEnvironment, the environment's names too, as "ENV:NAME".
   virtual void GetVariableNames(TStringList& names, bool includeEnvironment) = 0;
-  // Busy indication while the interface is blocked (cursor values as the
-  // desktop uses them: -11 busy, 0 default). The headless host ignores it.
+  // Busy indication while the interface is blocked (kVyCursorBusy,
+  // kVyCursorDefault). The headless host ignores it; the designer installs a
+  // handler with SetVyScreenCursorHandler.
   virtual void SetScreenCursor(int cursor) = 0;
   virtual TVyVariables& DesignVariables() = 0;
 };
+
+// Cursor values as the desktop numbers them.
+inline constexpr int kVyCursorDefault = 0;
+inline constexpr int kVyCursorBusy = -11;
+using TVyScreenCursorHandler = std::function<void(int cursor)>;
+// An empty function restores the headless answer (nothing happens).
+void SetVyScreenCursorHandler(TVyScreenCursorHandler handler);
 
 IVyActionServices& VyActionServices();
 IVyOptionsServices& VyOptionsServices();
@@ -148,5 +156,20 @@ bool VyBrowseForFile(const std::string& initialDir, std::string& file, const std
                      const std::string& caption);
 // An empty function restores the headless answer.
 void SetVyBrowsers(TVyBrowseForDirectory directory, TVyBrowseForFile file);
+
+// The platform's save-file dialog. The filter lists "Description|pattern"
+// pairs separated by "|"; filterIndex counts its entries from 1.
+struct TVySaveFileRequest {
+  std::string title;
+  std::string filter;
+  int filterIndex = 1;
+  std::string initialDir;
+  std::string fileName;
+};
+using TVyBrowseForSaveFile =
+    std::function<bool(const TVySaveFileRequest& request, std::string& file)>;
+// True with `file` set when the user accepts; the headless host cancels.
+bool VyBrowseForSaveFile(const TVySaveFileRequest& request, std::string& file);
+void SetVySaveFileBrowser(TVyBrowseForSaveFile browser);
 
 }  // namespace vy

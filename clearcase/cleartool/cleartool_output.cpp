@@ -11,9 +11,6 @@
 namespace clearcase {
 namespace {
 
-constexpr int kBusyCursor = -11;
-constexpr int kDefaultCursor = 0;
-
 // The designer shows the busy cursor while the interface is blocked; a
 // failing cursor must not cost the listing.
 void SetScreenCursor(int cursor) noexcept {
@@ -59,14 +56,14 @@ std::string CleartoolParameterString(const std::string& Command, const std::stri
 
 std::string CCGetCleartoolOutput(const std::string& Command, const std::string& Params,
                                  const std::string& Dir, bool Sorted) noexcept {
-  SetScreenCursor(kBusyCursor);
+  SetScreenCursor(vy::kVyCursorBusy);
   std::string result;
   try {
     result = Capture(Command, Params, Dir, Sorted);
   } catch (...) {
     result.clear();
   }
-  SetScreenCursor(kDefaultCursor);
+  SetScreenCursor(vy::kVyCursorDefault);
   return result;
 }
 

@@ -1,0 +1,12 @@
+#include "clearcase/editors/registration.h"
+
+namespace clearcase::editors {
+
+void RegisterPages() {
+  RegisterSharedPages();
+  RegisterElementPages();
+  RegisterMetadataPages();
+  RegisterUcmPages();
+}
+
+}  // namespace clearcase::editors
