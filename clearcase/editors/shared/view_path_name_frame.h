@@ -1,0 +1,57 @@
+#pragma once
+// The "Pathnames" page: the view paths an action works on. Long paths are
+// shown shortened to the list's width; the hint shows the whole path.
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+
+#include "clearcase/actions/core/base_action.h"
+#include "vycore/gui/action_page.h"
+#include "vycore/gui/hint_list_box.h"
+
+namespace clearcase::editors {
+
+// `path` fitted into `width` pixels of `metrics` by putting "..." in place of
+// its leading directories (those after the drive or root), as few as
+// possible; a path that fits comes back whole.
+QString ShortenedPath(const QString& path, const QFontMetrics& metrics, int width);
+
+class TClearCaseViewPathNameFrame : public vy::gui::TVyActionPage {
+  Q_OBJECT
+
+ public:
+  explicit TClearCaseViewPathNameFrame(QWidget* parent = nullptr);
+
+  void ReadActionData(vy::TCustomVyAction& action) override;
+  void WriteActionData(vy::TCustomVyAction& action) override;
+  QString PageName() const override { return tr("Pathnames"); }
+
+  // The full paths, entry for entry in step with the list.
+  const QStringList& Paths() const { return paths_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void AddDirectory();
+  void AddFile();
+  void AddOther();
+  void EditSelected();
+  void RemoveSelected();
+  void UpdateButtons();
+  // Appends a path; `shorten` false shows it as typed.
+  void Append(const QString& path, bool shorten);
+  void ShowEntry(int row);
+  void ShowAllEntries();
+
+  QLabel* txtHeading_;
+  vy::gui::TVyHintListBox* pathsListBox_;
+  QPushButton* addButton_;
+  QPushButton* editButton_;
+  QPushButton* remButton_;
+  QStringList paths_;
+};
+
+}  // namespace clearcase::editors

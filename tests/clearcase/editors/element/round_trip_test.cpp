@@ -1,0 +1,206 @@
+// Opening an action's whole property dialog and pressing OK: every page the
+// package registers for the type reads the action, then each writes it back
+// in page order, and every published property must come out as stored,
+// except where a page rule says otherwise (the changes of a row).
+//
+// To cover another type, add a row: its type identifier, the properties to
+// store, and the properties that the pages change.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "clearcase/editors/registration.h"
+#include "clearcase/editors/shared/view_context_sub_frame.h"
+#include "clearcase/plugin/catalogue.h"
+#include "element_page_test.h"
+#include "vycore/gui/page_registry.h"
+
+namespace {
+
+using TValues = std::vector<std::pair<const char*, const char*>>;
+
+struct TRoundTripRow {
+  const char* typeId;
+  TValues stored;
+  TValues changed;  // what the pages store instead
+  bool clearCaseLT = false;
+};
+
+const char* const kPaths = "src/a.c\r\nsrc/b c.c\r\nsrc/util.h@@/main/2\r\n";
+
+// clang-format off
+const TRoundTripRow kRows[] = {
+    {"CC_UPDATE", {{"PretendOnly", "true"}, {"HijackMode", "hmRename"}, {"UpdateTimestamp", "tbCurrent"},
+                   {"ViewContextPath", "/views/snap"}, {"UseDefaultViewContext", "false"}}, {}},
+    {"CC_CHECKOUT", {{"PathNameStorageString", kPaths}, {"Comment", "for the build"}, {"NoComment", "false"},
+                     {"ViewContextPath", "/views/dev"}, {"Reserved", "true"}, {"Unreserved", "true"},
+                     {"PreserveTime", "true"}, {"DataLocation", "coOut"}, {"OutExternalPath", "/tmp/out"},
+                     {"SelectionMode", "coVersion"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}}, {}},
+    // A stored version is what the user meant, whatever the mode says; a
+    // checkout that is not reserved is unreserved.
+    {"CC_CHECKOUT", {{"SelectionMode", "coDefault"}, {"VersionSelector", "/main/LATEST"}},
+     {{"SelectionMode", "coVersion"}, {"Unreserved", "true"}}},
+    // ClearCase LT has no version or branch to choose; the selectors stay.
+    {"CC_CHECKOUT", {{"SelectionMode", "coBranch"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}},
+     {{"SelectionMode", "coDefault"}, {"Unreserved", "true"}}, true},
+    {"CC_CHECKIN", {{"PathNameStorageString", kPaths}, {"Comment", "done"}, {"NoComment", "true"},
+                    {"NoWarnings", "true"}, {"PreserveTime", "true"}, {"IdenticalCheckin", "true"},
+                    {"Keep", "true"}}, {}},
+    // Keep is read before Remove, which clears it.
+    {"CC_CHECKIN", {{"Keep", "true"}, {"Remove", "true"}}, {{"Keep", "false"}}},
+    {"CC_UNCHECKOUT", {{"PathNameStorageString", kPaths}, {"Keep", "true"}}, {}},
+    {"UCM_UNCHECKOUT", {{"Keep", "true"}, {"ViewContextPath", "/views/dev"}}, {}},
+    {"UCM_CHECKIN", {{"ActivityName", "fix_23"}, {"VOBSelector", "/vobs/pvob"}, {"Remove", "true"},
+                     {"Comment", "activity done"}}, {}},
+    {"UCM_SETACTIVITY", {{"ActivityName", "fix_23"}, {"VOBSelector", "/vobs/pvob"}, {"UseCurrentActivity", "true"},
+                         {"SetActivityToNone", "true"}, {"UseDefaultViewContext", "true"}}, {}},
+    {"CC_MKELEM", {{"PathNameStorageString", "src/new.c\r\n"}, {"Comment", "new"}, {"Checkout", "ccCheckedIn"},
+                   {"UseElementType", "true"}, {"ElementType", "text_file"}, {"PreserveTime", "true"},
+                   {"MakePath", "true"}, {"Master", "true"}, {"NoWarnings", "true"}}, {}},
+    {"CC_MKELEM", {{"Master", "true"}, {"Checkout", "ccNoCheckOut"}}, {}, true},
+    {"CC_FINDCHECKOUTS", {{"ViewContextPath", "/views/dev"}, {"WriteToVariable", "true"},
+                          {"VariableName", "CHECKOUTS"}, {"UseShort", "false"}, {"Recurse", "true"}}, {}},
+    {"CC_FINDCHECKOUTS", {{"VariableName", "NO_SUCH_VARIABLE"}}, {{"VariableName", ""}}},
+    {"CC_GETCONFIGSPEC", {{"OutputToFile", "true"}, {"OutputFilePath", "/tmp/cs.txt"}}, {}},
+    {"CC_SETCONFIGSPEC", {{"CSpecChoice", "csStream"}, {"CSFilePath", "/tmp/cs.txt"}}, {}},
+    // Arguments keep the line breaks they were stored with.
+    {"CC_GENERIC", {{"Command", "lsview"}, {"Arguments", "-long\r\n-cview"}, {"SaveOutput", "true"},
+                    {"VyVariable", "CHECKOUTS"}, {"ViewContextPath", "/views/dev"}}, {}},
+    {"CC_GENERIC", {{"VyVariable", "NO_SUCH_VARIABLE"}}, {{"VyVariable", ""}}},
+    // Type, label, lock and attribute actions. A stored mixed-case label type
+    // name survives the upper-case rule.
+    {"CC_MKLBTYPE", {{"LabelTypeName", "Rel_2"}, {"VOBSelector", "/vobs/src"}, {"MakeGlobal", "true"},
+                     {"Acquire", "true"}, {"PBranch", "true"}, {"Shared", "true"}, {"Replace", "true"},
+                     {"Comment", "next release"}}, {}},
+    {"CC_LABEL", {{"PathNameStorageString", kPaths}, {"LabelTypeName", "REL_1.0"}, {"VOBSelector", "/vobs/src"},
+                  {"UseVersionSelector", "true"}, {"VersionSelector", "/main/LATEST"}, {"Replace", "true"},
+                  {"Recurse", "true"}, {"FollowLinks", "true"}, {"ViewContextPath", "/views/dev"},
+                  {"Comment", "labelled"}}, {}},
+    // The user list is stored without blanks around its commas.
+    {"CC_LOCK", {{"PathNameStorageString", kPaths}, {"Replace", "true"}, {"UseNUsers", "true"},
+                 {"NUsersList", "alice, bob ,carol"}}, {{"NUsersList", "alice,bob,carol"}}},
+    // An obsolete object is locked for everyone.
+    {"CC_LOCK_OBJ", {{"ObjectsStorageString", "lbtype:REL_1.0@/vobs/src\r\n\r\nreplica:r1@/vobs/src\r\n"},
+                     {"Obsolete", "true"}, {"UseNUsers", "true"}, {"NUsersList", "alice"}},
+     {{"UseNUsers", "false"}}},
+    {"CC_UNLOCK", {{"PathNameStorageString", kPaths}, {"Comment", "released"}}, {}},
+    {"CC_UNLOCK_OBJ", {{"ObjectsStorageString", "brtype:maint_1.0@/vobs/src\r\n"}}, {}},
+    {"CC_MKATTRTYPE", {{"AttributeName", "BuildNumber"}, {"VOBSelector", "/vobs/src"},
+                       {"Constraints", "lcVPbranch"}, {"Global", "true"}, {"Acquire", "true"},
+                       {"NewAttributeType", "atInteger"}, {"UseDefaultValue", "true"}, {"DefaultValue", "7"},
+                       {"Replace", "true"}, {"Shared", "true"}, {"UseMin", "true"}, {"MinValue", "-1500"},
+                       {"MinInclusive", "true"}, {"UseMax", "true"}, {"MaxValue", "1000000"},
+                       {"MaxInclusive", "true"}, {"Comment", "build counter"}}, {}},
+    {"CC_MKATTRTYPE", {{"NewAttributeType", "atDate"}, {"UseMin", "true"}, {"MinValue", "01-Jan-08"},
+                       {"MaxValue", "today.14:05:00"}, {"DefaultValue", "yesterday"}}, {}},
+    // A numeric box always holds a number: an empty bound comes back as 0.
+    {"CC_MKATTRTYPE", {{"NewAttributeType", "atString"}, {"DefaultValue", "untested"}},
+     {{"MinValue", "0"}, {"MaxValue", "0"}}},
+    {"CC_APPLYATTR", {{"PathNameStorageString", kPaths}, {"AttributeName", "Status"}, {"VOBSelector", "/vobs/src"},
+                      {"AttributeValue", "\"passed\""}, {"UseVersionSelector", "true"},
+                      {"VersionSelector", "/main/2"}, {"Replace", "true"}, {"Recurse", "true"}}, {}},
+    {"CC_APPLYATTR_OBJ", {{"ObjectsStorageString", "lbtype:REL_1.0@/vobs/src\r\n"}, {"AttributeName", "Status"},
+                          {"VOBSelector", "/vobs/src"}, {"AttributeValue", "kept"},
+                          {"UseDefaultAttributeValue", "true"}, {"Replace", "true"}}, {}},
+    // UCM actions.
+    {"UCM_MAKEACTIVITY", {{"ActivityName", "fix 24"}, {"VOBSelector", "/vobs/pvob"}, {"ViewContextPath", "/views/dev"},
+                          {"Comment", "new work"}, {"AutoGenerateName", "true"}, {"DontSetAsCurrent", "true"},
+                          {"Headline", "Fix $(Build)"}}, {}},
+    {"UCM_MAKEBL", {{"SelectionType", "slComponents"}, {"SelectIdenticalComponents", "true"}, {"Labelling", "lbNone"},
+                    {"BaselineRootName", "REL_$(Build)"}, {"DesignLastPVOB", "/vobs/pvob"},
+                    {"DesignLastProject", "webshop"}, {"DesignLastStream", "dev_alice"}, {"Comment", "nightly"},
+                    {"ViewContextPath", "/views/dev"}, {"ActivitySelectorStorageString", "fix_23\r\n"},
+                    {"ComponentSelectorStorageString", "comp_core@/vobs/pvob\r\ncomp_docs@/vobs/pvob\r\n"}}, {}},
+    // Blanks separate components; a template is the only name when there is
+    // no root name.
+    {"UCM_MAKEBL", {{"SelectionType", "slActivities"}, {"Labelling", "lbAll"},
+                    {"ComponentSelectorStorageString", "comp_core comp_docs\r\n\r\n"}},
+     {{"ComponentSelectorStorageString", "comp_core\r\ncomp_docs\r\n"}, {"UseBaselineNameTemplate", "true"}}},
+    // The from-label components are kept as typed, blank line included.
+    {"UCM_MAKEBL_LABEL", {{"SpecifyComponents", "true"}, {"Comment", "import"}, {"ViewContextPath", "/views/dev"},
+                          {"ComponentSelectorStorageString", "comp core\r\n\r\ncomp_docs\r\n"},
+                          {"LabelTypeName", "REL_1.0"}, {"VOBSelector", "/vobs/src"}}, {}},
+    {"CC_CHANGEBASELINE", {{"TypeChange", "blIncremental"}, {"Recurse", "false"}, {"AssignLevel", "true"},
+                           {"PromotionLevel", "BUILT"}, {"Baseline", "BL_1"}, {"ProjectVOB", "vobs/pvob"},
+                           {"Comment", "tested"}}, {}},
+    // A stored level is not assigned unless the action says so.
+    {"CC_CHANGEBASELINE", {{"TypeChange", "blFull"}, {"PromotionLevel", "RELEASED"}}, {}},
+    {"CC_CHANGESTREAM", {{"VOBSelector", "/vobs/pvob"}, {"DesignProject", "webshop"}, {"StreamName", "dev_alice"},
+                         {"ChangeRecommended", "true"},
+                         {"RecommendBaselines", "BL_1@/vobs/pvob\r\nDOCS_1@/vobs/pvob\r\n"},
+                         {"EnablePolicy", "true"}, {"EnablePolicyNames", "POLICY_A,POLICY_B"},
+                         {"DisablePolicy", "true"}, {"DisablePolicyNames", "POLICY_C"}, {"GenerateSpec", "true"},
+                         {"ChangeTarget", "true"}, {"NewTargetStream", "webshop_int@/vobs/pvob"},
+                         {"Comment", "recommend"}}, {}},
+    {"CC_CHANGESTREAM", {{"ChangeRecommended", "true"}, {"RecommendDefaults", "true"}, {"ClearTarget", "true"}}, {}},
+    // Clearing is read last and wins over a change stored beside it.
+    {"CC_CHANGESTREAM", {{"ChangeRecommended", "true"}, {"ClearRecommended", "true"}, {"ChangeTarget", "true"},
+                         {"ClearTarget", "true"}}, {{"ChangeRecommended", "false"}, {"ChangeTarget", "false"}}},
+};
+// clang-format on
+
+const clearcase::TCatalogueRow* CatalogueRow(const std::string& typeId) {
+  for (const clearcase::TCatalogueRow& row : clearcase::Catalogue())
+    if (row.typeId == typeId) return &row;
+  return nullptr;
+}
+
+std::map<std::string, std::string> Published(const vy::TCustomVyAction& action) {
+  std::map<std::string, std::string> values;
+  for (const vy::TPublishedProperty& property : action.PublishedProperties().Items())
+    values[property.name] = *vy::GetPropertyText(action, property.name);
+  return values;
+}
+
+class RoundTripTest : public cctest::TElementPageTest {
+ protected:
+  void SetUp() override {
+    TElementPageTest::SetUp();
+    clearcase::editors::RegisterPages();
+    vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
+  }
+};
+
+TEST_F(RoundTripTest, AcceptingEveryPageKeepsWhatThePagesDoNotDecide) {
+  for (const TRoundTripRow& row : kRows) {
+    SCOPED_TRACE(testing::Message() << row.typeId << " row " << (&row - kRows));
+    Options().SetClearCaseType(row.clearCaseLT ? clearcase::ccLT : clearcase::ccFull);
+    const clearcase::TCatalogueRow* entry = CatalogueRow(row.typeId);
+    ASSERT_NE(entry, nullptr);
+    std::unique_ptr<vy::TCustomVyAction> action = entry->actionClass.create();
+    for (const auto& [name, value] : row.stored) {
+      std::string error;
+      ASSERT_TRUE(vy::SetPropertyText(*action, name, value, &error)) << name << ": " << error;
+    }
+    std::map<std::string, std::string> expected = Published(*action);
+    for (const auto& [name, value] : row.changed) {
+      ASSERT_TRUE(expected.count(name)) << name;
+      expected[name] = value;
+    }
+
+    std::vector<std::unique_ptr<vy::gui::TVyActionPage>> pages;
+    for (const vy::TVyPageClass& pageClass : entry->pages) {
+      pages.push_back(vy::gui::CreateActionPage(pageClass.className));
+      ASSERT_NE(pages.back(), nullptr) << pageClass.className << " is not registered";
+      pages.back()->InitFrame();
+      pages.back()->InitPage(*action);
+      pages.back()->ReadActionData(*action);
+    }
+    // Every view panel turns a custom view without a folder into the
+    // default view; the rows need not say so.
+    bool viewPanel = false;
+    for (auto& page : pages)
+      for (auto* panel : page->findChildren<clearcase::editors::TClearCaseViewContextSubFrame*>())
+        viewPanel = viewPanel || panel->isEnabled();
+    if (viewPanel && expected["ViewContextPath"].empty())
+      expected["UseDefaultViewContext"] = "true";
+
+    for (auto& page : pages) page->WriteActionData(*action);
+    EXPECT_EQ(Published(*action), expected);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,388 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "clearcase/actions/metadata/lock_actions.h"
+#include "clearcase/editors/metadata/object_selector_edit_form.h"
+#include "clearcase/editors/metadata/object_selector_frame.h"
+#include "page_fixture.h"
+#include "vycore/ini.h"
+#include "vycore/properties.h"
+
+namespace {
+
+using clearcase::editors::TClearCaseObjectSelectorEditForm;
+using clearcase::editors::TClearCaseObjectSelectorFrame;
+
+enum Kind {
+  kNone = 0,
+  kVob = 1,
+  kLabel = 6,
+  kObjectId = 9,
+  kActivity = 10,
+  kBaseline = 11,
+  kComponent = 12,
+  kFolder = 13,
+  kProject = 14,
+  kStream = 15
+};
+
+class SelectorFormTest : public cctest::TPageTest {
+ protected:
+  void SetUp() override {
+    TPageTest::SetUp();
+    form_ = std::make_unique<TClearCaseObjectSelectorEditForm>();
+    form_->show();
+  }
+
+  template <class Widget = QComboBox>
+  Widget* Control(const char* name) const {
+    return Find<Widget>(form_.get(), name);
+  }
+  // Types into a box as a user does, after emptying it.
+  void Type(const char* name, const QString& text) const {
+    QWidget* control = Control<QWidget>(name);
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (edit == nullptr) edit = qobject_cast<QComboBox*>(control)->lineEdit();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+  }
+  void ChooseKind(int kind) const { Control("cmbObjectTypeName")->setCurrentIndex(kind); }
+  std::string Text(const char* name) const {
+    QWidget* control = Control<QWidget>(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text().toStdString();
+    return qobject_cast<QComboBox*>(control)->currentText().toStdString();
+  }
+  std::string Selector() const { return form_->GetObjectSelector().toStdString(); }
+  QStringList DropDown(const char* name) const {
+    auto* box = Control(name);
+    box->showPopup();
+    box->hidePopup();
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    return items;
+  }
+
+  std::unique_ptr<TClearCaseObjectSelectorEditForm> form_;
+};
+
+TEST_F(SelectorFormTest, PartsComposeTheSelector) {
+  ChooseKind(kLabel);
+  Type("txtVOB", "/vobs/src");
+  Type("txtObjectName", "REL_1");
+  EXPECT_EQ(Selector(), "lbtype:REL_1@/vobs/src");
+  Type("txtVOB", "");
+  EXPECT_EQ(Selector(), "lbtype:REL_1");
+
+  ChooseKind(kActivity);  // a new kind starts with an empty name
+  EXPECT_EQ(Text("txtObjectName"), "");
+  EXPECT_EQ(Selector(), "activity:");
+  Type("txtVOB", "/vobs/pvob");
+  Type("txtObjectName", "fix_23");
+  EXPECT_EQ(Selector(), "activity:fix_23@/vobs/pvob");
+}
+
+TEST_F(SelectorFormTest, ChoosingVobTakesTheVobBoxAsTheName) {
+  ChooseKind(kLabel);
+  Type("txtVOB", "/vobs/src");
+  Type("txtObjectName", "REL_1");
+  ChooseKind(kVob);
+  EXPECT_EQ(Text("txtObjectName"), "/vobs/src");
+  EXPECT_FALSE(Control("txtVOB")->isEnabled());
+  EXPECT_EQ(Selector(), "vob:/vobs/src");
+  ChooseKind(kLabel);
+  EXPECT_TRUE(Control("txtVOB")->isEnabled());
+}
+
+TEST_F(SelectorFormTest, KindSetsLabelsAndFilters) {
+  struct Row {
+    int kind;
+    const char* nameLabel;
+    const char* vobLabel;
+    bool project;
+    bool stream;
+  } rows[] = {
+      {kLabel, "Label Name:", "VOB:", false, false},
+      {kObjectId, "Object ID:", "VOB:", false, false},
+      {kActivity, "UCM Activity Name:", "PVOB:", true, true},
+      {kBaseline, "UCM Baseline Name:", "PVOB:", true, true},
+      {kComponent, "UCM Component Name:", "PVOB:", true, true},
+      {kStream, "UCM Stream Name:", "PVOB:", true, false},
+      {kFolder, "UCM Folder Name:", "PVOB:", false, false},
+      {kProject, "UCM Project Name:", "PVOB:", false, false},
+      {kNone, "Selector Object Name:", "VOB:", false, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.kind);
+    ChooseKind(row.kind);
+    EXPECT_EQ(Control("cmbObjectTypeTag")->currentIndex(), row.kind);
+    EXPECT_EQ(Text("lblObjName"), row.nameLabel);
+    EXPECT_EQ(Text("lblVOB"), row.vobLabel);
+    EXPECT_EQ(Control("cmbProject")->isEnabled(), row.project);
+    EXPECT_EQ(Control<QLabel>("lblProject")->isEnabled(), row.project);
+    EXPECT_EQ(Control("cmbStream")->isEnabled(), row.stream);
+    EXPECT_EQ(Control<QLabel>("lblStream")->isEnabled(), row.stream);
+  }
+}
+
+TEST_F(SelectorFormTest, TypedSelectorFillsThePartsAndStaysAsTyped) {
+  struct Row {
+    const char* typed;
+    int kind;
+    const char* vob;
+    const char* name;
+  } rows[] = {
+      {"stream:int@/vobs/pvob", kStream, "/vobs/pvob", "int"},
+      {"LBTYPE:Rel", kLabel, "", "Rel"},                     // the prefix in any case
+      {"lbtype:a@b@/vobs/src", kLabel, "b@/vobs/src", "a"},  // cut at the first "@"
+      {"plain", kNone, "", "plain"},  // no prefix is the empty prefix of the first entry
+      {"replica:r1@/vobs/src", kNone, "/vobs/src", "r1"},  // unknown prefix: the kind stays
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.typed);
+    Type("txtObjectSelector", row.typed);
+    EXPECT_EQ(Selector(), row.typed);
+    EXPECT_EQ(Control("cmbObjectTypeName")->currentIndex(), row.kind);
+    EXPECT_EQ(Control("cmbObjectTypeTag")->currentIndex(), row.kind);
+    EXPECT_EQ(Text("txtVOB"), row.vob);
+    EXPECT_EQ(Text("txtObjectName"), row.name);
+  }
+  // A pasted selector of an unknown kind leaves the kind where it was.
+  Type("txtObjectSelector", "lbtype:x");
+  Control<QLineEdit>("txtObjectSelector")->setText("replica:r1");
+  EXPECT_EQ(Control("cmbObjectTypeName")->currentIndex(), kLabel);
+  EXPECT_EQ(Text("txtObjectName"), "r1");
+  // Moving the kind by parsing is not choosing it: the labels stay.
+  EXPECT_EQ(Text("lblVOB"), "VOB:");
+  EXPECT_EQ(Text("lblObjName"), "Selector Object Name:");
+  EXPECT_FALSE(Control("cmbProject")->isEnabled());
+}
+
+TEST_F(SelectorFormTest, SetObjectSelectorKeepsWhatItCannotClassify) {
+  for (const char* selector :
+       {"replica:r1@/vobs/src", "lbtype:REL_1@/vobs/src", "", "vob:/vobs/src"}) {
+    SCOPED_TRACE(selector);
+    TClearCaseObjectSelectorEditForm form;
+    form.SetObjectSelector(QString::fromLatin1(selector));
+    EXPECT_EQ(form.GetObjectSelector().toStdString(), selector);
+  }
+  TClearCaseObjectSelectorEditForm form;
+  form.SetObjectSelector(QStringLiteral("replica:r1@/vobs/src"));
+  EXPECT_EQ(Find<QComboBox>(&form, "cmbObjectTypeName")->currentIndex(), kNone);
+}
+
+TEST_F(SelectorFormTest, VobAndPvobListsAreAskedForOncePerDialog) {
+  UseStandIn();
+  ChooseKind(kLabel);
+  const QStringList vobs = DropDown("txtVOB");
+  EXPECT_TRUE(vobs.contains(QStringLiteral("/vobs/src")));
+  DropDown("txtVOB");
+  EXPECT_EQ(CountRuns("lsvob"), 1);
+
+  ChooseKind(kActivity);
+  EXPECT_EQ(DropDown("txtVOB"), QStringList{QStringLiteral("/vobs/pvob")});
+  DropDown("txtVOB");
+  EXPECT_EQ(CountRuns("lsvob"), 2);
+
+  TClearCaseObjectSelectorEditForm another;  // a new dialog asks again
+  Find<QComboBox>(&another, "txtVOB")->showPopup();
+  EXPECT_EQ(CountRuns("lsvob"), 3);
+}
+
+TEST_F(SelectorFormTest, EmptyVobAnswerIsAskedForAgain) {
+  UseStandIn();
+  ChooseKind(kLabel);
+  {
+    vytest::TScopedEnv failing("CLEARTOOL_SIM_FAULT", "lsvob=exit:2");
+    EXPECT_EQ(DropDown("txtVOB"), QStringList{});
+  }
+  EXPECT_TRUE(DropDown("txtVOB").contains(QStringLiteral("/vobs/src")));
+  EXPECT_EQ(CountRuns("lsvob"), 2);
+}
+
+TEST_F(SelectorFormTest, ProjectListWithoutVobIsOneEmptyEntryAndDropsAStrayStream) {
+  UseStandIn();
+  ChooseKind(kActivity);
+  Type("cmbStream", "int");
+  EXPECT_EQ(DropDown("cmbProject"), QStringList{QString()});
+  EXPECT_EQ(Text("cmbStream"), "");
+  EXPECT_TRUE(StandInRuns().empty());
+
+  Type("txtVOB", "/vobs/pvob");
+  Type("cmbStream", "dev_alice");
+  EXPECT_EQ(DropDown("cmbProject"), QStringList{QStringLiteral("webshop")});
+  EXPECT_EQ(Text("cmbStream"), "dev_alice");  // the project's streams hold it
+  EXPECT_EQ(CountRuns("lsproject"), 1);
+  EXPECT_EQ(CountRuns("lsstream"), 1);
+}
+
+TEST_F(SelectorFormTest, NameListComesFromTheNarrowestFilterGiven) {
+  UseStandIn();
+  struct Row {
+    int kind;
+    const char* vob;
+    const char* project;
+    const char* stream;
+    std::vector<std::string> argv;  // the run that fills the list
+  } rows[] = {
+      {kLabel, "/vobs/src", "", "", {"lstype", "-short", "-kind", "lbtype", "-invob", "/vobs/src"}},
+      {kActivity,
+       "/vobs/pvob",
+       "webshop",
+       "dev_alice",
+       {"lsactivity", "-short", "-in", "dev_alice@/vobs/pvob"}},
+      {kActivity,
+       "/vobs/pvob",
+       "webshop",
+       "",
+       {"lsactivity", "-short", "-in", "webshop@/vobs/pvob"}},
+      {kStream, "/vobs/pvob", "webshop", "", {"lsstream", "-short", "-in", "webshop@/vobs/pvob"}},
+      {kBaseline,
+       "/vobs/pvob",
+       "",
+       "webshop_int",
+       {"lsbl", "-short", "-stream", "webshop_int@/vobs/pvob"}},
+      {kComponent, "/vobs/pvob", "", "dev_alice", {"lsstream", "-l", "dev_alice@/vobs/pvob"}},
+      {kFolder, "/vobs/pvob", "", "", {"lsfolder", "-short", "-invob", "/vobs/pvob"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.argv.back());
+    ChooseKind(row.kind);
+    Type("txtVOB", row.vob);
+    if (Control("cmbProject")->isEnabled()) Type("cmbProject", row.project);
+    if (Control("cmbStream")->isEnabled()) Type("cmbStream", row.stream);
+    DropDown("txtObjectName");
+    ASSERT_FALSE(StandInRuns().empty());
+    EXPECT_EQ(StandInRuns().back(), row.argv);
+  }
+  ChooseKind(kActivity);
+  Type("txtVOB", "/vobs/pvob");
+  Type("cmbStream", "dev_alice");
+  EXPECT_EQ(DropDown("txtObjectName"),
+            (QStringList{QStringLiteral("feature_login"), QStringLiteral("fix_23")}));
+}
+
+TEST_F(SelectorFormTest, PreferredInputIsRememberedOnOkAndCancelAlike) {
+  const std::string ini = vy::GetVyUserIniFileName();
+  const auto remembered = [&ini] {
+    return vy::IniReadBool(ini, "ClearCase", "UsingCustomObjectSelector", false);
+  };
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  EXPECT_FALSE(form_->UsingCustomSelector());
+  Control<QLineEdit>("txtObjectSelector")->setFocus();
+  EXPECT_TRUE(form_->UsingCustomSelector());
+  form_->reject();
+  EXPECT_TRUE(remembered());
+
+  TClearCaseObjectSelectorEditForm next;
+  next.show();
+  next.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&next));
+  EXPECT_TRUE(next.UsingCustomSelector());
+  EXPECT_EQ(next.focusWidget(), Find<QLineEdit>(&next, "txtObjectSelector"));
+  Find<QComboBox>(&next, "txtObjectName")->setFocus();
+  EXPECT_FALSE(next.UsingCustomSelector());
+  next.accept();
+  EXPECT_FALSE(remembered());
+}
+
+// Answers the selector dialog from inside its own modal loop; a dialog the
+// answer leaves open is cancelled, so that a failing test cannot hang.
+void WhenDialogOpens(std::function<void(TClearCaseObjectSelectorEditForm&)> answer) {
+  QTimer::singleShot(0, [answer] {
+    auto* form = qobject_cast<TClearCaseObjectSelectorEditForm*>(QApplication::activeModalWidget());
+    if (form == nullptr) {
+      ADD_FAILURE() << "no selector dialog opened";
+      return;
+    }
+    answer(*form);
+    if (form->isVisible()) form->reject();
+  });
+}
+
+class ObjectsPageTest : public cctest::TPageTest {
+ protected:
+  void SetUp() override {
+    TPageTest::SetUp();
+    action_.SetObjectsStorageString("lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\n");
+    page_ = Open<TClearCaseObjectSelectorFrame>(action_);
+    list_ = Find<QListWidget>(page_.get(), "listObjects");
+  }
+  std::string Stored() {
+    page_->WriteActionData(action_);
+    return *vy::GetPropertyText(action_, "ObjectsStorageString");
+  }
+  QPushButton* Button(const char* name) { return Find<QPushButton>(page_.get(), name); }
+  void Select(int row) {
+    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {},
+                      list_->visualItemRect(list_->item(row)).center());
+  }
+
+  clearcase::TClearCaseLockObjectsAction action_;
+  std::unique_ptr<TClearCaseObjectSelectorFrame> page_;
+  QListWidget* list_ = nullptr;
+};
+
+TEST_F(ObjectsPageTest, AddAppendsWhatTheDialogGivesOnOkOnly) {
+  EXPECT_EQ(page_->PageName(), "Objects");
+  WhenDialogOpens([](TClearCaseObjectSelectorEditForm& form) {
+    form.findChild<QLineEdit*>("txtObjectSelector")->setText("brtype:maint@/vobs/src");
+    form.reject();
+  });
+  QTest::mouseClick(Button("btnAdd"), Qt::LeftButton);
+  EXPECT_EQ(list_->count(), 2);
+
+  for (const char* added : {"brtype:maint@/vobs/src", ""}) {
+    WhenDialogOpens([added](TClearCaseObjectSelectorEditForm& form) {
+      form.findChild<QLineEdit*>("txtObjectSelector")->setText(added);
+      form.accept();
+    });
+    QTest::mouseClick(Button("btnAdd"), Qt::LeftButton);
+  }
+  EXPECT_EQ(Stored(), "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\nbrtype:maint@/vobs/src\r\n\r\n");
+}
+
+TEST_F(ObjectsPageTest, EditOpensTheSelectedEntryAndReplacesIt) {
+  EXPECT_FALSE(Button("btnEdit")->isEnabled());
+  EXPECT_FALSE(Button("btnRemove")->isEnabled());
+  Select(0);
+  EXPECT_TRUE(Button("btnEdit")->isEnabled());
+  EXPECT_TRUE(Button("btnRemove")->isEnabled());
+
+  std::string shown;
+  WhenDialogOpens([&shown](TClearCaseObjectSelectorEditForm& form) {
+    shown = form.GetObjectSelector().toStdString();
+    auto* name = form.findChild<QComboBox*>("txtObjectName");
+    name->setEditText("REL_2");
+    form.accept();
+  });
+  QTest::mouseClick(Button("btnEdit"), Qt::LeftButton);
+  EXPECT_EQ(shown, "lbtype:REL_1@/vobs/src");
+  EXPECT_EQ(Stored(), "lbtype:REL_2@/vobs/src\r\nvob:/vobs/src\r\n");
+}
+
+TEST_F(ObjectsPageTest, DeleteRemovesOnlyASelectedEntry) {
+  list_->setFocus();
+  QTest::keyClick(list_, Qt::Key_Delete);
+  EXPECT_EQ(list_->count(), 2);
+  Select(1);
+  QTest::keyClick(list_, Qt::Key_Backspace);
+  EXPECT_EQ(Stored(), "lbtype:REL_1@/vobs/src\r\n");
+  Select(0);
+  QTest::mouseClick(Button("btnRemove"), Qt::LeftButton);
+  EXPECT_EQ(Stored(), "");
+  EXPECT_FALSE(Button("btnRemove")->isEnabled());
+}
+
+}  // namespace

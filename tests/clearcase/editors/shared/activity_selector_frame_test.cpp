@@ -1,0 +1,87 @@
+#include "clearcase/editors/shared/activity_selector_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QRadioButton>
+#include <QTest>
+
+#include "clearcase/actions/element/checkin_action.h"
+#include "clearcase/actions/ucm/activity_actions.h"
+#include "page_fixture.h"
+#include "vycore/properties.h"
+
+namespace {
+
+using clearcase::editors::TClearCaseActivitySelectorFrame;
+
+class ActivitySelectorTest : public cctest::TPageTest {
+ protected:
+  static void Set(vy::TCustomVyAction& action, const char* name, const char* value) {
+    ASSERT_TRUE(vy::SetPropertyText(action, name, value)) << name;
+  }
+  static std::string Get(const vy::TCustomVyAction& action, const char* name) {
+    return vy::GetPropertyText(action, name).value_or("<none>");
+  }
+  static void Drop(QComboBox* box) {
+    box->showPopup();
+    box->hidePopup();
+  }
+};
+
+TEST_F(ActivitySelectorTest, FirstChoiceMeansNoActivityForSetActivityAndTheCurrentOneOtherwise) {
+  clearcase::TClearCaseSetActivityAction set;
+  clearcase::TClearCaseCheckInActivityAction checkin;
+  for (vy::TCustomVyAction* action :
+       {static_cast<vy::TCustomVyAction*>(&set), static_cast<vy::TCustomVyAction*>(&checkin)}) {
+    const bool isSet = action == &set;
+    SCOPED_TRACE(isSet ? "set activity" : "check in");
+    Set(*action, "ActivityName", "fix_23");
+    Set(*action, "VOBSelector", "/vobs/pvob");
+    Set(*action, "UseCurrentActivity", isSet ? "false" : "true");
+    if (isSet) Set(*action, "SetActivityToNone", "true");
+    auto page = Open<TClearCaseActivitySelectorFrame>(*action);
+    auto* current = Find<QRadioButton>(page.get(), "btnCurrentActivity");
+    EXPECT_EQ(current->text(), isSet ? "Set Current Activity to None (-none)"
+                                     : "Use the Current Activity for the view");
+    EXPECT_TRUE(current->isChecked());
+    EXPECT_FALSE(Find<QComboBox>(page.get(), "txtActivityName")->isEnabled());
+    EXPECT_FALSE(Find<QComboBox>(page.get(), "txtVOBSelector")->isEnabled());
+
+    QTest::mouseClick(Find<QRadioButton>(page.get(), "btnCustomActivity"), Qt::LeftButton);
+    EXPECT_TRUE(Find<QComboBox>(page.get(), "txtActivityName")->isEnabled());
+    page->WriteActionData(*action);
+    EXPECT_EQ(Get(*action, "ActivityName"), "fix_23");
+    EXPECT_EQ(Get(*action, "VOBSelector"), "/vobs/pvob");
+    if (isSet) {
+      EXPECT_EQ(Get(*action, "SetActivityToNone"), "false");
+      EXPECT_EQ(Get(*action, "UseCurrentActivity"), "false");  // untouched
+    } else {
+      EXPECT_EQ(Get(*action, "UseCurrentActivity"), "false");
+    }
+  }
+}
+
+TEST_F(ActivitySelectorTest, ProjectVobsAreListedOnceAndActivitiesAtEveryDropDownOfAnExistingView) {
+  UseStandIn("demo");
+  clearcase::TClearCaseCheckInActivityAction action;
+  auto page = Open<TClearCaseActivitySelectorFrame>(action);
+  auto* vobs = Find<QComboBox>(page.get(), "txtVOBSelector");
+  Drop(vobs);
+  Drop(vobs);
+  EXPECT_EQ(CountRuns("lsvob"), 1);
+  EXPECT_EQ(vobs->findText("/vobs/pvob"), 0);
+
+  auto* activities = Find<QComboBox>(page.get(), "txtActivityName");
+  auto* viewPath = page->findChild<QWidget*>("txtViewPath")->findChild<QLineEdit*>();
+  viewPath->setText(QString::fromStdString(StandInView("no_such_view")));
+  Drop(activities);
+  EXPECT_EQ(CountRuns("lsstream"), 0);
+  StandInRuns();  // the views are laid out by the first run
+  viewPath->setText(QString::fromStdString(StandInView("dev_view")));
+  Drop(activities);
+  Drop(activities);
+  EXPECT_EQ(CountRuns("lsstream"), 2);
+  EXPECT_GE(activities->findText("fix_23@/vobs/pvob"), 0);
+}
+
+}  // namespace

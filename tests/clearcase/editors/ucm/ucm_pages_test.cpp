@@ -1,0 +1,223 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <functional>
+
+#include "clearcase/actions/ucm/activity_actions.h"
+#include "clearcase/actions/ucm/change_baseline_action.h"
+#include "clearcase/actions/ucm/change_stream_action.h"
+#include "clearcase/actions/ucm/make_baseline_actions.h"
+#include "clearcase/editors/registration.h"
+#include "clearcase/editors/ucm/change_baseline_frame.h"
+#include "clearcase/editors/ucm/change_stream_frame.h"
+#include "clearcase/editors/ucm/make_baseline_from_label_frame.h"
+#include "page_fixture.h"
+#include "ucm_input.h"
+#include "vycore/gui/page_registry.h"
+#include "vycore/properties.h"
+
+namespace {
+
+using namespace clearcase;
+using namespace clearcase::editors;
+
+QStringList Items(const QComboBox* box) {
+  QStringList items;
+  for (int i = 0; i < box->count(); ++i) items.append(box->itemText(i));
+  return items;
+}
+
+using cctest::DropDown;
+using cctest::Type;
+
+class UcmPagesTest : public cctest::TPageTest {};
+
+// Each list runs its listing when it drops down, as often as it must and
+// never without what it lists in.
+TEST_F(UcmPagesTest, ListsQueryAtDropDownOnlyWithWhatTheyNeed) {
+  struct Row {
+    const char* page;
+    std::function<std::unique_ptr<vy::TCustomVyAction>()> action;
+    const char* needs;  // a box typed into first, or nullptr
+    const char* needsText;
+    const char* box;
+    int drops;
+    const char* subcommand;
+    int runs;
+    const char* firstItem;
+  };
+  const auto makeActivity = [] { return std::make_unique<TClearCaseMakeActivityAction>(); };
+  const auto fromLabel = [] { return std::make_unique<TClearCaseMakeBaselineFromLabelAction>(); };
+  const auto changeBaseline = [] { return std::make_unique<TClearCaseChangeBaselineAction>(); };
+  const auto changeStream = [] { return std::make_unique<TClearCaseChangeStreamAction>(); };
+  const Row rows[] = {
+      {"TClearCaseMakeActivityFrame", makeActivity, nullptr, "", "txtVOBSelector", 2, "lsvob", 1,
+       "/vobs/pvob"},
+      {"TClearCaseMakeBaselineFromLabelFrame", fromLabel, nullptr, "", "txtVOB", 2, "lsvob", 2,
+       "/vobs/pvob"},
+      {"TClearCaseMakeBaselineFromLabelFrame", fromLabel, nullptr, "", "txtLabel", 1, "lstype", 0,
+       nullptr},
+      {"TClearCaseMakeBaselineFromLabelFrame", fromLabel, "txtVOB", "/vobs/src", "txtLabel", 1,
+       "lstype", 1, "NIGHTLY"},
+      {"TClearCaseChangeBaselineFrame", changeBaseline, nullptr, "", "cmbPVOB", 2, "lsvob", 2,
+       "/vobs/pvob"},
+      {"TClearCaseChangeBaselineFrame", changeBaseline, nullptr, "", "cmbPromo", 1, "describe", 0,
+       nullptr},
+      {"TClearCaseChangeBaselineFrame", changeBaseline, "cmbPVOB", "/vobs/pvob", "cmbPromo", 1,
+       "describe", 1, "REJECTED"},
+      {"TClearCaseChangeStreamFrame", changeStream, "cmbPVOB", "/vobs/pvob", "cmbProject", 2,
+       "lsproject", 2, "webshop"},
+      {"TClearCaseChangeStreamFrame", changeStream, "cmbPVOB", "/vobs/pvob", "cmbStream", 1,
+       "lsstream", 1, "dev_alice"},
+  };
+  UseStandIn();
+  RegisterUcmPages();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.page) + " " + row.box);
+    const std::unique_ptr<vy::TCustomVyAction> action = row.action();
+    const std::unique_ptr<vy::gui::TVyActionPage> page = vy::gui::CreateActionPage(row.page);
+    ASSERT_NE(page, nullptr);
+    page->InitFrame();
+    page->InitPage(*action);
+    page->ReadActionData(*action);
+    page->show();
+    if (row.needs) Type(Find<QComboBox>(page.get(), row.needs), row.needsText);
+    const int before = CountRuns(row.subcommand);
+    auto* box = Find<QComboBox>(page.get(), row.box);
+    for (int drop = 0; drop < row.drops; ++drop) DropDown(box);
+    EXPECT_EQ(CountRuns(row.subcommand) - before, row.runs);
+    EXPECT_EQ(box->count() > 0 ? box->itemText(0).toStdString() : "",
+              row.firstItem ? row.firstItem : "");
+  }
+}
+
+TEST_F(UcmPagesTest, RecommendableBaselinesCarryTheRootedProjectVob) {
+  UseStandIn();
+  for (const char* typed : {"/vobs/pvob", "vobs/pvob"}) {
+    SCOPED_TRACE(typed);
+    TClearCaseChangeStreamAction action;
+    auto page = Open<TClearCaseChangeStreamFrame>(action);
+    Type(Find<QComboBox>(page.get(), "cmbPVOB"), typed);
+    Type(Find<QComboBox>(page.get(), "cmbStream"), "webshop_int");
+    auto* baselines = Find<QComboBox>(page.get(), "cmbBaseline");
+    DropDown(baselines);
+    EXPECT_EQ(Items(baselines), (QStringList{"BL_0@/vobs/pvob", "BL_1@/vobs/pvob",
+                                             "BL_2@/vobs/pvob", "DOCS_1@/vobs/pvob"}));
+    EXPECT_EQ(StandInRuns().back(),
+              (std::vector<std::string>{"lsbl", "-short", "-stream", "webshop_int@/vobs/pvob"}));
+  }
+  // Without a project VOB nothing is listed and the earlier baselines stay.
+  TClearCaseChangeStreamAction action;
+  auto page = Open<TClearCaseChangeStreamFrame>(action);
+  Type(Find<QComboBox>(page.get(), "cmbPVOB"), "/vobs/pvob");
+  Type(Find<QComboBox>(page.get(), "cmbStream"), "webshop_int");
+  auto* baselines = Find<QComboBox>(page.get(), "cmbBaseline");
+  DropDown(baselines);
+  Find<QComboBox>(page.get(), "cmbPVOB")->lineEdit()->clear();
+  const int runs = CountRuns("lsbl");
+  DropDown(baselines);
+  EXPECT_EQ(CountRuns("lsbl"), runs);
+  EXPECT_EQ(baselines->count(), 4);
+  // The project list, by contrast, never offers another VOB's projects.
+  auto* projects = Find<QComboBox>(page.get(), "cmbProject");
+  Type(Find<QComboBox>(page.get(), "cmbPVOB"), "/vobs/pvob");
+  DropDown(projects);
+  ASSERT_EQ(projects->count(), 1);
+  Find<QComboBox>(page.get(), "cmbPVOB")->lineEdit()->clear();
+  DropDown(projects);
+  EXPECT_EQ(projects->count(), 0);
+}
+
+TEST_F(UcmPagesTest, BaselinesAreRecommendedByAddingAndRemovingThem) {
+  TClearCaseChangeStreamAction action;
+  auto page = Open<TClearCaseChangeStreamFrame>(action);
+  auto* baseline = Find<QComboBox>(page.get(), "cmbBaseline");
+  auto* add = Find<QPushButton>(page.get(), "btnBLAdd");
+  auto* remove = Find<QPushButton>(page.get(), "btnBLRemove");
+  auto* list = Find<QListWidget>(page.get(), "listBaselines");
+  EXPECT_FALSE(add->isEnabled());
+  for (const char* name : {"BL_1@/vobs/pvob", "DOCS_1@/vobs/pvob"}) {
+    Type(baseline, name);
+    EXPECT_TRUE(add->isEnabled());
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(baseline->currentText(), QString());
+    EXPECT_FALSE(add->isEnabled());
+  }
+  EXPECT_TRUE(Find<QRadioButton>(page.get(), "btnRecommend")->isChecked());
+
+  EXPECT_FALSE(remove->isEnabled());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(0)).center());
+  EXPECT_TRUE(remove->isEnabled());
+  QTest::keyClick(list, Qt::Key_Delete);
+  EXPECT_FALSE(remove->isEnabled());
+  QTest::keyClick(list, Qt::Key_Backspace);  // nothing selected: nothing removed
+  ASSERT_EQ(list->count(), 1);
+
+  page->WriteActionData(action);
+  EXPECT_EQ(action.GetRecommendBaselines(), "DOCS_1@/vobs/pvob\r\n");
+  EXPECT_TRUE(action.GetChangeRecommended());
+  EXPECT_FALSE(action.GetRecommendDefaults());
+}
+
+// Clearing, read last, wins over a change stored beside it.
+TEST_F(UcmPagesTest, RecommendationChoiceRoundTrips) {
+  struct Row {
+    bool change, defaults, clear;
+    const char* chosen;
+    bool writtenChange, writtenDefaults, writtenClear;
+  };
+  const Row rows[] = {
+      {false, true, false, "btnNoRecommend", false, false, false},
+      {true, true, false, "btnRecommendDefault", true, true, false},
+      {true, false, false, "btnRecommend", true, false, false},
+      {true, true, true, "btnClear", false, false, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.chosen);
+    TClearCaseChangeStreamAction action;
+    action.SetChangeRecommended(row.change);
+    action.SetRecommendDefaults(row.defaults);
+    action.SetClearRecommended(row.clear);
+    auto page = Open<TClearCaseChangeStreamFrame>(action);
+    EXPECT_TRUE(Find<QRadioButton>(page.get(), row.chosen)->isChecked());
+    page->WriteActionData(action);
+    EXPECT_EQ(action.GetChangeRecommended(), row.writtenChange);
+    EXPECT_EQ(action.GetRecommendDefaults(), row.writtenDefaults);
+    EXPECT_EQ(action.GetClearRecommended(), row.writtenClear);
+  }
+}
+
+TEST_F(UcmPagesTest, PickingAPromotionLevelMeansAssigningIt) {
+  UseStandIn();
+  TClearCaseChangeBaselineAction action;
+  action.SetPromotionLevel("BUILT");
+  auto page = Open<TClearCaseChangeBaselineFrame>(action);
+  auto* assign = Find<QCheckBox>(page.get(), "boxApplyPromo");
+  EXPECT_FALSE(assign->isChecked()) << "loading the stored level is no pick";
+  Type(Find<QComboBox>(page.get(), "cmbPVOB"), "/vobs/pvob");
+  auto* levels = Find<QComboBox>(page.get(), "cmbPromo");
+  DropDown(levels);
+  EXPECT_FALSE(assign->isChecked());
+  levels->setCurrentIndex(levels->findText("RELEASED"));
+  EXPECT_TRUE(assign->isChecked());
+  page->WriteActionData(action);
+  EXPECT_EQ(vy::GetPropertyText(action, "AssignLevel"), "true");
+  EXPECT_EQ(vy::GetPropertyText(action, "PromotionLevel"), "RELEASED");
+}
+
+TEST_F(UcmPagesTest, FromLabelComponentsAreStoredAsTyped) {
+  TClearCaseMakeBaselineFromLabelAction action;
+  auto page = Open<TClearCaseMakeBaselineFromLabelFrame>(action);
+  cctest::TypeLines(Find<QPlainTextEdit>(page.get(), "txtComponent"),
+                    "comp core@/vobs/pvob\n\n comp_docs ");
+  page->WriteActionData(action);
+  EXPECT_EQ(vy::GetPropertyText(action, "ComponentSelectorStorageString"),
+            "comp core@/vobs/pvob\r\n\r\n comp_docs \r\n");
+}
+
+}  // namespace
