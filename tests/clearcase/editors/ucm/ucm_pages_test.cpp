@@ -25,19 +25,19 @@ namespace {
 using namespace clearcase;
 using namespace clearcase::editors;
 
+using cctest::DropDown;
+using cctest::Type;
+
 QStringList Items(const QComboBox* box) {
   QStringList items;
   for (int i = 0; i < box->count(); ++i) items.append(box->itemText(i));
   return items;
 }
 
-using cctest::DropDown;
-using cctest::Type;
-
 class UcmPagesTest : public cctest::TPageTest {};
 
 // Each list runs its listing when it drops down, as often as it must and
-// never without what it lists in.
+// never without what it lists in; opening a page lists nothing.
 TEST_F(UcmPagesTest, ListsQueryAtDropDownOnlyWithWhatTheyNeed) {
   struct Row {
     const char* page;
@@ -79,12 +79,14 @@ TEST_F(UcmPagesTest, ListsQueryAtDropDownOnlyWithWhatTheyNeed) {
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.page) + " " + row.box);
     const std::unique_ptr<vy::TCustomVyAction> action = row.action();
+    const std::size_t runsBeforeOpening = StandInRuns().size();
     const std::unique_ptr<vy::gui::TVyActionPage> page = vy::gui::CreateActionPage(row.page);
     ASSERT_NE(page, nullptr);
     page->InitFrame();
     page->InitPage(*action);
     page->ReadActionData(*action);
     page->show();
+    EXPECT_EQ(StandInRuns().size(), runsBeforeOpening);
     if (row.needs) Type(Find<QComboBox>(page.get(), row.needs), row.needsText);
     const int before = CountRuns(row.subcommand);
     auto* box = Find<QComboBox>(page.get(), row.box);

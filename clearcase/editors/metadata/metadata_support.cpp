@@ -1,0 +1,73 @@
+#include "clearcase/editors/metadata/metadata_support.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <cmath>
+
+#include "clearcase/cleartool/repository_queries.h"
+#include "clearcase/cleartool/string_lists.h"
+
+namespace clearcase::editors::meta {
+
+QStringList ListingNames(const std::string& listing) {
+  QStringList names;
+  ForEachLine(listing, [&names](std::string_view line) {
+    names.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+  });
+  return names;
+}
+
+vy::gui::TVyDropDownComboBox* NewVobBox(QWidget* parent, const char* name) {
+  auto* box = new vy::gui::TVyDropDownComboBox(true, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->SetItems({QString()});
+  QObject::connect(box, &vy::gui::TVyDropDownComboBox::BeforeDropDown, box, [box] {
+    if (box->count() == 0 || box->itemText(0).isEmpty())
+      box->SetItems(ListingNames(CCGetVOBNames()));
+  });
+  return box;
+}
+
+void SetNumberKind(vy::gui::TVyNumberEdit* box, vy::gui::TVyNumberEdit::Kind kind) {
+  static const QRegularExpression whole(QStringLiteral("^\\(?-?[0-9,]*\\)?$"));
+  static const QRegularExpression decimal(QStringLiteral("^\\(?-?[0-9,]*\\.?[0-9]*\\)?$"));
+  box->SetNumberKind(kind);
+  const auto& pattern = kind == vy::gui::TVyNumberEdit::Kind::Integer ? whole : decimal;
+  if (auto* old =
+          box->findChild<QRegularExpressionValidator*>(QString(), Qt::FindDirectChildrenOnly)) {
+    old->setRegularExpression(pattern);
+  } else {
+    box->setValidator(new QRegularExpressionValidator(pattern, box));
+  }
+}
+
+QString NumberForBox(const QString& stored, vy::gui::TVyNumberEdit::Kind kind) {
+  const QString plain = vy::gui::TVyNumberEdit::Plain(stored.trimmed());
+  bool ok = false;
+  const double value = plain.toDouble(&ok);
+  if (!ok || !std::isfinite(value)) return QStringLiteral("0");
+  if (kind == vy::gui::TVyNumberEdit::Kind::Integer) {
+    static const QRegularExpression integer(QStringLiteral("^-?\\d+$"));
+    // Digits beyond a double's precision survive only as text.
+    if (integer.match(plain).hasMatch()) return plain;
+    return QString::number(static_cast<qint64>(std::llround(value)));
+  }
+  static const QRegularExpression decimal(QStringLiteral("^-?(\\d+(\\.\\d*)?|\\.\\d+)$"));
+  if (decimal.match(plain).hasMatch()) return plain;
+  return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+QLabel* NewLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+QGroupBox* NewGroup(const QString& heading, QWidget* parent) {
+  return new QGroupBox(heading, parent);
+}
+
+}  // namespace clearcase::editors::meta

@@ -1,0 +1,52 @@
+#pragma once
+// Small pieces the type, label, lock and attribute pages and the object
+// selector dialog share.
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+#include "vycore/gui/drop_down_combo_box.h"
+#include "vycore/gui/number_edit.h"
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace clearcase::editors::meta {
+
+inline QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+inline std::string S(const QString& text) {
+  return text.toStdString();
+}
+
+// The names of a listing (one per line, each ended by CR LF); an empty
+// listing gives no names.
+QStringList ListingNames(const std::string& listing);
+
+// A VOB box that starts with one empty entry and asks for the VOB tags the
+// first time it drops down, and again only while the answer was empty, so
+// that a page costs one listing however often the user opens the list.
+vy::gui::TVyDropDownComboBox* NewVobBox(QWidget* parent, const char* name);
+
+// A numeric box of the kind, refusing keys that cannot belong to such a
+// number in either its plain or its grouped form.
+void SetNumberKind(vy::gui::TVyNumberEdit* box, vy::gui::TVyNumberEdit::Kind kind);
+
+// The plain form of a stored text for a numeric box of the kind: the
+// number itself, whole for a whole-number box, and "0" for what is no
+// number, so that what is stored back always reads as a number.
+QString NumberForBox(const QString& stored, vy::gui::TVyNumberEdit::Kind kind);
+
+template <class Control>
+Control* Named(Control* control, const char* name) {
+  control->setObjectName(QString::fromLatin1(name));
+  return control;
+}
+
+QLabel* NewLabel(const QString& caption, QWidget* buddy, QWidget* parent);
+QGroupBox* NewGroup(const QString& heading, QWidget* parent);
+
+}  // namespace clearcase::editors::meta

@@ -1,0 +1,110 @@
+#include "designer_fixture.h"
+
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <filesystem>
+#include <memory>
+
+#include "test_support.h"
+#include "vycore/services.h"
+
+namespace designer_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TSandboxFiles {
+  TSandboxFiles() {
+    const std::string root = folder.Path();
+    fs::copy_file(fs::path(VANTRY_SOURCE_DIR) / "examples/worlds/demo.xml", root + "/demo.xml");
+    fs::create_directories(root + "/config");
+    // The child runner and stand-in see the same files as the designer.
+    setenv("VANTRY_OPTIONS", (root + "/options.xml").c_str(), 1);
+    setenv("VANTRY_USER_INI", (root + "/config/user.ini").c_str(), 1);
+    setenv("CLEARTOOL_SIM_WORLD", (root + "/demo.xml").c_str(), 1);
+    setenv("CLEARTOOL_SIM_JOURNAL", (root + "/journal.jsonl").c_str(), 1);
+    setenv("NO_COLOR", "1", 1);
+    // No test may open a real file dialog.
+    vy::SetVyBrowsers([](const std::string&, std::string&, const std::string&) { return false; },
+                      [](const std::string&, std::string&, const std::string&, const std::string&) {
+                        return false;
+                      });
+    vy::SetVySaveFileBrowser([](const vy::TVySaveFileRequest&, std::string&) { return false; });
+  }
+  vytest::TTempDir folder;
+};
+
+TSandboxFiles& Files() {
+  static TSandboxFiles files;
+  return files;
+}
+
+}  // namespace
+
+std::string Sandbox() {
+  return Files().folder.Path();
+}
+std::string SandboxPath(const std::string& relative) {
+  return Sandbox() + "/" + relative;
+}
+std::string ViewPath() {
+  return SandboxPath("views/dev_view/vobs/src");
+}
+std::string JournalFile() {
+  return SandboxPath("journal.jsonl");
+}
+
+designer::TDesignerHost& Host() {
+  static designer::TDesignerHost* host = [] {
+    Files();
+    auto* loaded = new designer::TDesignerHost;
+    const bool ok =
+        loaded->Load({VANTRY_PLUGIN_FOLDER}, {VANTRY_PAGES_FOLDER}, SandboxPath("options.xml"));
+    for (const std::string& error : loaded->errors) ADD_FAILURE() << error;
+    EXPECT_TRUE(ok);
+    return loaded;
+  }();
+  return *host;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  return QTest::qWaitFor(condition, timeoutMs);
+}
+
+void ConfigureOptions() {
+  vy::TVyOptionsObject* options =
+      vy::VyOptionsServices().FindOptions("Version Control Systems", "ClearCase");
+  ASSERT_NE(options, nullptr);
+  for (const auto& [name, value] :
+       {std::pair<std::string, std::string>{"CleartoolPath", CLEARTOOL_EXE},
+        {"DefaultViewPath", ViewPath()},
+        {"TestForClearCaseType", "false"}}) {
+    ASSERT_TRUE(vy::SetPropertyText(*options, name, value)) << name;
+  }
+  options->SetModified(true);
+  std::string error;
+  ASSERT_TRUE(Host().SaveOptions(&error)) << error;
+}
+
+void AnswerNextDialog(std::function<void(QWidget*)> answer) {
+  auto* timer = new QTimer;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  // The dialog that is open now (say, a property dialog) is not the next one.
+  QWidget* before = QApplication::activeModalWidget();
+  QObject::connect(timer, &QTimer::timeout, [timer, answer, deadline, before] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == before) dialog = nullptr;
+    if (dialog == nullptr && std::chrono::steady_clock::now() < deadline) return;
+    timer->stop();
+    timer->deleteLater();
+    if (dialog == nullptr) {
+      ADD_FAILURE() << "no dialog opened";
+      return;
+    }
+    answer(dialog);
+  });
+  timer->start(10);
+}
+
+}  // namespace designer_test
