@@ -190,6 +190,7 @@ struct TServices {
   TVyBrowseForDirectory browseDirectory = Cancelled;
   TVyBrowseForFile browseFile = CancelledFile;
   TVyBrowseForSaveFile browseSaveFile;
+  TVyBlockingRunner blockingRunner;
 };
 
 std::unique_ptr<TServices>& ServicesSlot() {
@@ -244,6 +245,19 @@ bool VyBrowseForSaveFile(const TVySaveFileRequest& request, std::string& file) {
 
 void SetVySaveFileBrowser(TVyBrowseForSaveFile browser) {
   Services().browseSaveFile = std::move(browser);
+}
+
+void VyRunBlocking(const TVyBlockingWork& work) {
+  // A copy: the work may install another runner while this one waits.
+  if (const TVyBlockingRunner runner = Services().blockingRunner) {
+    runner(work);
+  } else {
+    work();
+  }
+}
+
+void SetVyBlockingRunner(TVyBlockingRunner runner) {
+  Services().blockingRunner = std::move(runner);
 }
 
 void SetVyScreenCursorHandler(TVyScreenCursorHandler handler) {

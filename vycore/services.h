@@ -135,6 +135,16 @@ using TVyScreenCursorHandler = std::function<void(int cursor)>;
 // An empty function restores the headless answer (nothing happens).
 void SetVyScreenCursorHandler(TVyScreenCursorHandler handler);
 
+// Work that keeps the interface waiting, such as a design-time listing. The
+// headless host does it on the spot; the designer does it off the interface
+// thread and keeps repainting meanwhile. Either way the call returns when
+// the work is done, and an exception of the work reaches the caller.
+using TVyBlockingWork = std::function<void()>;
+using TVyBlockingRunner = std::function<void(const TVyBlockingWork& work)>;
+void VyRunBlocking(const TVyBlockingWork& work);
+// An empty function restores the headless answer.
+void SetVyBlockingRunner(TVyBlockingRunner runner);
+
 IVyActionServices& VyActionServices();
 IVyOptionsServices& VyOptionsServices();
 IVyScriptingServices& VyScriptingServices();

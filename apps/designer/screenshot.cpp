@@ -1,11 +1,16 @@
 #include "screenshot.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QListWidget>
 #include <QPixmap>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "catalogue_dialog.h"
@@ -16,6 +21,7 @@
 #include "project_document.h"
 #include "property_dialog.h"
 #include "run_panel.h"
+#include "vycore/gui/drop_down_combo_box.h"
 #include "vycore/gui/page_registry.h"
 #include "vycore/services.h"
 
@@ -148,50 +154,164 @@ int ShowOptionsPage(const std::string& pageClass, const TScreenshotRequest& requ
   return 1;
 }
 
-int ShowActionPage(const std::string& pageClass, const TScreenshotRequest& request,
-                   QString* error) {
+// A page as a tab of the property dialog shows it, with the action it edits.
+struct TShownPage {
   TProjectDocument document;
   std::unique_ptr<vy::TCustomVyAction> fresh;
+  QWidget frame;
+  vy::gui::TVyActionPage* page = nullptr;
+};
+
+bool OpenActionPage(const std::string& pageClass, const TScreenshotRequest& request,
+                    TShownPage& shown, QString* error) {
   vy::TCustomVyAction* action = nullptr;
   if (!request.project.isEmpty()) {
     int index = 0;
-    if (!LoadAction(request, document, index, error)) return 1;
-    if (request.action == 0) index = FirstShowing(document, pageClass);
+    if (!LoadAction(request, shown.document, index, error)) return false;
+    if (request.action == 0) index = FirstShowing(shown.document, pageClass);
     if (index < 0) {
       if (error)
-        *error = QStringLiteral("no action of %1 shows %2").arg(request.project, request.target);
-      return 1;
+        *error = QStringLiteral("no action of %1 shows %2")
+                     .arg(request.project, QString::fromStdString(pageClass));
+      return false;
     }
-    action = document.At(index).action.get();
+    action = shown.document.At(index).action.get();
   } else {
     const std::string typeId = TypeShowing(pageClass);
-    fresh = vy::VyActionServices().CreateAction(typeId);
-    action = fresh.get();
+    shown.fresh = vy::VyActionServices().CreateAction(typeId);
+    action = shown.fresh.get();
   }
   std::unique_ptr<vy::gui::TVyActionPage> page = vy::gui::CreateActionPage(pageClass);
   if (!page) {
     if (TypeShowing(pageClass).empty()) {
       if (error) *error = QStringLiteral("unknown page or window %1").arg(request.target);
-      return 1;
+      return false;
     }
-    page = std::make_unique<TPlaceholderPage>(request.target);
+    page = std::make_unique<TPlaceholderPage>(QString::fromStdString(pageClass));
   }
   if (action == nullptr) {
-    if (error) *error = QStringLiteral("no installed action type shows %1").arg(request.target);
-    return 1;
+    if (error)
+      *error = QStringLiteral("no installed action type shows %1")
+                   .arg(QString::fromStdString(pageClass));
+    return false;
   }
-  // Framed like a tab of the property dialog, where users meet it.
-  QWidget frame;
-  frame.setObjectName(QStringLiteral("screenshotFrame"));
-  auto* layout = new QVBoxLayout(&frame);
+  shown.frame.setObjectName(QStringLiteral("screenshotFrame"));
+  auto* layout = new QVBoxLayout(&shown.frame);
   page->InitFrame();
   page->InitPage(*action);
   page->ReadActionData(*action);
   page->OnPageActivate();
+  shown.page = page.get();
   layout->addWidget(page.release());
-  frame.adjustSize();
-  frame.resize(frame.size().expandedTo(QSize(kMinimumPageWidth, 0)));
-  return Save(frame, request.file, error) ? 0 : 1;
+  shown.frame.adjustSize();
+  shown.frame.resize(shown.frame.size().expandedTo(QSize(kMinimumPageWidth, 0)));
+  return true;
+}
+
+int ShowActionPage(const std::string& pageClass, const TScreenshotRequest& request,
+                   QString* error) {
+  TShownPage shown;
+  if (!OpenActionPage(pageClass, request, shown, error)) return 1;
+  return Save(shown.frame, request.file, error) ? 0 : 1;
+}
+
+// The dialogs a page opens, shot as users meet them: from the page, set up
+// from the project's action, by pressing the button that opens the dialog.
+struct TPageDialog {
+  const char* dialogClass;
+  const char* pageClass;
+  // The first of these that is enabled is pressed.
+  std::array<const char*, 2> buttons;
+};
+
+constexpr TPageDialog kPageDialogs[] = {
+    {"TClearCaseObjectSelectorEditForm", "TClearCaseObjectSelectorFrame", {"btnEdit", "btnAdd"}},
+    {"TComponentActivitySelectorForm", "TClearCaseMakeBaselineFrame", {"btnAddAct", "btnAddComp"}},
+};
+
+const TPageDialog* FindPageDialog(const QString& dialogClass) {
+  for (const TPageDialog& dialog : kPageDialogs) {
+    if (dialogClass == QLatin1String(dialog.dialogClass)) return &dialog;
+  }
+  return nullptr;
+}
+
+bool IsOfClass(const QObject& object, const char* className) {
+  const QString name = QString::fromLatin1(object.metaObject()->className());
+  const QString wanted = QString::fromLatin1(className);
+  return name == wanted || name.endsWith(QStringLiteral("::") + wanted);
+}
+
+// Empty lists are filled and their first entry chosen, from the top down as
+// a user would, so that the picture shows what the dialog offers.
+void PickFirstEntries(QWidget& dialog) {
+  QList<vy::gui::TVyDropDownComboBox*> boxes = dialog.findChildren<vy::gui::TVyDropDownComboBox*>();
+  std::stable_sort(boxes.begin(), boxes.end(), [&dialog](QWidget* a, QWidget* b) {
+    return a->mapTo(&dialog, QPoint()).y() < b->mapTo(&dialog, QPoint()).y();
+  });
+  for (vy::gui::TVyDropDownComboBox* box : boxes) {
+    if (!box->isEnabled() || !box->currentText().isEmpty()) continue;
+    emit box->BeforeDropDown();  // fills the list, without a popup over the picture
+    if (box->count() > 0) box->setCurrentIndex(0);
+  }
+}
+
+int ShowPageDialog(const TPageDialog& wanted, const TScreenshotRequest& request, QString* error) {
+  TShownPage shown;
+  if (!OpenActionPage(wanted.pageClass, request, shown, error)) return 1;
+  // Edit needs an entry to edit.
+  for (QListWidget* list : shown.page->findChildren<QListWidget*>()) {
+    if (list->count() > 0) list->setCurrentRow(0);
+  }
+  QAbstractButton* opener = nullptr;
+  for (const char* name : wanted.buttons) {
+    auto* button = shown.page->findChild<QAbstractButton*>(QLatin1String(name));
+    if (button != nullptr && button->isEnabled()) {
+      opener = button;
+      break;
+    }
+  }
+  if (opener == nullptr) {
+    if (error)
+      *error = QStringLiteral("on this action, %1 cannot open %2")
+                   .arg(QLatin1String(wanted.pageClass), request.target);
+    return 1;
+  }
+  shown.frame.show();
+  QApplication::processEvents();
+
+  // The dialog runs its own event loop inside the click: it is taken and
+  // closed from there.
+  int result = 1;
+  QString problem = QStringLiteral("%1 opened no dialog").arg(opener->objectName());
+  QTimer poll;
+  const QDeadlineTimer deadline(10000);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) {
+      if (deadline.hasExpired()) poll.stop();
+      return;
+    }
+    poll.stop();
+    if (!IsOfClass(*dialog, wanted.dialogClass)) {
+      problem = QStringLiteral("%1 opened %2")
+                    .arg(opener->objectName(), QLatin1String(dialog->metaObject()->className()));
+    } else {
+      for (int round = 0; round < 3; ++round) QApplication::processEvents();
+      PickFirstEntries(*dialog);
+      if (Save(*dialog, request.file, &problem)) result = 0;
+    }
+    if (auto* modal = qobject_cast<QDialog*>(dialog)) {
+      modal->reject();
+    } else {
+      dialog->close();
+    }
+  });
+  poll.start(20);
+  opener->click();
+  poll.stop();
+  if (result != 0 && error) *error = problem;
+  return result;
 }
 
 }  // namespace
@@ -228,6 +348,8 @@ int TakeScreenshot(TDesignerHost& host, const TScreenshotRequest& request, QStri
       if (page.className == target) return ShowOptionsPage(target, request, error);
     }
   }
+  if (const TPageDialog* dialog = FindPageDialog(request.target))
+    return ShowPageDialog(*dialog, request, error);
   return ShowActionPage(target, request, error);
 }
 

@@ -10,12 +10,14 @@ namespace designer {
 struct TDesignerHost;
 
 struct TScreenshotRequest {
-  // A page class, or MainWindow, CatalogueDialog, OptionsDialog, PropertyDialog.
+  // A page class, a dialog class that a page opens, or MainWindow,
+  // CatalogueDialog, OptionsDialog, PropertyDialog.
   QString target;
   QString file;     // the PNG to write
   QString project;  // optional: the project whose action is shown
   // The action's number in the project, from 1; 0: the first action that
-  // shows the page (the first action for PropertyDialog and MainWindow).
+  // shows the page, or the page that opens the dialog (the first action for
+  // PropertyDialog and MainWindow).
   int action = 0;
   bool run = false;  // MainWindow: run the project first, to show its log
 };

@@ -42,7 +42,8 @@ std::string Capture(const std::string& Command, const std::string& Params, const
   process->SetHidden(true);
   process->SetCaptureOutput(true);
   ApplyDesignTimeout(*process, *options);
-  const int result = process->Run(output);
+  int result = vy::prCouldNotStart;
+  vy::VyRunBlocking([&] { result = process->Run(output); });
   if (Sorted) SortTStrings(output);
   TrimTStrings(output);
   return result == vy::prSuccess ? LinesText(output) : std::string();

@@ -1,7 +1,11 @@
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QStringList>
+#include <QThread>
+#include <exception>
 #include <string>
+#include <thread>
 
 #include "vycore/gui/desktop_services.h"
 #include "vycore/services.h"
@@ -55,6 +59,30 @@ void SetCursor(int cursor) {
 
 }  // namespace
 
+void RunBlockingWhilePainting(const TVyBlockingWork& work) {
+  if (QCoreApplication::instance() == nullptr ||
+      QThread::currentThread() != QCoreApplication::instance()->thread()) {
+    work();
+    return;
+  }
+  // Input stays queued until the work is done: the page that asked must not
+  // be entered again while it waits, but the windows keep painting.
+  QEventLoop loop;
+  std::exception_ptr failure;
+  std::thread worker([&] {
+    try {
+      work();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    // Queued: a quit posted before exec starts is still seen by it.
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  worker.join();
+  if (failure) std::rethrow_exception(failure);
+}
+
 QStringList QtFilters(const std::string& filter) {
   const QStringList parts = Q(filter).split(u'|');
   QStringList filters;
@@ -70,6 +98,7 @@ void InstallDesktopServices() {
   SetVyBrowsers(BrowseDirectory, BrowseFile);
   SetVySaveFileBrowser(BrowseSaveFile);
   SetVyScreenCursorHandler(SetCursor);
+  SetVyBlockingRunner(RunBlockingWhilePainting);
 }
 
 }  // namespace vy::gui

@@ -14,19 +14,19 @@ TClearCaseCheckInFrame::TClearCaseCheckInFrame(QWidget* parent) : vy::gui::TVyAc
   setObjectName(QStringLiteral("TClearCaseCheckInFrame"));
   auto* layout = new QVBoxLayout(this);
   QGroupBox* original = NewGroup(tr("Original File"), this);
-  boxKeep_ = Named(new QCheckBox(tr("Back up a copy as .keep (-keep)"), original), "boxKeep");
-  boxRemove_ = Named(new QCheckBox(tr("Remove the original (-rm)"), original), "boxRemove");
+  boxKeep_ = Named(new QCheckBox(tr("&Back up a copy as .keep (-keep)"), original), "boxKeep");
+  boxRemove_ = Named(new QCheckBox(tr("&Remove the original (-rm)"), original), "boxRemove");
   auto* originalLayout = new QVBoxLayout(original);
   originalLayout->addWidget(boxKeep_);
   originalLayout->addWidget(boxRemove_);
   layout->addWidget(original);
 
   QGroupBox* options = NewGroup(tr("Options"), this);
-  boxPTime_ = Named(new QCheckBox(tr("Preserve the original modification time (-ptime)"), options),
+  boxPTime_ = Named(new QCheckBox(tr("&Preserve the original modification time (-ptime)"), options),
                     "boxPTime");
-  boxNoWarn_ = Named(new QCheckBox(tr("Suppress warnings (-nwarn)"), options), "boxNoWarn");
+  boxNoWarn_ = Named(new QCheckBox(tr("&Suppress warnings (-nwarn)"), options), "boxNoWarn");
   boxIdentical_ = Named(
-      new QCheckBox(tr("Check in even if the two versions are identical (-identical)"), options),
+      new QCheckBox(tr("&Check in even if the two versions are identical (-identical)"), options),
       "boxIdentical");
   auto* optionsLayout = new QVBoxLayout(options);
   optionsLayout->addWidget(boxPTime_);

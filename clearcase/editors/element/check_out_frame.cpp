@@ -19,11 +19,11 @@ TClearCaseCheckOutFrame::TClearCaseCheckOutFrame(QWidget* parent) : vy::gui::TVy
   // Each heading's group keeps its radio buttons apart from the others'.
   QGroupBox* reservation = NewGroup(tr("Checkout Options"), this);
   btnReserved_ =
-      Named(new QRadioButton(tr("Reserved Checkout (-reserved)"), reservation), "btnReserved");
-  btnUnreserved_ = Named(new QRadioButton(tr("Unreserved checkout (-unreserved)"), reservation),
+      Named(new QRadioButton(tr("&Reserved Checkout (-reserved)"), reservation), "btnReserved");
+  btnUnreserved_ = Named(new QRadioButton(tr("&Unreserved checkout (-unreserved)"), reservation),
                          "btnUnreserved");
   boxLazyReserved_ = Named(
-      new QCheckBox(tr("Unreserved if already reserved (-reserved -unreserved)"), reservation),
+      new QCheckBox(tr("Unreserved if &already reserved (-reserved -unreserved)"), reservation),
       "boxLazyReserved");
   auto* reservationLayout = new QVBoxLayout(reservation);
   reservationLayout->addWidget(btnReserved_);
@@ -35,13 +35,13 @@ TClearCaseCheckOutFrame::TClearCaseCheckOutFrame(QWidget* parent) : vy::gui::TVy
   layout->addWidget(reservation);
 
   QGroupBox* location = NewGroup(tr("Checked out file location"), this);
-  btnViewDefault_ = Named(new QRadioButton(tr("View (Default)"), location), "btnViewDefault");
-  btnOut_ = Named(new QRadioButton(tr("Alternative location (-out)"), location), "btnOut");
+  btnViewDefault_ = Named(new QRadioButton(tr("&View (Default)"), location), "btnViewDefault");
+  btnOut_ = Named(new QRadioButton(tr("Alternative &location (-out)"), location), "btnOut");
   txtExternalPath_ = Named(new vy::gui::TVyPathEdit(location), "txtExternalPath");
   btnNData_ =
-      Named(new QRadioButton(tr("Just create checkout record, not file data (-ndata)"), location),
+      Named(new QRadioButton(tr("&Just create checkout record, not file data (-ndata)"), location),
             "btnNData");
-  boxPTime_ = Named(new QCheckBox(tr("Preserve modification times (-ptime) [CCONLY]"), location),
+  boxPTime_ = Named(new QCheckBox(tr("&Preserve modification times (-ptime) [CCONLY]"), location),
                     "boxPTime");
   auto* locationLayout = new QVBoxLayout(location);
   locationLayout->addWidget(btnViewDefault_);
@@ -54,12 +54,12 @@ TClearCaseCheckOutFrame::TClearCaseCheckOutFrame(QWidget* parent) : vy::gui::TVy
   layout->addWidget(location);
 
   QGroupBox* selection = NewGroup(tr("Choose specific version/branch"), this);
-  btnSelModeDefault_ = Named(new QRadioButton(tr("Default"), selection), "btnSelModeDefault");
+  btnSelModeDefault_ = Named(new QRadioButton(tr("&Default"), selection), "btnSelModeDefault");
   btnSelModeBranch_ =
-      Named(new QRadioButton(tr("Choose branch (-branch)"), selection), "btnSelModeBranch");
+      Named(new QRadioButton(tr("Choose &branch (-branch)"), selection), "btnSelModeBranch");
   txtBranchName_ = Named(new QLineEdit(selection), "txtBranchName");
   btnSelModeVersion_ =
-      Named(new QRadioButton(tr("Choose version (-version)"), selection), "btnSelModeVersion");
+      Named(new QRadioButton(tr("Choose v&ersion (-version)"), selection), "btnSelModeVersion");
   txtVersionName_ = Named(new QLineEdit(selection), "txtVersionName");
   auto* selectionLayout = new QGridLayout(selection);
   selectionLayout->addWidget(btnSelModeDefault_, 0, 0);

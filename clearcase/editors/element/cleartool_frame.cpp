@@ -16,10 +16,12 @@ TClearCaseCleartoolFrame::TClearCaseCleartoolFrame(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   txtCommand_ = Named(new QLineEdit(this), "txtCommand");
   txtArgs_ = Named(new QPlainTextEdit(this), "txtArgs");
+  // Tab leaves the box, as everywhere on the page; Enter still breaks lines.
+  txtArgs_->setTabChangesFocus(true);
   lblPath_ = Named(new QLabel(this), "lblPath");
   lblPath_->setWordWrap(true);
   lblPath_->setTextFormat(Qt::PlainText);
-  boxLogOutput_ = Named(new QCheckBox(tr("Log output to variable"), this), "boxLogOutput");
+  boxLogOutput_ = Named(new QCheckBox(tr("&Log output to variable"), this), "boxLogOutput");
   cmbVariable_ = Named(new QComboBox(this), "cmbVariable");
   viewContext_ = Named(new TClearCaseViewContextSubFrame(this), "ViewContext");
 

@@ -20,11 +20,11 @@ TClearCaseFindCheckoutsFrame::TClearCaseFindCheckoutsFrame(QWidget* parent)
 
   QGroupBox* output = NewGroup(tr("Output"), this);
   boxVariable_ =
-      Named(new QCheckBox(tr("Write list of checkouts to variable"), output), "boxVariable");
+      Named(new QCheckBox(tr("&Write list of checkouts to variable"), output), "boxVariable");
   cmbVariable_ = Named(new QComboBox(output), "cmbVariable");
   boxShort_ =
-      Named(new QCheckBox(tr("Use short (machine friendly) format (-short)"), output), "boxShort");
-  chkRecurse_ = Named(new QCheckBox(tr("Recurse into subdirectories (-r)"), output), "chkRecurse");
+      Named(new QCheckBox(tr("Use &short (machine friendly) format (-short)"), output), "boxShort");
+  chkRecurse_ = Named(new QCheckBox(tr("&Recurse into subdirectories (-r)"), output), "chkRecurse");
   auto* outputLayout = new QVBoxLayout(output);
   auto* variableRow = new QHBoxLayout;
   variableRow->addWidget(boxVariable_);

@@ -27,7 +27,7 @@ TClearCaseGetConfigSpecFrame::TClearCaseGetConfigSpecFrame(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   viewContext_ = Named(new TClearCaseViewContextSubFrame(this), "ClearCaseViewContextSubFrame1");
   layout->addWidget(viewContext_);
-  boxUseFile_ = Named(new QCheckBox(tr("Save config spec to file:"), this), "boxUseFile");
+  boxUseFile_ = Named(new QCheckBox(tr("&Save config spec to file:"), this), "boxUseFile");
   txtFilePath_ = Named(new vy::gui::TVyPathEdit(this), "txtFilePath");
   layout->addWidget(boxUseFile_);
   layout->addWidget(txtFilePath_);

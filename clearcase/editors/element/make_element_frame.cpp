@@ -18,14 +18,15 @@ TClearCaseMakeElementFrame::TClearCaseMakeElementFrame(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
 
   QGroupBox* checkout = NewGroup(tr("New Element Checkout"), this);
-  btnCheckedOut_ = Named(new QRadioButton(tr("Checked out to current view (default)"), checkout),
+  btnCheckedOut_ = Named(new QRadioButton(tr("Checked &out to current view (default)"), checkout),
                          "btnCheckedOut");
   btnCheckedIn_ =
-      Named(new QRadioButton(tr("Checked in as version 1 (-cin)"), checkout), "btnCheckedIn");
+      Named(new QRadioButton(tr("Checked &in as version 1 (-cin)"), checkout), "btnCheckedIn");
   boxPreserveTime_ = Named(
-      new QCheckBox(tr("(Preserve view-private file's modification time) (-ptime)"), checkout),
+      new QCheckBox(tr("(&Preserve view-private file's modification time) (-ptime)"), checkout),
       "boxPreserveTime");
-  btnNoCheckOut_ = Named(new QRadioButton(tr("Not Checked Out (-nco)"), checkout), "btnNoCheckOut");
+  btnNoCheckOut_ =
+      Named(new QRadioButton(tr("&Not Checked Out (-nco)"), checkout), "btnNoCheckOut");
   auto* checkoutLayout = new QVBoxLayout(checkout);
   checkoutLayout->addWidget(btnCheckedOut_);
   checkoutLayout->addWidget(btnCheckedIn_);
@@ -37,15 +38,16 @@ TClearCaseMakeElementFrame::TClearCaseMakeElementFrame(QWidget* parent)
   layout->addWidget(checkout);
 
   QGroupBox* creation = NewGroup(tr("Element Creation Options"), this);
-  boxUseElementType_ = Named(new QCheckBox(tr("Set element type:"), creation), "boxUseElementType");
+  boxUseElementType_ =
+      Named(new QCheckBox(tr("Set element &type:"), creation), "boxUseElementType");
   txtElementType_ = Named(new vy::gui::TVyDropDownComboBox(true, creation), "txtElementType");
-  boxMakePath_ =
-      Named(new QCheckBox(tr("Make path from view-private parent directories (-mkpath)"), creation),
-            "boxMakePath");
+  boxMakePath_ = Named(
+      new QCheckBox(tr("&Make path from view-private parent directories (-mkpath)"), creation),
+      "boxMakePath");
   boxNoWarn_ =
-      Named(new QCheckBox(tr("Suppress warning messages (-nwarn)"), creation), "boxNoWarn");
-  boxMaster_ =
-      Named(new QCheckBox(tr("Assign mastership to VOB Replica (-master)"), creation), "boxMaster");
+      Named(new QCheckBox(tr("&Suppress warning messages (-nwarn)"), creation), "boxNoWarn");
+  boxMaster_ = Named(new QCheckBox(tr("Assign m&astership to VOB Replica (-master)"), creation),
+                     "boxMaster");
   auto* creationLayout = new QVBoxLayout(creation);
   auto* typeRow = new QHBoxLayout;
   typeRow->addWidget(boxUseElementType_);
@@ -57,6 +59,9 @@ TClearCaseMakeElementFrame::TClearCaseMakeElementFrame(QWidget* parent)
   layout->addWidget(creation);
   layout->addStretch(1);
 
+  // The keyboard visits the three choices before the option that depends on
+  // one of them.
+  setTabOrder(btnNoCheckOut_, boxPreserveTime_);
   btnCheckedOut_->setChecked(true);
   UpdatePreserveTime();
   for (QRadioButton* button : {btnCheckedOut_, btnCheckedIn_, btnNoCheckOut_})

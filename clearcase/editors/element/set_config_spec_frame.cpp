@@ -19,13 +19,13 @@ TClearCaseSetConfigSpecFrame::TClearCaseSetConfigSpecFrame(QWidget* parent)
   layout->addWidget(viewContext_);
 
   QGroupBox* spec = NewGroup(tr("Config Spec to Set"), this);
-  btnCurrent_ =
-      Named(new QRadioButton(tr("Re-evaluate current config spec (-current)"), spec), "btnCurrent");
+  btnCurrent_ = Named(new QRadioButton(tr("Re-evaluate &current config spec (-current)"), spec),
+                      "btnCurrent");
   btnDefault_ =
-      Named(new QRadioButton(tr("Set to default_config_spec (-default)"), spec), "btnDefault");
-  btnStream_ = Named(new QRadioButton(tr("Set to stream's config spec (UCM only) (-stream)"), spec),
-                     "btnStream");
-  btnFile_ = Named(new QRadioButton(tr("Set to config spec from file:"), spec), "btnFile");
+      Named(new QRadioButton(tr("Set to de&fault_config_spec (-default)"), spec), "btnDefault");
+  btnStream_ = Named(
+      new QRadioButton(tr("Set to &stream's config spec (UCM only) (-stream)"), spec), "btnStream");
+  btnFile_ = Named(new QRadioButton(tr("Set to config spec from f&ile:"), spec), "btnFile");
   txtSpecFile_ = Named(new vy::gui::TVyPathEdit(spec), "txtSpecFile");
   auto* specLayout = new QVBoxLayout(spec);
   specLayout->addWidget(btnCurrent_);

@@ -16,7 +16,7 @@ TClearCaseUnCheckOutActivityFrame::TClearCaseUnCheckOutActivityFrame(QWidget* pa
   setObjectName(QStringLiteral("TClearCaseUnCheckOutActivityFrame"));
   auto* layout = new QVBoxLayout(this);
   QGroupBox* copies = NewGroup(tr("Checked out copies"), this);
-  boxKeep_ = Named(new QCheckBox(tr("Preserve checked out versions as .keep"), copies), "boxKeep");
+  boxKeep_ = Named(new QCheckBox(tr("&Preserve checked out versions as .keep"), copies), "boxKeep");
   auto* note = Named(
       new QLabel(
           tr("(Checkout will be cancelled for all files belonging to the current activity in the "

@@ -15,7 +15,7 @@ TClearCaseUnCheckOutFrame::TClearCaseUnCheckOutFrame(QWidget* parent)
   setObjectName(QStringLiteral("TClearCaseUnCheckOutFrame"));
   auto* layout = new QVBoxLayout(this);
   QGroupBox* copies = NewGroup(tr("Checked out copies"), this);
-  boxKeep_ = Named(new QCheckBox(tr("Preserve checked out versions as .keep"), copies), "boxKeep");
+  boxKeep_ = Named(new QCheckBox(tr("&Preserve checked out versions as .keep"), copies), "boxKeep");
   (new QVBoxLayout(copies))->addWidget(boxKeep_);
   layout->addWidget(copies);
   layout->addStretch(1);

@@ -16,11 +16,11 @@ TClearCaseUpdateFrame::TClearCaseUpdateFrame(QWidget* parent) : vy::gui::TVyActi
 
   QGroupBox* hijacked = NewGroup(tr("Handling hijacked files"), this);
   overwriteButton_ =
-      Named(new QRadioButton(tr("Overwrite (-overwrite)"), hijacked), "overwriteButton");
+      Named(new QRadioButton(tr("&Overwrite (-overwrite)"), hijacked), "overwriteButton");
   noOverwriteButton_ =
-      Named(new QRadioButton(tr("Don't overwrite (-nooverwrite)"), hijacked), "noOverwriteButton");
+      Named(new QRadioButton(tr("Do&n't overwrite (-nooverwrite)"), hijacked), "noOverwriteButton");
   renameButton_ =
-      Named(new QRadioButton(tr("Backup, then overwrite the original (-rename)"), hijacked),
+      Named(new QRadioButton(tr("&Backup, then overwrite the original (-rename)"), hijacked),
             "renameButton");
   auto* hijackedLayout = new QVBoxLayout(hijacked);
   hijackedLayout->addWidget(overwriteButton_);
@@ -30,11 +30,11 @@ TClearCaseUpdateFrame::TClearCaseUpdateFrame(QWidget* parent) : vy::gui::TVyActi
 
   QGroupBox* stamps = NewGroup(tr("Updating file time stamps"), this);
   tsDefaultButton_ =
-      Named(new QRadioButton(tr("According to view config spec"), stamps), "TSdefaultButton");
+      Named(new QRadioButton(tr("&According to view config spec"), stamps), "TSdefaultButton");
   tsCTimeButton_ =
-      Named(new QRadioButton(tr("To current system time (-ctime)"), stamps), "TSctimeButton");
+      Named(new QRadioButton(tr("To &current system time (-ctime)"), stamps), "TSctimeButton");
   tsPTimeButton_ =
-      Named(new QRadioButton(tr("To check-in time (-ptime)"), stamps), "TSptimeButton");
+      Named(new QRadioButton(tr("To check-&in time (-ptime)"), stamps), "TSptimeButton");
   auto* stampsLayout = new QVBoxLayout(stamps);
   stampsLayout->addWidget(tsDefaultButton_);
   stampsLayout->addWidget(tsCTimeButton_);
@@ -43,7 +43,7 @@ TClearCaseUpdateFrame::TClearCaseUpdateFrame(QWidget* parent) : vy::gui::TVyActi
 
   QGroupBox* options = NewGroup(tr("Update options"), this);
   checkPretend_ = Named(
-      new QCheckBox(tr("Don't update any files, just log what would have been done"), options),
+      new QCheckBox(tr("Don't &update any files, just log what would have been done"), options),
       "checkPretend");
   (new QVBoxLayout(options))->addWidget(checkPretend_);
   layout->addWidget(options);
@@ -52,6 +52,14 @@ TClearCaseUpdateFrame::TClearCaseUpdateFrame(QWidget* parent) : vy::gui::TVyActi
   layout->addWidget(viewContext_);
   layout->addStretch(1);
 
+  // Whether anything is updated at all comes first from the keyboard; the
+  // choices it disables follow.
+  QWidget* previous = checkPretend_;
+  for (QRadioButton* next : {overwriteButton_, noOverwriteButton_, renameButton_, tsDefaultButton_,
+                             tsCTimeButton_, tsPTimeButton_}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
   overwriteButton_->setChecked(true);
   tsDefaultButton_->setChecked(true);
   connect(checkPretend_, &QCheckBox::toggled, this, &TClearCaseUpdateFrame::ApplyPretend);

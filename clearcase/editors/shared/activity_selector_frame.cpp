@@ -39,8 +39,8 @@ std::string S(const QString& text) {
 TClearCaseActivitySelectorFrame::TClearCaseActivitySelectorFrame(QWidget* parent)
     : vy::gui::TVyActionPage(parent),
       viewContext_(new TClearCaseViewContextSubFrame(this)),
-      btnCurrentActivity_(new QRadioButton(tr("Use the Current Activity for the view"), this)),
-      btnCustomActivity_(new QRadioButton(tr("Use This Activity:"), this)),
+      btnCurrentActivity_(new QRadioButton(tr("Use the Current &Activity for the view"), this)),
+      btnCustomActivity_(new QRadioButton(tr("&Use This Activity:"), this)),
       txtActivityName_(new vy::gui::TVyDropDownComboBox(true, this)),
       txtVOBSelector_(new vy::gui::TVyDropDownComboBox(true, this)) {
   setObjectName(QStringLiteral("TClearCaseActivitySelectorFrame"));
@@ -76,7 +76,7 @@ TClearCaseActivitySelectorFrame::TClearCaseActivitySelectorFrame(QWidget* parent
   auto* custom = new QGridLayout;
   custom->addWidget(btnCustomActivity_, 0, 0);
   custom->addWidget(txtActivityName_, 0, 1);
-  auto* vobLabel = new QLabel(tr("in UCM Project VOB:"), this);
+  auto* vobLabel = new QLabel(tr("in UCM Project &VOB:"), this);
   vobLabel->setBuddy(txtVOBSelector_);
   custom->addWidget(vobLabel, 1, 0, Qt::AlignRight);
   custom->addWidget(txtVOBSelector_, 1, 1);
@@ -119,7 +119,7 @@ void TClearCaseActivitySelectorFrame::ReadActionData(vy::TCustomVyAction& action
   txtActivityName_->setEditText(Q(ucm->GetActivityName()));
   txtVOBSelector_->setEditText(Q(ucm->GetVOBSelector()));
   if (auto* set = dynamic_cast<TClearCaseSetActivityAction*>(ucm)) {
-    btnCurrentActivity_->setText(tr("Set Current Activity to None (-none)"));
+    btnCurrentActivity_->setText(tr("Set Current Activity to &None (-none)"));
     btnCurrentActivity_->setChecked(set->GetSetActivityToNone());
   } else {
     btnCurrentActivity_->setChecked(ucm->GetUseCurrentActivity());

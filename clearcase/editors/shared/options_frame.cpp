@@ -38,10 +38,10 @@ TClearCaseOptionsFrame::TClearCaseOptionsFrame(QWidget* parent)
       editDefaultView_(new vy::gui::TVyPathEdit(this)),
       boxCheckClearCaseType_(
           new QCheckBox(tr("&Check for ClearCase installation automatically"), this)),
-      btnClearCase_(new QRadioButton(tr("Rational &ClearCase"), this)),
+      btnClearCase_(new QRadioButton(tr("&Rational ClearCase"), this)),
       btnClearCaseLT_(new QRadioButton(tr("ClearCase &LT"), this)),
       txtDesignTimeout_(new vy::gui::TVyNumberEdit(vy::gui::TVyNumberEdit::Kind::Integer, this)),
-      boxDesignLocal_(new QCheckBox(tr("When listing types, do not list global types from "
+      boxDesignLocal_(new QCheckBox(tr("When listing types, do not list &global types from "
                                        "Administrative VOBs (equivalent of lstype -local option)"),
                                     this)) {
   setObjectName(QStringLiteral("TClearCaseOptionsFrame"));
@@ -53,9 +53,9 @@ TClearCaseOptionsFrame::TClearCaseOptionsFrame(QWidget* parent)
   txtDesignTimeout_->setObjectName(QStringLiteral("txtDesignTimeout"));
   boxDesignLocal_->setObjectName(QStringLiteral("boxDesignLocal"));
 
-  QGroupBox* cleartool = Heading(tr("Cleartool.exe location"), this);
+  QGroupBox* cleartool = Heading(tr("Cleartool.exe l&ocation"), this);
   cleartool->layout()->addWidget(editCleartoolPath_);
-  QGroupBox* defaultView = Heading(tr("Default view location"), this);
+  QGroupBox* defaultView = Heading(tr("Default &view location"), this);
   defaultView->layout()->addWidget(editDefaultView_);
   QGroupBox* installation = Heading(tr("ClearCase Installation Type"), this);
   installation->layout()->addWidget(boxCheckClearCaseType_);

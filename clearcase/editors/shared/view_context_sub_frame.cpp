@@ -20,9 +20,6 @@ TClearCaseViewContextSubFrame::TClearCaseViewContextSubFrame(QWidget* parent)
   btnCustomView_->setObjectName(QStringLiteral("btnCustomView"));
   txtViewPath_->setObjectName(QStringLiteral("txtViewPath"));
 
-  // Browsing hands the focus to the panel, that is to the folder box.
-  setFocusProxy(txtViewPath_);
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(btnDefaultView_);
   layout->addWidget(btnCustomView_);
@@ -70,7 +67,9 @@ void TClearCaseViewContextSubFrame::BrowseForView() {
   std::string chosen;
   if (!vy::VyBrowseForDirectory(start, chosen, "Select View")) return;
   SetPathName(QString::fromStdString(chosen));
-  setFocus();
+  // The panel's focus is its folder box. Not a focus proxy: Tab would then
+  // jump over the two choices into the box.
+  txtViewPath_->setFocus();
   CCSetLastViewDirectory(chosen);
   btnCustomView_->setChecked(true);
 }

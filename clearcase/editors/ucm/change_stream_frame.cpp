@@ -50,6 +50,10 @@ TClearCaseChangeStreamFrame::TClearCaseChangeStreamFrame(QWidget* parent)
   btnBLAdd_->setEnabled(false);
   btnBLRemove_->setEnabled(false);
 
+  // The four choices are one stop for Tab, the arrows moving between them;
+  // the list they govern comes after.
+  setTabOrder(btnRecommend_, btnClear_);
+
   auto* lblPVOB = new QLabel(QStringLiteral("Project &VOB:"), this);
   lblPVOB->setBuddy(cmbPVOB_);
   auto* lblProject = new QLabel(QStringLiteral("&Project:"), this);
@@ -145,6 +149,9 @@ void TClearCaseChangeStreamFrame::AddBaseline() {
 void TClearCaseChangeStreamFrame::RemoveBaseline() {
   const QList<QListWidgetItem*> selected = listBaselines_->selectedItems();
   if (!selected.isEmpty()) delete listBaselines_->takeItem(listBaselines_->row(selected.first()));
+  // No entry stays chosen, as in the path lists: a second Delete must not
+  // remove a neighbour unasked, and the arrow keys start again from the top.
+  listBaselines_->setCurrentItem(nullptr);
   listBaselines_->clearSelection();
   btnBLRemove_->setEnabled(false);
 }

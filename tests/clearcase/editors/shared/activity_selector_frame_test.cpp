@@ -41,8 +41,8 @@ TEST_F(ActivitySelectorTest, FirstChoiceMeansNoActivityForSetActivityAndTheCurre
     if (isSet) Set(*action, "SetActivityToNone", "true");
     auto page = Open<TClearCaseActivitySelectorFrame>(*action);
     auto* current = Find<QRadioButton>(page.get(), "btnCurrentActivity");
-    EXPECT_EQ(current->text(), isSet ? "Set Current Activity to None (-none)"
-                                     : "Use the Current Activity for the view");
+    EXPECT_EQ(current->text().remove(u'&'), isSet ? "Set Current Activity to None (-none)"
+                                                  : "Use the Current Activity for the view");
     EXPECT_TRUE(current->isChecked());
     EXPECT_FALSE(Find<QComboBox>(page.get(), "txtActivityName")->isEnabled());
     EXPECT_FALSE(Find<QComboBox>(page.get(), "txtVOBSelector")->isEnabled());
