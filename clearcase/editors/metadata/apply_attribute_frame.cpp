@@ -61,6 +61,7 @@ TClearCaseApplyAttributeFrame::TClearCaseApplyAttributeFrame(QWidget* parent)
   });
   connect(boxUseDefault_, &QCheckBox::toggled, this,
           [this](bool ticked) { txtValue_->setEnabled(!ticked); });
+  meta::ChainTabOrder({txtVOBSelector_, txtAttrName_, txtValue_, boxUseDefault_});
   WatchEdits(this);
 }
 

@@ -13,7 +13,7 @@ TClearCaseApplyAttributeObjectsFrame::TClearCaseApplyAttributeObjectsFrame(QWidg
     : TVyActionPage(parent) {
   auto* group = meta::NewGroup(QStringLiteral("Apply Attribute Options"), this);
   boxReplace_ = meta::Named(
-      new QCheckBox(QStringLiteral("Replace pre-existing attributes of the same name (-replace)"),
+      new QCheckBox(QStringLiteral("&Replace pre-existing attributes of the same name (-replace)"),
                     group),
       "boxReplace");
   auto* options = new QVBoxLayout(group);

@@ -15,8 +15,9 @@ using meta::Named;
 TClearCaseApplyAttributePathNamesFrame::TClearCaseApplyAttributePathNamesFrame(QWidget* parent)
     : TVyActionPage(parent) {
   auto* versionGroup = meta::NewGroup(QStringLiteral("Version Selector"), this);
-  boxUseVersion_ = Named(
-      new QCheckBox(QStringLiteral("Apply to a Specific Version:"), versionGroup), "boxUseVersion");
+  boxUseVersion_ =
+      Named(new QCheckBox(QStringLiteral("Apply to a Specific &Version:"), versionGroup),
+            "boxUseVersion");
   txtVersion_ = Named(new QLineEdit(versionGroup), "txtVersion");
   auto* version = new QVBoxLayout(versionGroup);
   version->addWidget(boxUseVersion_);
@@ -24,11 +25,11 @@ TClearCaseApplyAttributePathNamesFrame::TClearCaseApplyAttributePathNamesFrame(Q
 
   auto* optionsGroup = meta::NewGroup(QStringLiteral("Apply Attribute Options"), this);
   boxReplace_ = Named(
-      new QCheckBox(QStringLiteral("Replace pre-existing attributes of the same name (-replace)"),
+      new QCheckBox(QStringLiteral("&Replace pre-existing attributes of the same name (-replace)"),
                     optionsGroup),
       "boxReplace");
   boxRecurse_ =
-      Named(new QCheckBox(QStringLiteral("Recurse into subdirectories (-recurse)"), optionsGroup),
+      Named(new QCheckBox(QStringLiteral("Recurse into &subdirectories (-recurse)"), optionsGroup),
             "boxRecurse");
   auto* options = new QVBoxLayout(optionsGroup);
   options->addWidget(boxReplace_);
@@ -38,6 +39,7 @@ TClearCaseApplyAttributePathNamesFrame::TClearCaseApplyAttributePathNamesFrame(Q
   layout->addWidget(versionGroup);
   layout->addWidget(optionsGroup);
   layout->addStretch(1);
+  meta::ChainTabOrder({boxUseVersion_, txtVersion_, boxReplace_, boxRecurse_});
   WatchEdits(this);
 }
 

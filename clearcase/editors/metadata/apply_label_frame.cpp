@@ -27,25 +27,25 @@ TClearCaseApplyLabelFrame::TClearCaseApplyLabelFrame(QWidget* parent) : TVyActio
                     txtVOBSelector_);
 
   auto* versionGroup = meta::NewGroup(QStringLiteral("Version"), this);
-  boxUseVersionSelector_ =
-      Named(new QCheckBox(QStringLiteral("Only apply label to elements matching version selector:"),
-                          versionGroup),
-            "boxUseVersionSelector");
+  boxUseVersionSelector_ = Named(
+      new QCheckBox(QStringLiteral("Only &apply label to elements matching version selector:"),
+                    versionGroup),
+      "boxUseVersionSelector");
   txtVersionSelector_ = Named(new QLineEdit(versionGroup), "txtVersionSelector");
   auto* version = new QVBoxLayout(versionGroup);
   version->addWidget(boxUseVersionSelector_);
   version->addWidget(txtVersionSelector_);
 
   auto* optionsGroup = meta::NewGroup(QStringLiteral("Options"), this);
-  boxReplace_ =
-      Named(new QCheckBox(QStringLiteral("Ignore elements which already have the label (-replace)"),
-                          optionsGroup),
-            "boxReplace");
+  boxReplace_ = Named(
+      new QCheckBox(QStringLiteral("&Ignore elements which already have the label (-replace)"),
+                    optionsGroup),
+      "boxReplace");
   boxRecurse_ =
-      Named(new QCheckBox(QStringLiteral("Recurse into subdirectories (-recurse)"), optionsGroup),
+      Named(new QCheckBox(QStringLiteral("&Recurse into subdirectories (-recurse)"), optionsGroup),
             "boxRecurse");
   boxFollow_ =
-      Named(new QCheckBox(QStringLiteral("Follow VOB symbolic links (-follow)"), optionsGroup),
+      Named(new QCheckBox(QStringLiteral("&Follow VOB symbolic links (-follow)"), optionsGroup),
             "boxFollow");
   auto* options = new QVBoxLayout(optionsGroup);
   options->addWidget(boxReplace_);
@@ -64,6 +64,8 @@ TClearCaseApplyLabelFrame::TClearCaseApplyLabelFrame(QWidget* parent) : TVyActio
   });
   connect(boxUseVersionSelector_, &QCheckBox::toggled, this,
           &TClearCaseApplyLabelFrame::UpdateVersionSelector);
+  meta::ChainTabOrder({txtLabelName_, txtVOBSelector_, boxUseVersionSelector_, txtVersionSelector_,
+                       boxReplace_, boxRecurse_, boxFollow_});
   UpdateVersionSelector();
   WatchEdits(this);
 }

@@ -17,17 +17,20 @@ using meta::S;
 
 TClearCaseLockFrame::TClearCaseLockFrame(QWidget* parent) : TVyActionPage(parent) {
   auto* group = meta::NewGroup(QStringLiteral("Lock Options"), this);
-  boxReplace_ = Named(new QCheckBox(QStringLiteral("Replace any existing locks (-replace)"), group),
-                      "boxReplace");
-  boxObsolete_ = Named(
-      new QCheckBox(QStringLiteral("Lock and mark as obsolete (-obsolete)"), group), "boxObsolete");
+  boxReplace_ = Named(
+      new QCheckBox(QStringLiteral("&Replace any existing locks (-replace)"), group), "boxReplace");
+  boxObsolete_ =
+      Named(new QCheckBox(QStringLiteral("Lock and &mark as obsolete (-obsolete)"), group),
+            "boxObsolete");
   boxUseNUsers_ =
       Named(new QCheckBox(
-                QStringLiteral("Allow the following users to modify the locked object (-nusers):"),
+                QStringLiteral("&Allow the following users to modify the locked object (-nusers):"),
                 group),
             "boxUseNUsers");
   txtNUsersList_ = Named(new QPlainTextEdit(group), "txtNUsersList");
   txtNUsersList_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // Names are separated by commas and line breaks, never by tabs: Tab leaves.
+  txtNUsersList_->setTabChangesFocus(true);
   auto* note = new QLabel(QStringLiteral("(Separate individual user names with commas.)"), group);
 
   auto* options = new QVBoxLayout(group);
@@ -41,6 +44,7 @@ TClearCaseLockFrame::TClearCaseLockFrame(QWidget* parent) : TVyActionPage(parent
 
   connect(boxUseNUsers_, &QCheckBox::toggled, this, &TClearCaseLockFrame::OnUseNUsers);
   connect(boxObsolete_, &QCheckBox::toggled, this, &TClearCaseLockFrame::OnObsolete);
+  meta::ChainTabOrder({boxReplace_, boxObsolete_, boxUseNUsers_, txtNUsersList_});
   OnUseNUsers(false);
   WatchEdits(this);
 }

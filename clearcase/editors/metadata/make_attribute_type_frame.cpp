@@ -48,7 +48,7 @@ TClearCaseMakeAttributeTypeFrame::TClearCaseMakeAttributeTypeFrame(QWidget* pare
   typeForm->addRow(meta::NewLabel(QStringLiteral("&Type:"), cmbType_, typeGroup), cmbType_);
 
   auto* rangeGroup = meta::NewGroup(QStringLiteral("Allowable Values"), this);
-  boxMin_ = Named(new QCheckBox(QStringLiteral("Mi&nimum:"), rangeGroup), "boxMin");
+  boxMin_ = Named(new QCheckBox(QStringLiteral("&Minimum:"), rangeGroup), "boxMin");
   txtMinNum_ = Named(new vy::gui::TVyNumberEdit(NumberKind::Decimal, rangeGroup), "txtMinNum");
   minDateFrame_ = Named(new TClearCaseDateButtonEdit(rangeGroup), "minDateFrame");
   boxMinInclusive_ =
@@ -99,6 +99,12 @@ TClearCaseMakeAttributeTypeFrame::TClearCaseMakeAttributeTypeFrame(QWidget* pare
   connect(boxMax_, &QCheckBox::toggled, this, &TClearCaseMakeAttributeTypeFrame::ApplyMaxRule);
   connect(boxDefault_, &QCheckBox::toggled, this,
           &TClearCaseMakeAttributeTypeFrame::ApplyDefaultRule);
+  // Both boxes of a row take their turn; only the visible one is reached.
+  meta::ChainTabOrder({txtAttributeName_, txtVOBSelector_, cmbType_, boxMin_, txtMinNum_,
+                       minDateFrame_->Edit(), minDateFrame_->Button(), boxMinInclusive_, boxMax_,
+                       txtMaxNum_, maxDateFrame_->Edit(), maxDateFrame_->Button(), boxMaxInclusive_,
+                       boxDefault_, txtDefaultValueNumeric_, txtDefaultValue_->Edit(),
+                       txtDefaultValue_->Button()});
   ApplyTypeRules();
   ApplyDefaultRule();
   WatchEdits(this);

@@ -16,22 +16,22 @@ TClearCaseMakeAttributeTypeOptionsFrame::TClearCaseMakeAttributeTypeOptionsFrame
     : TVyActionPage(parent) {
   auto* creationGroup = meta::NewGroup(QStringLiteral("Creation Options"), this);
   boxReplace_ = Named(
-      new QCheckBox(QStringLiteral("Replace pre-existing attribute type definition (-replace)"),
+      new QCheckBox(QStringLiteral("&Replace pre-existing attribute type definition (-replace)"),
                     creationGroup),
       "boxReplace");
-  boxShared_ = Named(new QCheckBox(QStringLiteral("Make shared type (-shared)"), creationGroup),
+  boxShared_ = Named(new QCheckBox(QStringLiteral("Make &shared type (-shared)"), creationGroup),
                      "boxShared");
   btnOrdinary_ = Named(
-      new QRadioButton(QStringLiteral("Ordinary attribute (for use in one VOB only.) (-ordinary)"),
+      new QRadioButton(QStringLiteral("Or&dinary attribute (for use in one VOB only.) (-ordinary)"),
                        creationGroup),
       "btnOrdinary");
   btnGlobal_ = Named(
-      new QRadioButton(QStringLiteral("Global attribute (can be used by client VOBs.) (-global)"),
+      new QRadioButton(QStringLiteral("&Global attribute (can be used by client VOBs.) (-global)"),
                        creationGroup),
       "btnGlobal");
   btnOrdinary_->setChecked(true);
   boxAcquire_ =
-      Named(new QCheckBox(QStringLiteral("Acquire all eclipsing types in client VOBs (-acquire)"),
+      Named(new QCheckBox(QStringLiteral("&Acquire all eclipsing types in client VOBs (-acquire)"),
                           creationGroup),
             "boxAcquire");
   auto* creation = new QVBoxLayout(creationGroup);
@@ -43,12 +43,12 @@ TClearCaseMakeAttributeTypeOptionsFrame::TClearCaseMakeAttributeTypeOptionsFrame
   auto* usageGroup = meta::NewGroup(QStringLiteral("Usage Constraints"), this);
   constexpr const char* kNames[] = {"btnDefaultUse", "btnVPelement", "btnVPBranch", "btnVPVersion"};
   const QString captions[] = {
-      QStringLiteral("Do not constrain attribute application (default)"),
-      QStringLiteral(
-          "Apply to elements only, can be applied to one version of an element only (-vpelement) "),
+      QStringLiteral("Do &not constrain attribute application (default)"),
+      QStringLiteral("Apply to elements only, can be applied to one version of an element only "
+                     "(-vp&element) "),
       QStringLiteral("Apply to elements only, can be applied to one version of an element per "
-                     "branch (-vpbranch) "),
-      QStringLiteral("Apply to elements only (-vpversion) "),
+                     "branch (-vp&branch) "),
+      QStringLiteral("Apply to elements only (-vp&version) "),
   };
   auto* usage = new QVBoxLayout(usageGroup);
   for (int i = 0; i < 4; ++i) {
@@ -56,6 +56,8 @@ TClearCaseMakeAttributeTypeOptionsFrame::TClearCaseMakeAttributeTypeOptionsFrame
     usage->addWidget(constraints_[i]);
   }
   constraints_[0]->setChecked(true);
+  meta::ChainTabOrder({boxReplace_, boxShared_, btnOrdinary_, btnGlobal_, boxAcquire_,
+                       constraints_[0], constraints_[1], constraints_[2], constraints_[3]});
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(creationGroup);

@@ -66,6 +66,14 @@ QLabel* NewLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
   return label;
 }
 
+void ChainTabOrder(std::initializer_list<QWidget*> controls) {
+  QWidget* previous = nullptr;
+  for (QWidget* control : controls) {
+    if (previous != nullptr) QWidget::setTabOrder(previous, control);
+    previous = control;
+  }
+}
+
 QGroupBox* NewGroup(const QString& heading, QWidget* parent) {
   return new QGroupBox(heading, parent);
 }

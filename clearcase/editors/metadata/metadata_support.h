@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <string>
 
 #include "vycore/gui/drop_down_combo_box.h"
@@ -48,5 +49,10 @@ Control* Named(Control* control, const char* name) {
 
 QLabel* NewLabel(const QString& caption, QWidget* buddy, QWidget* parent);
 QGroupBox* NewGroup(const QString& heading, QWidget* parent);
+
+// Tab visits the controls in the given order, their reading order, which a
+// change of layout must not disturb. A compound box (edit and button) is
+// passed as its edit and its button.
+void ChainTabOrder(std::initializer_list<QWidget*> controls);
 
 }  // namespace clearcase::editors::meta

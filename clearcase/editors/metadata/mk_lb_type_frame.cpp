@@ -34,24 +34,24 @@ TClearCaseMkLbTypeFrame::TClearCaseMkLbTypeFrame(QWidget* parent) : TVyActionPag
 
   auto* creationGroup = meta::NewGroup(QStringLiteral("Creation Options"), this);
   btnOrdinary_ = Named(
-      new QRadioButton(QStringLiteral("Ordinary label (for use in one VOB only.) (-ordinary)"),
+      new QRadioButton(QStringLiteral("Or&dinary label (for use in one VOB only.) (-ordinary)"),
                        creationGroup),
       "btnOrdinary");
-  btnGlobal_ =
-      Named(new QRadioButton(QStringLiteral("Global label (can be used by client VOBs.) (-global)"),
-                             creationGroup),
-            "btnGlobal");
+  btnGlobal_ = Named(
+      new QRadioButton(QStringLiteral("&Global label (can be used by client VOBs.) (-global)"),
+                       creationGroup),
+      "btnGlobal");
   btnOrdinary_->setChecked(true);
   boxAcquire_ =
-      Named(new QCheckBox(QStringLiteral("Acquire all eclipsing types in client VOBs (-acquire)"),
+      Named(new QCheckBox(QStringLiteral("&Acquire all eclipsing types in client VOBs (-acquire)"),
                           creationGroup),
             "boxAcquire");
   boxReplace_ =
-      Named(new QCheckBox(QStringLiteral("Replace pre-existing label type definition (-replace)"),
+      Named(new QCheckBox(QStringLiteral("&Replace pre-existing label type definition (-replace)"),
                           creationGroup),
             "boxReplace");
   boxShared_ =
-      Named(new QCheckBox(QStringLiteral("Create shared label type (-shared)"), creationGroup),
+      Named(new QCheckBox(QStringLiteral("Create &shared label type (-shared)"), creationGroup),
             "boxShared");
   auto* creation = new QVBoxLayout(creationGroup);
   creation->addWidget(btnOrdinary_);
@@ -66,11 +66,11 @@ TClearCaseMkLbTypeFrame::TClearCaseMkLbTypeFrame(QWidget* parent) : TVyActionPag
   auto* usageGroup = meta::NewGroup(QStringLiteral("Usage Constraints"), this);
   btnNoPbranch_ = Named(
       new QRadioButton(
-          QStringLiteral("Label type can be attached to at most one version of a given element"),
+          QStringLiteral("Label type can be attached to at &most one version of a given element"),
           usageGroup),
       "btnNoPbranch");
   btnPBranch_ = Named(new QRadioButton(QStringLiteral("Label type can be attached to one version "
-                                                      "per branch in element's version tree "
+                                                      "&per branch in element's version tree "
                                                       "(-pbranch)"),
                                        usageGroup),
                       "btnPBranch");
@@ -88,6 +88,8 @@ TClearCaseMkLbTypeFrame::TClearCaseMkLbTypeFrame(QWidget* parent) : TVyActionPag
   connect(btnGlobal_, &QRadioButton::toggled, this, &TClearCaseMkLbTypeFrame::UpdateAcquire);
   connect(txtLabelSelector_, &QLineEdit::textEdited, this,
           &TClearCaseMkLbTypeFrame::CapitalizeTyped);
+  meta::ChainTabOrder({txtLabelSelector_, txtVOBSelector_, boxUpperCase_, btnOrdinary_, btnGlobal_,
+                       boxAcquire_, boxReplace_, boxShared_, btnNoPbranch_, btnPBranch_});
   UpdateAcquire();
   WatchEdits(this);
 }

@@ -99,16 +99,16 @@ TClearCaseObjectSelectorEditForm::TClearCaseObjectSelectorEditForm(QWidget* pare
 
   txtVOB_ = new vy::gui::TVyDropDownComboBox(true, this);
   txtVOB_->setObjectName(QStringLiteral("txtVOB"));
-  lblVOB_ = meta::NewLabel(QStringLiteral("VOB:"), txtVOB_, this);
+  lblVOB_ = meta::NewLabel(QStringLiteral("&VOB:"), txtVOB_, this);
   lblVOB_->setObjectName(QStringLiteral("lblVOB"));
 
   cmbProject_ = new vy::gui::TVyDropDownComboBox(true, this);
   cmbProject_->setObjectName(QStringLiteral("cmbProject"));
-  lblProject_ = meta::NewLabel(QStringLiteral("UCM Project (optional)"), cmbProject_, this);
+  lblProject_ = meta::NewLabel(QStringLiteral("UCM &Project (optional)"), cmbProject_, this);
   lblProject_->setObjectName(QStringLiteral("lblProject"));
   cmbStream_ = new vy::gui::TVyDropDownComboBox(true, this);
   cmbStream_->setObjectName(QStringLiteral("cmbStream"));
-  lblStream_ = meta::NewLabel(QStringLiteral("UCM Stream (optional)"), cmbStream_, this);
+  lblStream_ = meta::NewLabel(QStringLiteral("UCM &Stream (optional)"), cmbStream_, this);
   lblStream_->setObjectName(QStringLiteral("lblStream"));
   for (QWidget* filter : {static_cast<QWidget*>(lblProject_), static_cast<QWidget*>(cmbProject_),
                           static_cast<QWidget*>(lblStream_), static_cast<QWidget*>(cmbStream_)})
@@ -116,7 +116,7 @@ TClearCaseObjectSelectorEditForm::TClearCaseObjectSelectorEditForm(QWidget* pare
 
   txtObjectName_ = new vy::gui::TVyDropDownComboBox(true, this);
   txtObjectName_->setObjectName(QStringLiteral("txtObjectName"));
-  lblObjName_ = meta::NewLabel(QStringLiteral("Selector Object Name:"), txtObjectName_, this);
+  lblObjName_ = meta::NewLabel(QStringLiteral("Selector Object &Name:"), txtObjectName_, this);
   lblObjName_->setObjectName(QStringLiteral("lblObjName"));
 
   txtObjectSelector_ = new QLineEdit(this);
@@ -132,8 +132,8 @@ TClearCaseObjectSelectorEditForm::TClearCaseObjectSelectorEditForm(QWidget* pare
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* grid = new QGridLayout;
-  grid->addWidget(meta::NewLabel(QStringLiteral("Selector Object Type:"), cmbObjectTypeName_, this),
-                  0, 0);
+  grid->addWidget(
+      meta::NewLabel(QStringLiteral("Selector Object &Type:"), cmbObjectTypeName_, this), 0, 0);
   grid->addWidget(cmbObjectTypeName_, 0, 1);
   grid->addWidget(lblVOB_, 1, 0);
   grid->addWidget(txtVOB_, 1, 1);
@@ -144,7 +144,7 @@ TClearCaseObjectSelectorEditForm::TClearCaseObjectSelectorEditForm(QWidget* pare
   grid->addWidget(lblObjName_, 4, 0);
   grid->addWidget(txtObjectName_, 4, 1);
   grid->addWidget(
-      meta::NewLabel(QStringLiteral("Object Selector String:"), txtObjectSelector_, this), 5, 0);
+      meta::NewLabel(QStringLiteral("Object Selector St&ring:"), txtObjectSelector_, this), 5, 0);
   grid->addWidget(txtObjectSelector_, 5, 1);
   grid->setColumnStretch(1, 1);
 
@@ -157,13 +157,8 @@ TClearCaseObjectSelectorEditForm::TClearCaseObjectSelectorEditForm(QWidget* pare
   layout->addWidget(buttons);
   resize(480, sizeHint().height());
 
-  setTabOrder(cmbObjectTypeName_, txtVOB_);
-  setTabOrder(txtVOB_, cmbProject_);
-  setTabOrder(cmbProject_, cmbStream_);
-  setTabOrder(cmbStream_, txtObjectName_);
-  setTabOrder(txtObjectName_, txtObjectSelector_);
-  setTabOrder(txtObjectSelector_, ok);
-  setTabOrder(ok, cancel);
+  meta::ChainTabOrder({cmbObjectTypeName_, txtVOB_, cmbProject_, cmbStream_, txtObjectName_,
+                       txtObjectSelector_, ok, cancel});
 
   connect(cmbObjectTypeName_, &QComboBox::currentIndexChanged, this,
           &TClearCaseObjectSelectorEditForm::OnKindChanged);
@@ -244,18 +239,19 @@ void TClearCaseObjectSelectorEditForm::OnKindChanged(int index) {
   cmbObjectTypeTag_->setCurrentIndex(index);
 
   if (index <= 0) {
-    lblObjName_->setText(QStringLiteral("Selector Object Name:"));
+    lblObjName_->setText(QStringLiteral("Selector Object &Name:"));
   } else if (kind == QLatin1String("Object ID")) {
-    lblObjName_->setText(QStringLiteral("Object ID:"));
+    lblObjName_->setText(QStringLiteral("Object &ID:"));
   } else {
-    lblObjName_->setText(kind + QStringLiteral(" Name:"));
+    lblObjName_->setText(kind + QStringLiteral(" &Name:"));
   }
 
   txtObjectName_->setEditText(QString());
   if (kind == QLatin1String("VOB") && !txtVOB_->currentText().isEmpty())
     txtObjectName_->setEditText(txtVOB_->currentText());
 
-  lblVOB_->setText(IsUcmKind(kind) ? QStringLiteral("PVOB:") : QStringLiteral("VOB:"));
+  // Alt+V leads to the box whichever kind of VOB it asks for.
+  lblVOB_->setText(IsUcmKind(kind) ? QStringLiteral("P&VOB:") : QStringLiteral("&VOB:"));
   const bool project = HasProjectFilter(kind);
   const bool stream = HasStreamFilter(kind);
   lblProject_->setEnabled(project);

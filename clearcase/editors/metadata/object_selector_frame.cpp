@@ -39,13 +39,12 @@ TClearCaseObjectSelectorFrame::TClearCaseObjectSelectorFrame(QWidget* parent)
   connect(btnRemove_, &QPushButton::clicked, this, &TClearCaseObjectSelectorFrame::RemoveEntry);
   connect(listObjects_, &QListWidget::itemDoubleClicked, this,
           &TClearCaseObjectSelectorFrame::EditEntry);
-  connect(listObjects_, &vy::gui::TVyHintListBox::DeletePressed, this, [this] {
-    RemoveEntry();
-    UpdateButtons();
-  });
+  connect(listObjects_, &vy::gui::TVyHintListBox::DeletePressed, this,
+          &TClearCaseObjectSelectorFrame::RemoveEntry);
   connect(listObjects_, &QListWidget::itemSelectionChanged, this,
           &TClearCaseObjectSelectorFrame::UpdateButtons);
   connect(listObjects_, &QListWidget::clicked, this, &TClearCaseObjectSelectorFrame::UpdateButtons);
+  meta::ChainTabOrder({listObjects_, btnAdd_, btnEdit_, btnRemove_});
   WatchEdits(this);
 }
 
@@ -94,6 +93,10 @@ void TClearCaseObjectSelectorFrame::EditEntry() {
 void TClearCaseObjectSelectorFrame::RemoveEntry() {
   if (!HasSelection()) return;
   delete listObjects_->takeItem(listObjects_->currentRow());
+  // The list would select the next entry; a second Delete must not remove it
+  // unasked.
+  listObjects_->setCurrentItem(nullptr);
+  UpdateButtons();
 }
 
 }  // namespace clearcase::editors

@@ -20,9 +20,11 @@
 #include "clearcase/editors/metadata/lock_frame.h"
 #include "clearcase/editors/metadata/make_attribute_type_frame.h"
 #include "clearcase/editors/metadata/mk_lb_type_frame.h"
+#include "clearcase/editors/registration.h"
 #include "clearcase/editors/shared/date_button_edit.h"
 #include "page_fixture.h"
 #include "vycore/gui/number_edit.h"
+#include "vycore/gui/page_registry.h"
 #include "vycore/properties.h"
 
 namespace {
@@ -55,6 +57,101 @@ class MetadataPageTest : public cctest::TPageTest {
     QTest::keyClicks(edit, text);
   }
 };
+
+// Captions ----------------------------------------------------------------
+
+// An Alt+letter mark must not change a caption: without its "&" each reads
+// exactly as written. A control without a caption of its own is captioned by
+// the label that leads to it.
+TEST_F(MetadataPageTest, CaptionsReadExactlyWithoutTheirKeyboardMarks) {
+  struct Row {
+    const char* page;
+    const char* control;
+    const char* caption;
+  } rows[] = {
+      {"TClearCaseObjectSelectorFrame", "btnAdd", "Add"},
+      {"TClearCaseObjectSelectorFrame", "btnEdit", "Edit"},
+      {"TClearCaseObjectSelectorFrame", "btnRemove", "Remove"},
+      {"TClearCaseMkLbTypeFrame", "txtVOBSelector", "in VOB:"},
+      {"TClearCaseMkLbTypeFrame", "boxUpperCase", "Uppercase letters only (recommended)"},
+      {"TClearCaseMkLbTypeFrame", "btnOrdinary",
+       "Ordinary label (for use in one VOB only.) (-ordinary)"},
+      {"TClearCaseMkLbTypeFrame", "btnGlobal",
+       "Global label (can be used by client VOBs.) (-global)"},
+      {"TClearCaseMkLbTypeFrame", "boxAcquire",
+       "Acquire all eclipsing types in client VOBs (-acquire)"},
+      {"TClearCaseMkLbTypeFrame", "boxReplace",
+       "Replace pre-existing label type definition (-replace)"},
+      {"TClearCaseMkLbTypeFrame", "boxShared", "Create shared label type (-shared)"},
+      {"TClearCaseMkLbTypeFrame", "btnNoPbranch",
+       "Label type can be attached to at most one version of a given element"},
+      {"TClearCaseMkLbTypeFrame", "btnPBranch",
+       "Label type can be attached to one version per branch in element's version tree (-pbranch)"},
+      {"TClearCaseApplyLabelFrame", "txtLabelName", "Label:"},
+      {"TClearCaseApplyLabelFrame", "txtVOBSelector", "(optional) VOB:"},
+      {"TClearCaseApplyLabelFrame", "boxUseVersionSelector",
+       "Only apply label to elements matching version selector:"},
+      {"TClearCaseApplyLabelFrame", "boxReplace",
+       "Ignore elements which already have the label (-replace)"},
+      {"TClearCaseApplyLabelFrame", "boxRecurse", "Recurse into subdirectories (-recurse)"},
+      {"TClearCaseApplyLabelFrame", "boxFollow", "Follow VOB symbolic links (-follow)"},
+      {"TClearCaseLockFrame", "boxReplace", "Replace any existing locks (-replace)"},
+      {"TClearCaseLockFrame", "boxObsolete", "Lock and mark as obsolete (-obsolete)"},
+      {"TClearCaseLockFrame", "boxUseNUsers",
+       "Allow the following users to modify the locked object (-nusers):"},
+      {"TClearCaseMakeAttributeTypeFrame", "txtAttributeName", "Name:"},
+      {"TClearCaseMakeAttributeTypeFrame", "txtVOBSelector", "in VOB:"},
+      {"TClearCaseMakeAttributeTypeFrame", "cmbType", "Type:"},
+      {"TClearCaseMakeAttributeTypeFrame", "boxMin", "Minimum:"},
+      {"TClearCaseMakeAttributeTypeFrame", "boxMinInclusive", "Inclusive"},
+      {"TClearCaseMakeAttributeTypeFrame", "boxMax", "Maximum:"},
+      {"TClearCaseMakeAttributeTypeFrame", "boxMaxInclusive", "Inclusive"},
+      {"TClearCaseMakeAttributeTypeFrame", "boxDefault", "Use default value:"},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "boxReplace",
+       "Replace pre-existing attribute type definition (-replace)"},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "boxShared", "Make shared type (-shared)"},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "btnOrdinary",
+       "Ordinary attribute (for use in one VOB only.) (-ordinary)"},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "btnGlobal",
+       "Global attribute (can be used by client VOBs.) (-global)"},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "boxAcquire",
+       "Acquire all eclipsing types in client VOBs (-acquire)"},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "btnDefaultUse",
+       "Do not constrain attribute application (default)"},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "btnVPelement",
+       "Apply to elements only, can be applied to one version of an element only (-vpelement) "},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "btnVPBranch",
+       "Apply to elements only, can be applied to one version of an element per branch "
+       "(-vpbranch) "},
+      {"TClearCaseMakeAttributeTypeOptionsFrame", "btnVPVersion",
+       "Apply to elements only (-vpversion) "},
+      {"TClearCaseApplyAttributeFrame", "txtVOBSelector", "VOB:"},
+      {"TClearCaseApplyAttributeFrame", "txtAttrName", "Name:"},
+      {"TClearCaseApplyAttributeFrame", "boxUseDefault", "Use default value"},
+      {"TClearCaseApplyAttributePathNamesFrame", "boxUseVersion", "Apply to a Specific Version:"},
+      {"TClearCaseApplyAttributePathNamesFrame", "boxReplace",
+       "Replace pre-existing attributes of the same name (-replace)"},
+      {"TClearCaseApplyAttributePathNamesFrame", "boxRecurse",
+       "Recurse into subdirectories (-recurse)"},
+      {"TClearCaseApplyAttributeObjectsFrame", "boxReplace",
+       "Replace pre-existing attributes of the same name (-replace)"},
+  };
+  clearcase::editors::RegisterMetadataPages();
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.page) + " " + row.control);
+    std::unique_ptr<vy::gui::TVyActionPage> page = vy::gui::CreateActionPage(row.page);
+    ASSERT_NE(page, nullptr);
+    auto* control = Find<QWidget>(page.get(), row.control);
+    QString caption;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      caption = button->text();
+    } else {
+      for (const QLabel* label : page->findChildren<QLabel*>())
+        if (label->buddy() == control) caption = label->text();
+    }
+    EXPECT_EQ(caption.remove(u'&').toStdString(), row.caption);
+  }
+}
 
 // Label type name ---------------------------------------------------------
 

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "clearcase/actions/metadata/lock_actions.h"
 #include "clearcase/editors/metadata/object_selector_edit_form.h"
@@ -60,7 +62,8 @@ class SelectorFormTest : public cctest::TPageTest {
   std::string Text(const char* name) const {
     QWidget* control = Control<QWidget>(name);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text().toStdString();
-    if (auto* label = qobject_cast<QLabel*>(control)) return label->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(control))
+      return QString(label->text()).remove(u'&').toStdString();
     return qobject_cast<QComboBox*>(control)->currentText().toStdString();
   }
   std::string Selector() const { return form_->GetObjectSelector().toStdString(); }
@@ -295,6 +298,35 @@ TEST_F(SelectorFormTest, PreferredInputIsRememberedOnOkAndCancelAlike) {
   EXPECT_FALSE(next.UsingCustomSelector());
   next.accept();
   EXPECT_FALSE(remembered());
+}
+
+TEST_F(SelectorFormTest, KeyboardReachesEveryPartInOrder) {
+  form_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  ChooseKind(kActivity);  // every part enabled
+
+  std::vector<std::string> order;
+  for (QWidget* w = form_->nextInFocusChain(); w != form_.get(); w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && w->focusProxy() == nullptr && w->isVisible())
+      order.push_back(w->objectName().toStdString());
+  }
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"cmbObjectTypeName", "txtVOB", "cmbProject", "cmbStream",
+                                      "txtObjectName", "txtObjectSelector", "btnOK", "btnCancel"}));
+
+  const struct {
+    Qt::Key key;
+    const char* control;
+  } letters[] = {
+      {Qt::Key_T, "cmbObjectTypeName"}, {Qt::Key_V, "txtVOB"},
+      {Qt::Key_P, "cmbProject"},        {Qt::Key_S, "cmbStream"},
+      {Qt::Key_N, "txtObjectName"},     {Qt::Key_R, "txtObjectSelector"},
+  };
+  for (const auto& letter : letters) {
+    SCOPED_TRACE(letter.control);
+    QTest::keyClick(QApplication::focusWidget(), letter.key, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>(letter.control));
+  }
 }
 
 // Answers the selector dialog from inside its own modal loop; a dialog the

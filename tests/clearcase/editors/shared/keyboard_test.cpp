@@ -7,8 +7,7 @@
 // - no two controls of the window answer the same Alt+letter, and every
 //   label's letter leads somewhere.
 //
-// Every registered page needs a row; the pages still in the making are named
-// in kLater until they get theirs.
+// Every registered page needs a row.
 
 #include <gtest/gtest.h>
 
@@ -82,22 +81,40 @@ const std::map<std::string, TOrder> kOrders = {
     {"TClearCaseChangeStreamOptionsFrame", {"boxPolicyEnable", "txtPolicyEnable", "boxPolicyDisable",
                                             "txtPolicyDisable", "boxGenerate", "rbNoDeliverStream",
                                             "rbChangeDeliverStream", "txtDeliverStream", "rbClearDeliverStream"}},
+    {"TClearCaseObjectSelectorFrame", {"listObjects", "btnAdd", "btnEdit", "btnRemove"}},
+    {"TClearCaseMkLbTypeFrame", {"txtLabelSelector", "txtVOBSelector", "boxUpperCase", "btnOrdinary", "btnGlobal",
+                                 "boxAcquire", "boxReplace", "boxShared", "btnNoPbranch", "btnPBranch"}},
+    {"TClearCaseApplyLabelFrame", {"txtLabelName", "txtVOBSelector", "boxUseVersionSelector", "txtVersionSelector",
+                                   "boxReplace", "boxRecurse", "boxFollow"}},
+    {"TClearCaseLockFrame", {"boxReplace", "boxObsolete", "boxUseNUsers", "txtNUsersList"}},
+    // A new attribute type is a "String": numeric bounds, the default as text.
+    {"TClearCaseMakeAttributeTypeFrame", {"txtAttributeName", "txtVOBSelector", "cmbType", "boxMin", "txtMinNum",
+                                          "boxMinInclusive", "boxMax", "txtMaxNum", "boxMaxInclusive", "boxDefault",
+                                          "txtDefaultValue"}},
+    {"TClearCaseMakeAttributeTypeOptionsFrame", {"boxReplace", "boxShared", "btnOrdinary", "btnGlobal", "boxAcquire",
+                                                 "btnDefaultUse", "btnVPelement", "btnVPBranch", "btnVPVersion"}},
+    {"TClearCaseApplyAttributeFrame", {"txtVOBSelector", "txtAttrName", "txtValue", "boxUseDefault"}},
+    {"TClearCaseApplyAttributePathNamesFrame", {"boxUseVersion", "txtVersion", "boxReplace", "boxRecurse"}},
+    {"TClearCaseApplyAttributeObjectsFrame", {"boxReplace"}},
+};
+
+// Pages whose controls change with a stored value, opened with that value.
+struct TVariantRow {
+  const char* pageClass;
+  const char* property;
+  const char* value;
+  TOrder order;
+};
+const TVariantRow kVariants[] = {
+    {"TClearCaseMakeAttributeTypeFrame", "NewAttributeType", "atDate",
+     {"txtAttributeName", "txtVOBSelector", "cmbType", "boxMin", "minDateFrame", "boxMinInclusive", "boxMax",
+      "maxDateFrame", "boxMaxInclusive", "boxDefault", "txtDefaultValue"}},
+    {"TClearCaseMakeAttributeTypeFrame", "NewAttributeType", "atInteger",
+     {"txtAttributeName", "txtVOBSelector", "cmbType", "boxMin", "txtMinNum", "boxMinInclusive", "boxMax",
+      "txtMaxNum", "boxMaxInclusive", "boxDefault", "txtDefaultValueNumeric"}},
 };
 // clang-format on
 #undef VIEW_PANEL
-
-// Pages whose rows are still to come (one row each in kOrders).
-const std::set<std::string> kLater = {
-    "TClearCaseObjectSelectorFrame",
-    "TClearCaseMkLbTypeFrame",
-    "TClearCaseApplyLabelFrame",
-    "TClearCaseLockFrame",
-    "TClearCaseMakeAttributeTypeFrame",
-    "TClearCaseMakeAttributeTypeOptionsFrame",
-    "TClearCaseApplyAttributeFrame",
-    "TClearCaseApplyAttributePathNamesFrame",
-    "TClearCaseApplyAttributeObjectsFrame",
-};
 
 // The lists whose entries Delete and Backspace remove.
 struct TListRow {
@@ -114,6 +131,8 @@ const TListRow kLists[] = {
      "pathsListBox", "remButton"},
     {"TClearCaseChangeStreamFrame", "RecommendBaselines", "BL_1@/vobs/pvob\r\nBL_2@/vobs/pvob\r\n",
      "listBaselines", "btnBLRemove"},
+    {"TClearCaseObjectSelectorFrame", "ObjectsStorageString",
+     "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\n", "listObjects", "btnRemove"},
 };
 
 // The property dialog's own buttons share the window with every page.
@@ -144,13 +163,22 @@ bool IsTabStop(const QWidget* widget) {
          widget->focusProxy() == nullptr;
 }
 
-// A control by the name of the page's own control it belongs to (the edit
-// inside a folder box answers for the box).
+bool IsNamed(const QWidget* widget) {
+  const QString name = widget->objectName();
+  return !name.isEmpty() && !name.startsWith(QStringLiteral("qt_"));
+}
+
+// A control by the name of the page's own control it belongs to: a box that
+// hands its focus to a part of itself (a folder or date box) answers for
+// its edit and its button, whatever they are called.
 std::string ControlName(const QWidget* widget, const QWidget* page) {
+  const QWidget* named = nullptr;
   for (const QWidget* w = widget; w != nullptr && w != page; w = w->parentWidget()) {
-    const QString name = w->objectName();
-    if (!name.isEmpty() && !name.startsWith(QStringLiteral("qt_"))) return name.toStdString();
+    const bool compound =
+        w != widget && w->focusProxy() != nullptr && w->isAncestorOf(w->focusProxy());
+    if (IsNamed(w) && (named == nullptr || compound)) named = w;
   }
+  if (named != nullptr) return named->objectName().toStdString();
   return std::string("<unnamed ") + widget->metaObject()->className() + ">";
 }
 
@@ -205,19 +233,11 @@ class KeyboardTest : public cctest::TPageTest {
     return nullptr;
   }
 
-  std::vector<std::unique_ptr<vy::TCustomVyAction>> actions_;
-};
-
-TEST_F(KeyboardTest, EveryPageWorksFromTheKeyboard) {
-  std::vector<std::string> pages = vy::gui::RegisteredActionPages();
-  for (const std::string& name : vy::gui::RegisteredOptionsPages()) pages.push_back(name);
-  for (const std::string& pageClass : pages) {
-    SCOPED_TRACE(pageClass);
-    if (kLater.count(pageClass)) continue;
-    const auto row = kOrders.find(pageClass);
-    ASSERT_NE(row, kOrders.end()) << "a registered page without a row";
-
-    std::unique_ptr<QWidget> owned = OpenPage(pageClass);
+  // The page's order, Tab reaching every control, and one control per
+  // Alt+letter, with the page opened on the stored value when one is given.
+  void CheckKeyboard(const std::string& pageClass, const TOrder& expected,
+                     const char* property = nullptr, const char* value = nullptr) {
+    std::unique_ptr<QWidget> owned = OpenPage(pageClass, property, value);
     ASSERT_NE(owned, nullptr);
     QWidget* page = owned.get();
     std::unique_ptr<QDialog> window = Host(owned.release());
@@ -231,7 +251,7 @@ TEST_F(KeyboardTest, EveryPageWorksFromTheKeyboard) {
       const std::string control = ControlName(w, page);
       if (order.empty() || order.back() != control) order.push_back(control);
     }
-    EXPECT_EQ(order, row->second);
+    EXPECT_EQ(order, expected);
 
     // Tab from the first control round the window, twice over.
     std::set<const QWidget*> reached;
@@ -275,6 +295,26 @@ TEST_F(KeyboardTest, EveryPageWorksFromTheKeyboard) {
     for (const auto& [letter, captions] : letters)
       EXPECT_EQ(captions.size(), 1u) << "Alt+" << QString(letter).toStdString() << " is shared by "
                                      << testing::PrintToString(captions);
+  }
+
+  std::vector<std::unique_ptr<vy::TCustomVyAction>> actions_;
+};
+
+TEST_F(KeyboardTest, EveryPageWorksFromTheKeyboard) {
+  std::vector<std::string> pages = vy::gui::RegisteredActionPages();
+  for (const std::string& name : vy::gui::RegisteredOptionsPages()) pages.push_back(name);
+  for (const std::string& pageClass : pages) {
+    SCOPED_TRACE(pageClass);
+    const auto row = kOrders.find(pageClass);
+    ASSERT_NE(row, kOrders.end()) << "a registered page without a row";
+    CheckKeyboard(pageClass, row->second);
+  }
+}
+
+TEST_F(KeyboardTest, PagesKeepTheirOrderWhenTheirControlsChange) {
+  for (const TVariantRow& row : kVariants) {
+    SCOPED_TRACE(std::string(row.pageClass) + " " + row.value);
+    CheckKeyboard(row.pageClass, row.order, row.property, row.value);
   }
 }
 
