@@ -151,7 +151,7 @@ bool TClearCaseBaseAction::AddObjectSelectors(vy::ICommandLineBuilder& builder) 
   for (const auto& selector : objectSelectors_) {
     std::string expanded;
     if (!TryExpandExpression("Object Selector", selector, expanded, true)) return false;
-    Append(builder, QuotedIfSpaced(expanded));
+    Append(builder, QuotedIfNeeded(expanded));
   }
   return true;
 }
@@ -164,7 +164,7 @@ bool TClearCaseBaseAction::AddLabelTypeName(vy::ICommandLineBuilder& builder) {
     return false;
   }
   if (!vobSelector_.empty()) name += "@" + vob;
-  Append(builder, "lbtype:" + QuotedIfSpaced(name));
+  Append(builder, "lbtype:" + QuotedIfNeeded(name));
   return true;
 }
 
@@ -206,11 +206,11 @@ void TClearCaseBaseAction::Append(vy::ICommandLineBuilder& builder, const std::s
 }
 
 std::string TClearCaseBaseAction::Quoted(const std::string& text) {
-  return "\"" + text + "\"";
+  return vy::QuoteArgument(text);
 }
 
-std::string TClearCaseBaseAction::QuotedIfSpaced(const std::string& text) {
-  return text.find(' ') == std::string::npos ? text : Quoted(text);
+std::string TClearCaseBaseAction::QuotedIfNeeded(const std::string& text) {
+  return vy::QuoteArgumentIfNeeded(text);
 }
 
 }  // namespace clearcase
