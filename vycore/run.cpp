@@ -133,10 +133,25 @@ void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
   action.OnFailure(FailureCode(outcome));
 }
 
+// The action knows it is dry only for the length of the run.
+class TDryRunScope {
+ public:
+  TDryRunScope(TVyExecuteAbstractAction& action, bool dryRun) : action_(action) {
+    action_.SetDryRun(dryRun);
+  }
+  ~TDryRunScope() { action_.SetDryRun(false); }
+  TDryRunScope(const TDryRunScope&) = delete;
+  TDryRunScope& operator=(const TDryRunScope&) = delete;
+
+ private:
+  TVyExecuteAbstractAction& action_;
+};
+
 }  // namespace
 
 TVyRunResult RunAction(TVyExecuteAbstractAction& action, const TVyRunSettings& settings) {
   TVyRunResult result;
+  const TDryRunScope dry(action, settings.dryRun);
   try {
     std::unique_ptr<ICommandLineBuilder> builder = CreateCommandLineBuilder();
     if (!Prepare(action, *builder, result)) return result;

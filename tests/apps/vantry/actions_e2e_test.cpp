@@ -1,7 +1,6 @@
 // vantry run of the element and UCM actions against the cleartool stand-in:
 // the folder cleartool starts in, the host variables and files the actions
-// read and write (never through a symbolic link planted in their place), and
-// a whole UCM flow that changes the demo world.
+// read and write, and a whole UCM flow that changes the demo world.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -48,25 +47,27 @@ TEST_F(ActionRunTest, ConfigSpecsGoWholeIntoAndOutOfFiles) {
   EXPECT_EQ(journal[1].cwd, sandbox.PhysicalViewPath());
 }
 
-// A symbolic link planted where the config spec goes, pointing at a file of
-// the user's, is replaced by a regular file of the user's umask; the user's
-// file stays as it was. The host's other writers are proven on their own.
-TEST_F(ActionRunTest, ConfigSpecOutputReplacesAPlantedLink) {
+// A dry run leaves the output file as it was; a run rewrites it whole, and a
+// symbolic link at its path leads to the file that is rewritten, as a
+// shell's ">" would, which keeps its permissions.
+TEST_F(ActionRunTest, ConfigSpecOutputGoesThroughALinkAndADryRunLeavesIt) {
   const std::string spec = sandbox.Path("spec.txt");
-  const std::string victim = sandbox.Path("victim.txt");
-  WriteAll(victim, "precious");
-  std::filesystem::create_symlink(victim, spec);
-  const mode_t old = umask(027);
-  const TRunOutput output = sandbox.Run({TActionSpec{
-      "CC_GETCONFIGSPEC", {kInView, {"OutputToFile", "true"}, {"OutputFilePath", spec}}}});
-  umask(old);
+  const std::string target = sandbox.Path("target.txt");
+  WriteAll(target, "precious content");
+  ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+  std::filesystem::create_symlink(target, spec);
+  const std::vector<TActionSpec> actions = {
+      {"CC_GETCONFIGSPEC", {kInView, {"OutputToFile", "true"}, {"OutputFilePath", spec}}}};
+  TRunOutput output = sandbox.Run(actions, {"--dry-run"});
   EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
-  EXPECT_EQ(ReadAll(victim), "precious");
+  EXPECT_EQ(ReadAll(target), "precious content");
+  output = sandbox.Run(actions);
+  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(spec));
+  EXPECT_THAT(ReadAll(target), AllOf(StartsWith("ucm\n"), HasSubstr("element * CHECKEDOUT")));
   struct stat info {};
-  ASSERT_EQ(lstat(spec.c_str(), &info), 0);
-  EXPECT_TRUE(S_ISREG(info.st_mode));
-  EXPECT_EQ(info.st_mode & 0777, 0640u);
-  EXPECT_THAT(ReadAll(spec), HasSubstr("element * CHECKEDOUT"));
+  ASSERT_EQ(stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
 // The generic command's output is stored without its last line break.
