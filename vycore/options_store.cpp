@@ -157,7 +157,9 @@ std::unique_ptr<IVyOptionsReader> TVyOptionsStore::Reader(const std::string& opt
 }
 
 std::unique_ptr<IVyOptionsWriter> TVyOptionsStore::Writer(const std::string& optionKey) {
-  return std::make_unique<TWriter>(values_[optionKey]);
+  TValues& values = values_[optionKey];
+  values.clear();
+  return std::make_unique<TWriter>(values);
 }
 
 void TVyOptionsStore::LoadRegisteredOptions() const {

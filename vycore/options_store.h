@@ -24,6 +24,8 @@ class TVyOptionsStore {
   const std::string& Path() const { return path_; }
 
   std::unique_ptr<IVyOptionsReader> Reader(const std::string& optionKey) const;
+  // Starts the key afresh: what the object saves replaces everything stored
+  // under it, so that a value it no longer writes is gone.
   std::unique_ptr<IVyOptionsWriter> Writer(const std::string& optionKey);
 
   // Every options object registered with VyOptionsServices: load from the
