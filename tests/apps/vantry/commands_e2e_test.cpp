@@ -15,6 +15,7 @@ namespace vantry_test {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // Each row's name comes from the same registry entry as its type, and the
 // package's own tests prove every name: the type column shows the order.
@@ -49,6 +50,12 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRunAndBadOnesRefused)
         std::string("  ClearCaseType = ccLT"), std::string("  DesignListLocal = true")}) {
     EXPECT_THAT(shown.out, HasSubstr(line + "\n"));
   }
+  // An unknown type with detection off stores no type: the LT type saved
+  // before is gone, and the next load turns detection on.
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "ClearCaseType", "ccUnknown"}).exitCode, 0);
+  EXPECT_THAT(ReadAll(sandbox.OptionsFile()), Not(HasSubstr("InstallationType")));
+  EXPECT_THAT(sandbox.Vantry({"options", "show"}).out,
+              HasSubstr("  TestForClearCaseType = true\n"));
   // --options chooses another store, after the command or before it.
   const std::string other = sandbox.Path("other.xml");
   ASSERT_EQ(
@@ -91,6 +98,16 @@ TEST(NewCommandTest, WritesATemplateThatLoadsAndRefusesToOverwriteOrGuess) {
   const TRunOutput run = sandbox.Vantry({"run", project, "--dry-run"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_THAT(run.out, HasSubstr("Action Failed: No pathnames specified to act on."));
+
+  // A template's activity was never assigned: the current activity is used.
+  const std::string ucm = sandbox.Path("ucm.xml");
+  ASSERT_EQ(sandbox.Vantry({"new", ucm, "UCM_SETACTIVITY", "UCM_MAKEACTIVITY"}).exitCode, 0);
+  WriteAll(ucm,
+           std::regex_replace(ReadAll(ucm), std::regex("(UseDefaultViewContext\" value=)\"false"),
+                              "$1\"true"));
+  const TRunOutput ucmRun = sandbox.Vantry({"run", ucm, "--dry-run"});
+  EXPECT_THAT(ucmRun.out, HasSubstr("Command Line: setactivity -nc -cact\n"));
+  EXPECT_THAT(ucmRun.out, HasSubstr("Command Line: mkactivity -nc -force -cact\n"));
 
   ExpectBadUsage(sandbox, {"new", project, "CC_CHECKOUT"}, "--force");
   EXPECT_EQ(ReadAll(project), text);
