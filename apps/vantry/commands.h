@@ -10,7 +10,8 @@
 namespace vantry {
 
 // Exit codes: 0 all went well, 1 an action failed, 2 bad usage or an
-// unreadable project or options store.
+// unreadable project or options store; run and query exit with 128 plus the
+// signal number when interrupted (130 for Ctrl-C, 143 for SIGTERM).
 enum TExitCode : int { ecSuccess = 0, ecActionFailed = 1, ecUsage = 2 };
 
 struct TCommandContext {

@@ -14,7 +14,8 @@ constexpr const char* kFooter =
     "                  $XDG_CONFIG_HOME/vantry/options.xml)\n"
     "  -v, --verbose   say more\n"
     "Exit codes: 0 success, 1 an action failed, 2 bad usage or an unreadable\n"
-    "project or options store.";
+    "project or options store; 128 plus the signal number when run or query\n"
+    "is interrupted (130 for Ctrl-C, 143 for SIGTERM, 129 for SIGHUP).";
 
 void AddCommands(CLI::App& app, vantry::TCommandContext& context) {
   vantry::AddRunCommand(app, context);

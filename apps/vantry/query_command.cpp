@@ -8,6 +8,7 @@
 
 #include "commands.h"
 #include "output.h"
+#include "vycore/interrupt.h"
 #include "vycore/services.h"
 
 namespace vantry {
@@ -53,6 +54,12 @@ int RunQuery(const TQueryRequest& request) {
     return ecUsage;
   }
   WriteRaw(function->callback(request.arguments));
+  // An interrupted listing answers what it had: nothing. Say so, and exit as
+  // the signal asks.
+  if (const int signal = vy::InterruptSignal(); signal != 0) {
+    PrintError(std::string("vantry: interrupted by ") + vy::SignalName(signal));
+    return 128 + signal;
+  }
   return ecSuccess;
 }
 
@@ -61,6 +68,7 @@ int Query(const TQueryRequest& request, TCommandContext& context) {
     PrintError("vantry: query needs a FUNCTION or --list");
     return ecUsage;
   }
+  vy::InstallInterruptHandlers();
   if (!context.LoadHost()) return ecUsage;
   return request.list ? ListFunctions() : RunQuery(request);
 }
