@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <string.h>
 #include <unistd.h>
@@ -46,7 +47,15 @@ void InstallInterruptHandlers() {
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+    sigset_t interrupts;
+    sigemptyset(&interrupts);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+      sigaction(signal, &action, nullptr);
+      sigaddset(&interrupts, signal);
+    }
+    // A parent may hand them down blocked (test runners do); they would then
+    // wait unseen while the run goes on.
+    pthread_sigmask(SIG_UNBLOCK, &interrupts, nullptr);
   });
 }
 

@@ -37,8 +37,9 @@ constexpr auto kInterruptGrace = std::chrono::seconds(2);
 // Without a pidfd the end of the program is checked this often.
 constexpr auto kExitCheckSlice = std::chrono::milliseconds(5);
 constexpr std::size_t kReadSize = 64 * 1024;
-// Limits beyond a few centuries would overflow the clock; they mean "none".
-constexpr std::int64_t kNoLimitFromMs = 10'000'000'000'000;
+// Limits from about 30 years on mean "none": much further ahead, the clock's
+// nanoseconds would overflow.
+constexpr std::int64_t kNoLimitFromMs = 1'000'000'000'000;
 
 std::string ErrnoText(int error) {
   char buffer[256];
@@ -303,13 +304,18 @@ timespec ToTimespec(Clock::duration duration) {
 // one goes straight to SIGKILL.
 class TSupervisor {
  public:
-  TSupervisor(TChild& child, TStarted& started, const TProcessSpec& spec, IProcessSink& sink)
+  // `interruptsAtStart`: the interrupts counted before the program started;
+  // any later one, even one that comes before this is made, stops it.
+  TSupervisor(TChild& child, TStarted& started, const TProcessSpec& spec, IProcessSink& sink,
+              int interruptsAtStart)
       : child_(child),
         streams_{TOutputStream(std::move(started.out), false),
                  TOutputStream(std::move(started.err), true)},
         spec_(spec),
         sink_(sink),
-        buffer_(kReadSize) {
+        buffer_(kReadSize),
+        interruptsAtStart_(interruptsAtStart),
+        interruptsHandled_(interruptsAtStart) {
     if (spec.timeoutMs > 0 && spec.timeoutMs < kNoLimitFromMs) {
       phaseEnd_ = Clock::now() + std::chrono::milliseconds(spec.timeoutMs);
     }
@@ -435,14 +441,14 @@ class TSupervisor {
   Clock::time_point phaseEnd_ = Clock::time_point::max();
   bool timedOut_ = false;
   bool interrupted_ = false;
-  // Interrupts that arrived before the start belong to no run of ours.
-  const int interruptsAtStart_ = InterruptCount();
-  int interruptsHandled_ = interruptsAtStart_;
+  const int interruptsAtStart_;
+  int interruptsHandled_;
 };
 
 class TPosixProcessRunner final : public IProcessRunner {
  public:
   TProcessOutcome Run(const TProcessSpec& spec, IProcessSink& sink) override {
+    const int interrupts = InterruptCount();
     if (InterruptSignal() != 0) {
       TProcessOutcome outcome;
       outcome.kind = TProcessOutcome::Interrupted;
@@ -457,7 +463,7 @@ class TPosixProcessRunner final : public IProcessRunner {
       return outcome;
     }
     TChild child(started.pid);
-    return TSupervisor(child, started, spec, sink).Supervise();
+    return TSupervisor(child, started, spec, sink, interrupts).Supervise();
   }
 };
 

@@ -22,7 +22,9 @@ struct TCommandContext {
 
   // Loads the packages and the options store, registers and loads the options
   // objects. Reports problems on standard error; false means exit with ecUsage.
-  bool LoadHost(bool registerPages = false);
+  // A command that saves the store asks forUpdate: the store stays locked
+  // from the load to the end of the command.
+  bool LoadHost(bool registerPages = false, bool forUpdate = false);
 };
 
 void AddRunCommand(CLI::App& app, TCommandContext& context);

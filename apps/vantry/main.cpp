@@ -1,6 +1,7 @@
 // vantry: the command-line runner of the Vantry host.
 
 #include <exception>
+#include <iostream>
 #include <string>
 
 #include "commands.h"
@@ -29,6 +30,9 @@ void AddCommands(CLI::App& app, vantry::TCommandContext& context) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Standard output is written through the stream's own buffer alone: a
+  // flood of log lines then costs a write per buffer, not per line.
+  std::ios::sync_with_stdio(false);
   vantry::TCommandContext context;
   CLI::App app{"Runs Vantry build projects and manages the host's options.", "vantry"};
   // Subcommands inherit these: the common options below may follow the

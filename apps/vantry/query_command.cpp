@@ -1,7 +1,7 @@
 // "vantry query": runs one of the listing functions the packages publish, the
 // ones the designer's drop-down lists show, and prints its text unchanged.
 
-#include <cstdio>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,8 +35,8 @@ int ListFunctions() {
 
 // Binary-safe: the text goes out as the function returned it, CR LF and all.
 void WriteRaw(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+  std::cout.flush();
 }
 
 int RunQuery(const TQueryRequest& request) {

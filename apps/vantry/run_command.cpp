@@ -48,7 +48,7 @@ class TConsoleHost final : public vy::IVyActionHost {
       const std::size_t end = rest.find('\n');
       std::string_view line = rest.substr(0, end);
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      PrintLine("  " + std::string(line), style);
+      PrintIndentedLine("  ", line, style);
       if (end == std::string_view::npos) break;
       rest.remove_prefix(end + 1);
     }

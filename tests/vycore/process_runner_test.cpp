@@ -68,6 +68,7 @@ TEST_F(ProcessRunnerTest, ReportsTheExitCodeOrTheSignal) {
   } cases[] = {
       {"exit:0", -1, Exited, 0},
       {"exit:3", std::numeric_limits<std::int64_t>::max(), Exited, 3},
+      {"exit:5", 9'300'000'000'000, Exited, 5},
       {"exit:255", 0, Exited, 255},
       {"signal:" + std::to_string(SIGTERM), 0, Signalled, SIGTERM},
   };

@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -70,6 +72,47 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRunAndBadOnesRefused)
   ExpectBadUsage(sandbox, {"options", "set", "DesignTimeout", "1", "NoSuchOption", "2"},
                  "NoSuchOption");
   EXPECT_EQ(ReadAll(sandbox.OptionsFile()), before);
+}
+
+// Load, change and save happen under the store's lock: writers at the same
+// time all land.
+TEST(OptionsCommandTest, ConcurrentWritersLoseNoUpdate) {
+  TSandbox sandbox;
+  for (int round = 0; round < 8; ++round) {
+    SCOPED_TRACE(round);
+    const std::string timeout = std::to_string(1000 + round);
+    const std::string local = round % 2 == 0 ? "true" : "false";
+    const pid_t first = sandbox.Start({"options", "set", "DesignTimeout", timeout});
+    const pid_t second = sandbox.Start({"options", "set", "DesignListLocal", local});
+    EXPECT_EQ(sandbox.Finish(first).exitCode, 0);
+    EXPECT_EQ(sandbox.Finish(second).exitCode, 0);
+    const std::string store = ReadAll(sandbox.OptionsFile());
+    EXPECT_THAT(store, HasSubstr("<Value name=\"DesignTimeout\">" + timeout + "</Value>"));
+    EXPECT_THAT(store, HasSubstr("<Value name=\"DesignListLocal\">" + local + "</Value>"));
+  }
+}
+
+// A save keeps the store's permissions, writes through a symbolic link to its
+// target, and refuses a store its user made read-only.
+TEST(OptionsCommandTest, SavingKeepsPermissionsFollowsALinkAndRefusesAReadOnlyStore) {
+  TSandbox sandbox;
+  const std::string store = sandbox.OptionsFile();
+  const std::string real = sandbox.Path("config/real.xml");
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DesignTimeout", "1"}).exitCode, 0);
+  ASSERT_EQ(chmod(store.c_str(), 0600), 0);
+  std::filesystem::rename(store, real);
+  std::filesystem::create_symlink(real, store);
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DesignTimeout", "2"}).exitCode, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(store));
+  EXPECT_THAT(ReadAll(real), HasSubstr("<Value name=\"DesignTimeout\">2</Value>"));
+  struct stat info {};
+  ASSERT_EQ(stat(real.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+  ASSERT_EQ(chmod(real.c_str(), 0400), 0);
+  const std::string before = ReadAll(real);
+  ExpectBadUsage(sandbox, {"options", "set", "DesignTimeout", "3"}, "is read-only");
+  EXPECT_EQ(ReadAll(real), before);
 }
 
 TEST(ScriptCommandTest, ReadsAndWritesThroughTheScriptFunctionAndRefusesBadExpressions) {
