@@ -45,6 +45,7 @@ int ListActions(TCommandContext& context) {
 void AddActionsCommand(CLI::App& app, TCommandContext& context) {
   CLI::App* command =
       app.add_subcommand("actions", "List the action types the packages registered");
+  SetCommandFooter(*command, "0 the catalogue was listed\n2 bad usage or an unreadable options store");
   command->callback([&context] { context.exitCode = ListActions(context); });
 }
 

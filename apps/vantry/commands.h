@@ -9,20 +9,27 @@
 
 namespace vantry {
 
-// Exit codes: 0 all went well, 1 an action failed, 2 bad usage or an
-// unreadable project or options store.
+// Exit codes: 0 all went well, 1 an action or a listing failed, 2 bad usage
+// or an unreadable project or options store.
 enum TExitCode : int { ecSuccess = 0, ecActionFailed = 1, ecUsage = 2 };
 
 struct TCommandContext {
   std::string optionsPath;  // --options FILE; empty: TVyOptionsStore::DefaultPath()
   bool verbose = false;
+  bool quiet = false;
   vy::TVyOptionsStore store;
   int exitCode = ecSuccess;
 
   // Loads the packages and the options store, registers and loads the options
   // objects. Reports problems on standard error; false means exit with ecUsage.
   bool LoadHost(bool registerPages = false);
+  // A warning on standard error, unless --quiet.
+  void Warn(const std::string& text) const;
 };
+
+// Ends a command's help with the options every command takes and the exit
+// codes of this command, one per line ("0 ...\n1 ...").
+void SetCommandFooter(CLI::App& command, const std::string& exitCodes);
 
 void AddRunCommand(CLI::App& app, TCommandContext& context);
 void AddActionsCommand(CLI::App& app, TCommandContext& context);

@@ -26,4 +26,8 @@ bool TCommandContext::LoadHost(bool registerPages) {
   return true;
 }
 
+void TCommandContext::Warn(const std::string& text) const {
+  if (!quiet) PrintLog(text);
+}
+
 }  // namespace vantry

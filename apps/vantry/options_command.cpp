@@ -93,7 +93,9 @@ int SetOptions(TCommandContext& context, const TSettings& settings) {
 void AddOptionsCommand(CLI::App& app, TCommandContext& context) {
   CLI::App* command = app.add_subcommand("options", "Show or change the host's options");
   command->require_subcommand(1);
+  SetCommandFooter(*command, "0 done\n2 bad usage, a refused value or an unreadable options store");
   CLI::App* show = command->add_subcommand("show", "Show every options object's properties");
+  SetCommandFooter(*show, "0 the options were shown\n2 an unreadable options store");
   show->callback([&context] { context.exitCode = ShowOptions(context); });
 
   auto settings = std::make_shared<TSettings>();
@@ -104,6 +106,9 @@ void AddOptionsCommand(CLI::App& app, TCommandContext& context) {
                   "ClearCase.CleartoolPath; a VALUE may be empty")
       ->type_name("NAME VALUE")
       ->required();
+  SetCommandFooter(*set,
+                   "0 the values were saved\n2 bad usage or a refused value (nothing was saved), "
+                   "or an unreadable or unwritable options store");
   set->callback([&context, settings] { context.exitCode = SetOptions(context, *settings); });
 }
 

@@ -26,27 +26,46 @@ const char* EscapeOf(TStyle style) {
   return "";
 }
 
-}  // namespace
-
-bool ColourEnabled() {
-  static const bool enabled = [] {
-    const char* noColour = std::getenv("NO_COLOR");
-    return isatty(STDOUT_FILENO) == 1 && (noColour == nullptr || *noColour == '\0');
-  }();
-  return enabled;
+bool Set(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
 }
 
-std::string Styled(std::string_view text, TStyle style) {
-  if (style == TStyle::Plain || !ColourEnabled()) return std::string(text);
+bool TerminalWantsColour(int fd) {
+  if (isatty(fd) != 1 || Set("NO_COLOR")) return false;
+  const char* term = std::getenv("TERM");
+  return term == nullptr || std::string_view(term) != "dumb";
+}
+
+}  // namespace
+
+bool ColourEnabled(TStream stream) {
+  static const bool out = TerminalWantsColour(STDOUT_FILENO);
+  static const bool err = TerminalWantsColour(STDERR_FILENO);
+  return stream == TStream::Out ? out : err;
+}
+
+std::string Styled(std::string_view text, TStyle style, TStream stream) {
+  if (style == TStyle::Plain || !ColourEnabled(stream)) return std::string(text);
   return std::string(EscapeOf(style)) + std::string(text) + "\033[0m";
 }
 
 void PrintLine(std::string_view text, TStyle style) {
-  std::cout << Styled(text, style) << '\n' << std::flush;
+  std::cout << Styled(text, style, TStream::Out) << '\n' << std::flush;
+}
+
+void PrintLog(std::string_view text, TStyle style) {
+  std::cerr << Styled(text, style, TStream::Err) << '\n' << std::flush;
 }
 
 void PrintError(std::string_view text) {
-  std::cerr << text << '\n' << std::flush;
+  std::cerr << Styled(text, TStyle::Error, TStream::Err) << '\n' << std::flush;
+}
+
+void WriteProgramOutput(std::string_view text) {
+  std::cout << text;
+  if (text.empty() || text.back() != '\n') std::cout << '\n';
+  std::cout << std::flush;
 }
 
 std::string FormatSeconds(double seconds) {

@@ -74,6 +74,10 @@ void AddQueryCommand(CLI::App& app, TCommandContext& context) {
   query->add_option("FUNCTION", request->function, "The listing function, e.g. CCGetVOBNames");
   query->add_option("ARG", request->arguments, "Its arguments, in the order --list shows");
   query->add_flag("--list", request->list, "Name the listing functions and their parameters");
+  SetCommandFooter(*query,
+                   "0 the listing ran (an empty listing included)\n1 cleartool could not be run, "
+                   "failed or timed out: the listing is empty and standard error says why\n2 bad "
+                   "usage, an unknown function or an unreadable options store");
   query->callback([request, &context] { context.exitCode = Query(*request, context); });
 }
 

@@ -267,8 +267,8 @@ TEST_P(FaultTest, EveryActionFailsInWordsAndLeavesNothingBehind) {
     EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
   } else {
     EXPECT_EQ(output.exitCode, 1) << output.out << output.err;
-    EXPECT_EQ(Count(output.out, "  FAILED: " + std::string(row.failure)), actions) << output.out;
-    EXPECT_THAT(output.out, HasSubstr("0 succeeded, " + std::to_string(actions) + " failed"));
+    EXPECT_EQ(Count(output.err, "  FAILED: " + std::string(row.failure)), actions) << output.out;
+    EXPECT_THAT(output.err, HasSubstr("0 succeeded, " + std::to_string(actions) + " failed"));
   }
   EXPECT_THAT(sandbox.Journal(), SizeIs(row.journaled ? actions : 0));
   EXPECT_EQ(LiveRuns(), 0);
@@ -357,9 +357,9 @@ TEST(ReadOnlyOutputTest, ConfigSpecIntoAReadOnlyFolderFailsAndWritesNothing) {
   chmod(folder.c_str(), 0755);
 
   EXPECT_EQ(output.exitCode, 1);
-  EXPECT_THAT(output.out, HasSubstr("An error occured trying to open the file \"" + folder +
+  EXPECT_THAT(output.err, HasSubstr("An error occured trying to open the file \"" + folder +
                                     "/new spec.txt\" for writing : Permission denied"));
-  EXPECT_THAT(output.out, HasSubstr("FAILED: the action stopped after building its command line"));
+  EXPECT_THAT(output.err, HasSubstr("FAILED: the action stopped after building its command line"));
   EXPECT_THAT(sandbox.Journal(), SizeIs(0));
   EXPECT_THAT(ReadTree(folder),
               testing::ElementsAre(testing::Pair("spec.txt", "the config spec of yesterday\n")));

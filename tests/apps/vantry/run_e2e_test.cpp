@@ -87,20 +87,20 @@ TEST_F(RunTest, SettingsReachCleartoolAsLiteralArgv) {
 }
 
 // Values given with --var win over the project's; -v prints them all.
-TEST_F(RunTest, SkipsDisabledActionsAndPrintsProgressTheLogAndTheOutcome) {
+TEST_F(RunTest, SkipsDisabledActionsAndLogsProgressAndTheOutcome) {
   TActionSpec disabled = Checkout({}, "src/b c.c\r\n");
   disabled.enabled = false;
   const TRunOutput output = sandbox.Run(
       {disabled, Checkout({{"Reserved", "true"}, {"Comment", "Build %LABEL%"}}, kTwoFiles)},
       {"-v", "--var", "LABEL=REL_2", "--var", "EXTRA=a=b"}, {{"LABEL", "REL_1"}});
   EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
-  EXPECT_THAT(output.out, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
-  EXPECT_THAT(output.out, HasSubstr("[1/1] ClearCase Check Out: Check out the sources\n"));
-  EXPECT_THAT(output.out, HasSubstr("  Command Line: checkout -reserved -c \"Build REL_2\" -nquery "
+  EXPECT_THAT(output.err, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
+  EXPECT_THAT(output.err, HasSubstr("[1/1] ClearCase Check Out: Check out the sources\n"));
+  EXPECT_THAT(output.err, HasSubstr("  Command Line: checkout -reserved -c \"Build REL_2\" -nquery "
                                     "\"src/a.c\" \"src/b c.c\"\n"));
-  EXPECT_THAT(output.out, HasSubstr("  succeeded in "));
+  EXPECT_THAT(output.err, HasSubstr("  succeeded in "));
   EXPECT_THAT(output.out, Not(HasSubstr("\033[")));  // no colour into a file
-  EXPECT_THAT(output.err, IsEmpty());
+  EXPECT_THAT(output.err, HasSubstr("\n1 succeeded, 1 disabled action skipped ("));
   EXPECT_THAT(sandbox.Journal(), SizeIs(1));
 }
 
@@ -113,16 +113,16 @@ TEST_F(RunTest, FailuresSayWhyAndStopTheRunUnlessKeepGoing) {
       Checkout({})};
   const TRunOutput stopped = sandbox.Run(actions);
   EXPECT_EQ(stopped.exitCode, 1);
-  EXPECT_THAT(stopped.out, HasSubstr("  Error: The View Context Path you have specified is "
+  EXPECT_THAT(stopped.err, HasSubstr("  Error: The View Context Path you have specified is "
                                      "invalid or does not exist.\n"));
-  EXPECT_THAT(stopped.out, HasSubstr("3 not run"));
+  EXPECT_THAT(stopped.err, HasSubstr("3 not run"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 
   const TRunOutput kept = sandbox.Run(actions, {"--keep-going"});
   EXPECT_EQ(kept.exitCode, 1);
-  EXPECT_THAT(kept.out, HasSubstr("  cleartool: Error: "));  // what cleartool printed
-  EXPECT_THAT(kept.out, HasSubstr("  FAILED: cleartool exited with code "));
-  EXPECT_THAT(kept.out, HasSubstr("1 succeeded, 3 failed"));
+  EXPECT_THAT(kept.err, HasSubstr("  cleartool: Error: "));  // what cleartool printed
+  EXPECT_THAT(kept.err, HasSubstr("  FAILED: cleartool exited with code "));
+  EXPECT_THAT(kept.err, HasSubstr("1 succeeded, 3 failed"));
   EXPECT_THAT(sandbox.Journal(), SizeIs(2));
 }
 
@@ -130,8 +130,8 @@ TEST_F(RunTest, DryRunOfThreeHundredCheckoutsStartsNothing) {
   const std::vector<TActionSpec> actions(300, Checkout({{"Reserved", "true"}}, kTwoFiles));
   const TRunOutput output = sandbox.Run(actions, {"--dry-run"});
   EXPECT_EQ(output.exitCode, 0) << output.err;
-  EXPECT_EQ(Count(output.out, "checkout -reserved -nc -nquery \"src/a.c\" \"src/b c.c\"\n"), 300u);
-  EXPECT_THAT(output.out, HasSubstr("[300/300]"));
+  EXPECT_EQ(Count(output.err, "checkout -reserved -nc -nquery \"src/a.c\" \"src/b c.c\"\n"), 300u);
+  EXPECT_THAT(output.err, HasSubstr("[300/300]"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }
 

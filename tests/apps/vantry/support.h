@@ -58,8 +58,17 @@ class TSandbox {
   // The environment entry that marks the stand-in runs of this sandbox.
   std::string WorldEntry() const { return "CLEARTOOL_SIM_WORLD=" + env_.at("CLEARTOOL_SIM_WORLD"); }
 
+  // Where vantry's standard output and error go.
+  enum class TStreams {
+    Apart,     // out and err each into their own file
+    Together,  // both into `out`, in the order written
+    Terminal,  // both into `out` through a pseudo-terminal
+  };
+  // Puts the demo world back as it was before any command changed it.
+  void ResetWorld() const;
   // Runs vantry in Root() with the sandbox's environment.
-  TRunOutput Vantry(const std::vector<std::string>& arguments) const;
+  TRunOutput Vantry(const std::vector<std::string>& arguments,
+                    TStreams streams = TStreams::Apart) const;
   // Points the options at the stand-in and at ViewPath() as default view.
   void ConfigureOptions() const;
   // Writes a project file with these variables and actions under Root() and
