@@ -70,7 +70,7 @@ TEST_F(ActionRunTest, ConfigSpecOutputReplacesAPlantedLink) {
 }
 
 // The generic command's output is stored without its last line break.
-TEST_F(ActionRunTest, FoundCheckoutsReplaceWhatTheVariableHeldAndCommandOutputIsStoredToo) {
+TEST_F(ActionRunTest, FoundCheckoutsAndCommandOutputFillVariables) {
   const TRunOutput output = sandbox.Run(
       {{"CC_CHECKOUT", {kInView, {"PathNameStorageString", "src/a.c\r\nsrc/b c.c\r\n"}}},
        {"CC_FINDCHECKOUTS",

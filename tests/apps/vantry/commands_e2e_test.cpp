@@ -65,7 +65,7 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRunAndBadOnesRefused)
   EXPECT_EQ(ReadAll(sandbox.OptionsFile()), before);
 }
 
-TEST(ScriptCommandTest, ReadsAndWritesThroughTheScriptFunctionAndRefusesBadExpressions) {
+TEST(ScriptCommandTest, ReadsWritesAndRefusesBadExpressions) {
   TSandbox sandbox;
   const TRunOutput written = sandbox.Vantry({"script", "ClearCaseOptions.DesignTimeout=1234"});
   ASSERT_EQ(written.exitCode, 0) << written.err;

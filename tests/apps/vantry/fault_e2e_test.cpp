@@ -255,7 +255,7 @@ class FaultTest : public testing::TestWithParam<TFaultCase> {
   std::string project_;
 };
 
-TEST_P(FaultTest, EveryActionFailsInWordsAndLeavesNothingBehind) {
+TEST_P(FaultTest, EveryActionFailsInWords) {
   const TFaultCase& row = GetParam();
   const TTree before = ReadTree(sandbox.Root());
   const TRunOutput output =

@@ -75,6 +75,15 @@ TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments, TStreams 
   std::vector<std::string> argv = launcher_;
   argv.push_back(VANTRY_EXE);
   argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return Spawn(std::move(argv), root_, streams);
+}
+
+TRunOutput TSandbox::Shell(const std::string& script, const std::string& dir) const {
+  return Spawn({"/bin/bash", "-euo", "pipefail", "-c", script}, dir, TStreams::Apart);
+}
+
+TRunOutput TSandbox::Spawn(std::vector<std::string> argv, const std::string& dir,
+                           TStreams streams) const {
   std::vector<std::string> env;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     if (Inherited(*entry)) env.emplace_back(*entry);
@@ -109,7 +118,7 @@ TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments, TStreams 
                                        O_WRONLY | O_CREAT | O_TRUNC, 0600);
     }
   }
-  posix_spawn_file_actions_addchdir_np(&actions, root_.c_str());
+  posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
   // The child starts in this process's memory (posix_spawn shares it until
   // the exec), and the kernel carries its peak into the child's: start that
   // peak afresh, so that the child's figure is its own.

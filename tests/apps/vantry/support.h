@@ -51,6 +51,7 @@ class TSandbox {
 
   // Extra (or replaced) environment variables of the children.
   void SetEnv(const std::string& name, const std::string& value) { env_[name] = value; }
+  void UnsetEnv(const std::string& name) { env_.erase(name); }
 
   // Starts vantry (and so cleartool) without the powers that let root write
   // into read-only folders. False when that cannot be done here.
@@ -69,6 +70,8 @@ class TSandbox {
   // Runs vantry in Root() with the sandbox's environment.
   TRunOutput Vantry(const std::vector<std::string>& arguments,
                     TStreams streams = TStreams::Apart) const;
+  // Runs a bash script (with -euo pipefail) in `dir` with the sandbox's environment.
+  TRunOutput Shell(const std::string& script, const std::string& dir) const;
   // Points the options at the stand-in and at ViewPath() as default view.
   void ConfigureOptions() const;
   // Writes a project file with these variables and actions under Root() and
@@ -85,6 +88,8 @@ class TSandbox {
   std::vector<ctsim::JournalEntry> Journal() const { return ctsim::ReadJournal(JournalFile()); }
 
  private:
+  TRunOutput Spawn(std::vector<std::string> argv, const std::string& dir, TStreams streams) const;
+
   vytest::TTempDir temp_;  // removed with everything in it when the sandbox goes
   std::string root_;
   std::map<std::string, std::string> env_;
