@@ -33,6 +33,36 @@ TEST(ActionsCommandTest, ListsTheWholeCatalogueInRegistrationOrder) {
               HasSubstr("\nUCM_MAKEBL_LABEL|UCM Make Baseline from Label|ClearCase\n"));
 }
 
+// Whatever case the user types; enumerations list their values, hidden
+// properties say so.
+TEST(ActionsCommandTest, DescribesOneTypeWithItsPagesAndProperties) {
+  TSandbox sandbox;
+  const TRunOutput output = sandbox.Vantry({"actions", "cc_Checkout"});
+  ASSERT_EQ(output.exitCode, 0) << output.err;
+  const std::string squeezed = std::regex_replace(output.out, std::regex("  +"), "|");
+  for (const char* line :
+       {"CC_CHECKOUT: ClearCase Check Out\n", "\n|Category:|ClearCase\n",
+        "\n|Help topic: 4460 (Plugins\\ClearCase.html)\n",
+        "\n|Pages:|TClearCaseViewPathNameFrame, TClearCaseExtendedPathNameFrame, "
+        "TClearCaseCheckOutFrame, TClearCaseCommentFrame\n",
+        "\n|NAME|KIND|DEFAULT|VALUES\n|NoComment|Boolean|true\n|Comment|string|\"\"\n"
+        "|PathNameStorageString|string|\"\"|hidden\n",
+        "\n|DataLocation|enumeration|coView|coView, coOut, coNoData\n"}) {
+    EXPECT_THAT(squeezed, HasSubstr(line));
+  }
+  ExpectBadUsage(sandbox, {"actions", "CC_NOPE"}, "CC_CHECKOUT");
+}
+
+// docs/actions.md is what the command prints, so that it never goes stale.
+TEST(ActionsCommandTest, TheCheckedInReferenceIsWhatTheCommandPrints) {
+  TSandbox sandbox;
+  const TRunOutput output = sandbox.Vantry({"actions", "--markdown"});
+  ASSERT_EQ(output.exitCode, 0) << output.err;
+  EXPECT_EQ(Count(output.out, "\n## "), 26u);
+  EXPECT_TRUE(output.out == ReadAll(std::string(VANTRY_SOURCE_DIR) + "/docs/actions.md"))
+      << "docs/actions.md is stale: vantry actions --markdown > docs/actions.md";
+}
+
 TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRunAndBadOnesRefused) {
   TSandbox sandbox;
   const std::string folder = std::filesystem::path(CLEARTOOL_EXE).parent_path().string();
@@ -82,7 +112,8 @@ TEST(ScriptCommandTest, ReadsWritesAndRefusesBadExpressions) {
 TEST(NewCommandTest, WritesATemplateThatLoadsAndRefusesToOverwriteOrGuess) {
   TSandbox sandbox;
   const std::string project = sandbox.Path("template.xml");
-  const TRunOutput written = sandbox.Vantry({"new", project, "CC_CHECKOUT", "CC_CHECKOUT"});
+  // Written in the registered spelling, whatever the user typed.
+  const TRunOutput written = sandbox.Vantry({"new", project, "CC_CHECKOUT", "cc_checkout"});
   ASSERT_EQ(written.exitCode, 0) << written.err;
   const std::string text = ReadAll(project);
   EXPECT_EQ(Count(text, "<Action type=\"CC_CHECKOUT\""), 2u);
