@@ -103,7 +103,12 @@ bool TVyOptionsStore::Load(const std::string& path, std::string* error) {
   const unsigned flags = pugi::parse_default | pugi::parse_ws_pcdata_single;
   const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size(), flags);
   if (!parsed) {
-    if (error) *error = Located(path_, LineOfOffset(text, parsed.offset), parsed.description());
+    if (error) {
+      *error = Located(path_,
+                       ParseErrorLine(text, parsed.offset,
+                                      parsed.status == pugi::status_end_element_mismatch),
+                       parsed.description());
+    }
     return false;
   }
   const pugi::xml_node root = document.document_element();

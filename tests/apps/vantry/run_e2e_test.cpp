@@ -145,6 +145,12 @@ TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
   ExpectBadUsage(sandbox, {"run", sandbox.Path("none.xml")}, "none.xml");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml")}, "broken.xml:");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml")}, "NO_SUCH_TYPE");
+  // A misspelt property would otherwise check out unreserved.
+  ExpectBadUsage(
+      sandbox,
+      {"run", sandbox.WriteProject("typo.xml", {}, {Checkout({{"Reserverd", "true"}})})},
+      sandbox.Path("typo.xml") +
+          ":8: error: CC_CHECKOUT has no property \"Reserverd\"; did you mean \"Reserved\"?\n");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("nul.xml")}, "a value holds a NUL character");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml"), "--var", "=x"}, "--var");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml"), "--fast"}, "--fast");
@@ -152,7 +158,7 @@ TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
   const std::string corrupt = "<Options>\n  <Key name=\"ClearCase\"\n";
   WriteAll(sandbox.OptionsFile(), corrupt);
   ExpectBadUsage(sandbox, {"run", sandbox.WriteProject("good.xml", {}, {Checkout({})})},
-                 sandbox.OptionsFile());
+                 sandbox.OptionsFile() + ":2: ");
   EXPECT_EQ(ReadAll(sandbox.OptionsFile()), corrupt);
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }
