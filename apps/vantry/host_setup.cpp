@@ -23,6 +23,7 @@ bool TCommandContext::LoadHost(bool registerPages) {
     return false;
   }
   store.LoadRegisteredOptions();
+  for (const std::string& warning : store.Warnings()) Warn("vantry: " + warning);
   return true;
 }
 

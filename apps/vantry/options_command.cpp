@@ -79,6 +79,20 @@ int SetOptions(TCommandContext& context, const TSettings& settings) {
     written.push_back(SetOne(settings[i], settings[i + 1]));
     if (written.back().object == nullptr) return ecUsage;  // nothing is saved
   }
+  // Judged once all are written: a setting may depend on one given after it.
+  bool refused = false;
+  for (const TWritten& entry : written) {
+    const auto* options = dynamic_cast<const vy::TVyOptionsObject*>(entry.object->Object());
+    if (options == nullptr) continue;
+    const vy::TVyOptionsObject::TSettingCheck check = options->CheckSetting(entry.property);
+    if (!check.refusal.empty()) {
+      PrintError("vantry: " + entry.label + " is not set: " + check.refusal);
+      refused = true;
+    } else if (!check.warning.empty()) {
+      context.Warn("vantry: warning: " + entry.label + ": " + check.warning);
+    }
+  }
+  if (refused) return ecUsage;
   if (!SaveOptionsStore(context)) return ecUsage;
   // Read back: a reader may compute what it shows (a folder gains the program name).
   for (const TWritten& entry : written) {

@@ -58,6 +58,7 @@ class TVyClearCaseOptions final : public vy::TVyOptionsObject, public IVyClearCa
   std::string GetCategory() const override { return "Version Control Systems"; }
   std::string GetOptionKey() const override { return "ClearCase"; }
   const vy::TPropertyList& PublishedProperties() const override;
+  TSettingCheck CheckSetting(const std::string& property) const override;
 
   // The stored path, as saved (not the computed one).
   const std::string& StoredCleartoolPath() const { return cleartoolPath_; }

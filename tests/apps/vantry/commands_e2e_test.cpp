@@ -95,6 +95,52 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRunAndBadOnesRefused)
   EXPECT_EQ(ReadAll(sandbox.OptionsFile()), before);
 }
 
+// Refusals name what the option takes; a setting that another one overrides
+// says how to change that one; nothing of a refused command is saved.
+TEST(OptionsCommandTest, RefusesWhatAnOptionCannotTakeAndWarnsOfAMissingCleartool) {
+  TSandbox sandbox;
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DesignTimeout", "4000"}).exitCode, 0);
+  const std::string before = ReadAll(sandbox.OptionsFile());
+  for (const auto& [value, message] : std::vector<std::pair<std::string, std::string>>{
+           {"-5", "\"-5\" is out of range: a whole number from 0 to 2147483647"},
+           {"soon", "\"soon\" is not a whole number from 0 to 2147483647"}}) {
+    ExpectBadUsage(sandbox, {"options", "set", "DesignTimeout", value}, message);
+  }
+  ExpectBadUsage(sandbox, {"options", "set", "ClearCaseType", "ccLT"},
+                 "vantry: ClearCase.ClearCaseType is not set: detection decides the type while "
+                 "TestForClearCaseType is true");
+  EXPECT_EQ(ReadAll(sandbox.OptionsFile()), before);
+
+  const TRunOutput missing =
+      sandbox.Vantry({"options", "set", "CleartoolPath", "/opt/nothing/cleartool"});
+  EXPECT_EQ(missing.exitCode, 0);
+  EXPECT_EQ(missing.err,
+            "vantry: warning: ClearCase.CleartoolPath: there is no cleartool at "
+            "/opt/nothing/cleartool; the path is stored, but every ClearCase action fails until "
+            "it exists\n");
+  EXPECT_THAT(ReadAll(sandbox.OptionsFile()), HasSubstr(">/opt/nothing/cleartool<"));
+}
+
+// The default is used, the user is told where, and the store stays as it is.
+TEST(OptionsCommandTest, AStoredValueThatCannotBeReadIsReportedWithItsLine) {
+  TSandbox sandbox;
+  const std::string store =
+      "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
+      "<Value name=\"DesignTimeout\">abc</Value>\n<Value name=\"DesignListLokal\">true</Value>\n"
+      "</Options>\n</VantryOptions>\n";
+  WriteAll(sandbox.OptionsFile(), store);
+  const TRunOutput shown = sandbox.Vantry({"options", "show"});
+  EXPECT_EQ(shown.exitCode, 0);
+  EXPECT_THAT(shown.out, HasSubstr("  DesignTimeout = 5000\n"));
+  EXPECT_EQ(shown.err, "vantry: " + sandbox.OptionsFile() +
+                           ":3: warning: ClearCase.DesignTimeout: \"abc\" is not a whole number; "
+                           "5000 is used\nvantry: " +
+                           sandbox.OptionsFile() +
+                           ":4: warning: ClearCase has no option \"DesignListLokal\"; it is kept "
+                           "but not used\n");
+  EXPECT_EQ(ReadAll(sandbox.OptionsFile()), store);
+}
+
 TEST(ScriptCommandTest, ReadsWritesAndRefusesBadExpressions) {
   TSandbox sandbox;
   const TRunOutput written = sandbox.Vantry({"script", "ClearCaseOptions.DesignTimeout=1234"});
