@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,7 +47,8 @@ struct TVerbosity {
 // the whole run. Quiet, the heading is printed only when an error needs it.
 class TConsoleHost final : public vy::IVyActionHost {
  public:
-  explicit TConsoleHost(TVerbosity verbosity) : verbosity_(verbosity) {}
+  TConsoleHost(TVerbosity verbosity, std::string optionsStore)
+      : verbosity_(verbosity), optionsStore_(std::move(optionsStore)) {}
 
   void Log(const vy::TCustomVyAction& /*action*/, const std::string& text,
            vy::TStatusTag tag) override {
@@ -61,6 +63,10 @@ class TConsoleHost final : public vy::IVyActionHost {
     }
   }
   vy::TVyVariables& Variables() override { return variables_; }
+  // Under the error it belongs to, one step further in.
+  void NoteSetting(const vy::TCustomVyAction& /*action*/, const vy::TVySettingNote& note) override {
+    Print("  " + vy::DescribeSettingNote(note, optionsStore_), TStyle::Error);
+  }
 
   void BeginAction(std::string heading) {
     heading_ = std::move(heading);
@@ -103,6 +109,7 @@ class TConsoleHost final : public vy::IVyActionHost {
   }
 
   TVerbosity verbosity_;
+  std::string optionsStore_;
   vy::TVyVariables variables_;
   std::string heading_;
   bool headingShown_ = false;
@@ -135,6 +142,15 @@ class TWatchedRunner final : public vy::IProcessRunner {
 };
 
 using Clock = std::chrono::steady_clock;
+
+// "~/.config/vantry/options.xml" for a path under the user's home.
+std::string HomeShortened(const std::string& path) {
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || *home == '\0') return path;
+  std::string prefix = home;
+  if (prefix.back() != '/') prefix += '/';
+  return path.starts_with(prefix) ? "~/" + path.substr(prefix.size()) : path;
+}
 
 double SecondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
@@ -253,10 +269,10 @@ void PrintSummary(const TTally& tally, bool dryRun, double seconds) {
 }
 
 int Run(TCommandContext& context, const TRunRequest& request) {
-  TConsoleHost host({context.verbose, context.quiet});
   vy::TVyVariables commandLineVariables;
   if (!ApplyAssignments(request.assignments, commandLineVariables)) return ecUsage;
   if (!context.LoadHost()) return ecUsage;
+  TConsoleHost host({context.verbose, context.quiet}, HomeShortened(context.store.Path()));
   vy::TVyProject project;
   if (!LoadProjectFile(request.project, project, context.quiet)) return ecUsage;
   for (const auto& [name, value] : project.variables) host.Variables().Set(name, value);

@@ -20,6 +20,7 @@ const std::vector<std::string> kTypeNames = {"ccUnknown", "ccLT", "ccFull"};
 std::string TVyClearCaseOptions::GetCleartoolPath() {
   if (cleartoolPath_.empty()) {
     cleartoolPath_ = defaultClearToolPath();
+    cleartoolPathDiscovered_ = true;
     SetModified(true);
   }
   const auto& fs = vy::FileSystem();
@@ -32,6 +33,7 @@ std::string TVyClearCaseOptions::GetCleartoolPath() {
 void TVyClearCaseOptions::SetClearToolPath(const std::string& value) {
   if (value == cleartoolPath_) return;
   cleartoolPath_ = value;
+  cleartoolPathDiscovered_ = false;
   SetModified(true);
 }
 
@@ -78,6 +80,7 @@ void TVyClearCaseOptions::LoadOptions(vy::IVyOptionsReader& reader) {
   cleartoolPath_.clear();
   defaultViewPath_.clear();
   cleartoolPath_ = reader.ReadString("CleartoolPath", "");
+  cleartoolPathDiscovered_ = cleartoolPath_.empty();
   if (cleartoolPath_.empty()) cleartoolPath_ = defaultClearToolPath();
   defaultViewPath_ = reader.ReadString("DefaultView", "");
   const auto installation = reader.ReadString("InstallationType", "Auto");

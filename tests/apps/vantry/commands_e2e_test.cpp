@@ -187,5 +187,18 @@ TEST(QueryCommandTest, ListNamesFunctionsAndParametersAndBadUsageExitsWithTwo) {
   ExpectBadUsage(sandbox, {"query"}, "vantry: ");
 }
 
+// The listing stays empty, as the designer gets it; the command says why.
+TEST(QueryCommandTest, ACleartoolFailureIsReportedWithExitCodeOne) {
+  TSandbox sandbox;
+  sandbox.ConfigureOptions();
+  const TRunOutput output = sandbox.Vantry({"query", "CCGetLabelNames", "/vobs/nope"});
+  EXPECT_EQ(output.exitCode, 1);
+  EXPECT_EQ(output.out, "");
+  EXPECT_EQ(output.err,
+            "vantry: CCGetLabelNames: cleartool exited with code 1 (cleartool lstype -short -kind "
+            "lbtype -invob /vobs/nope)\n  cleartool: Error: Unable to determine VOB for pathname "
+            "\"/vobs/nope\".\n");
+}
+
 }  // namespace
 }  // namespace vantry_test

@@ -114,7 +114,8 @@ TEST_F(RunTest, FailuresSayWhyAndStopTheRunUnlessKeepGoing) {
   const TRunOutput stopped = sandbox.Run(actions);
   EXPECT_EQ(stopped.exitCode, 1);
   EXPECT_THAT(stopped.err, HasSubstr("  Error: The View Context Path you have specified is "
-                                     "invalid or does not exist.\n"));
+                                     "invalid or does not exist.\n    view context path: "
+                                     "/no/such/view (the action's property ViewContextPath)\n"));
   EXPECT_THAT(stopped.err, HasSubstr("3 not run"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 
@@ -124,6 +125,19 @@ TEST_F(RunTest, FailuresSayWhyAndStopTheRunUnlessKeepGoing) {
   EXPECT_THAT(kept.err, HasSubstr("  FAILED: cleartool exited with code "));
   EXPECT_THAT(kept.err, HasSubstr("1 succeeded, 3 failed"));
   EXPECT_THAT(sandbox.Journal(), SizeIs(2));
+}
+
+// The message keeps its words; the value looked at and its origin follow it.
+TEST_F(RunTest, AMissingDefaultViewIsShownWithTheValueLookedAt) {
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DefaultViewPath", "%ENV:HOME%/nope"}).exitCode, 0);
+  const TRunOutput output = sandbox.Run({Checkout({})});
+  EXPECT_EQ(output.exitCode, 1);
+  EXPECT_THAT(output.err,
+              HasSubstr("\n  Error: The Default View you have specified is invalid or does not "
+                        "exist. To rectify go to Tools->Options.\n    default view: " +
+                        sandbox.Path("home/nope") + " (options store " + sandbox.OptionsFile() +
+                        ", written as %ENV:HOME%/nope)\n"));
+  EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }
 
 TEST_F(RunTest, DryRunOfThreeHundredCheckoutsStartsNothing) {
