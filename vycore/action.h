@@ -116,6 +116,11 @@ class TVyExecuteAbstractAction : public TCustomVyAction {
   void SetCollectOutput(bool value) { collectOutput_ = value; }
   bool GetStreamOutput() const { return streamOutput_; }
   void SetStreamOutput(bool value) { streamOutput_ = value; }
+  // Set by the host while it prepares the action for a dry run: the hooks up
+  // to BeforeExecute run so that the command line shows, but they must
+  // create, write or set nothing.
+  bool IsDryRun() const { return dryRun_; }
+  void SetDryRun(bool value) { dryRun_ = value; }
 
   virtual bool GetCommandLine(ICommandLineBuilder& builder);
   virtual bool AfterGetCommandLine() { return true; }
@@ -138,6 +143,7 @@ class TVyExecuteAbstractAction : public TCustomVyAction {
  private:
   bool collectOutput_ = false;
   bool streamOutput_ = false;
+  bool dryRun_ = false;
 };
 
 }  // namespace vy

@@ -57,21 +57,82 @@ TStringList TokenizeCommandLine(std::string_view text) {
   std::string current;
   bool inArgument = false;  // a quote alone starts one, so that "" gives an empty argument
   bool quoted = false;
-  for (char c : text) {
-    if (c == '"') {
-      quoted = !quoted;
-      inArgument = true;
-    } else if ((c == ' ' || c == '\t') && !quoted) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if ((c == ' ' || c == '\t') && !quoted) {
       if (inArgument) argv.push_back(std::move(current));
       current.clear();
       inArgument = false;
-    } else {
-      current += c;
-      inArgument = true;
+      ++i;
+      continue;
     }
+    inArgument = true;
+    if (c == '\\') {
+      std::size_t run = 0;
+      while (i < text.size() && text[i] == '\\') {
+        ++run;
+        ++i;
+      }
+      if (i < text.size() && text[i] == '"') {
+        current.append(run / 2, '\\');
+        if (run % 2 == 1) {
+          current += '"';
+          ++i;
+        }
+        // With an even run the quote is handled as a quote on the next turn.
+      } else {
+        current.append(run, '\\');
+      }
+      continue;
+    }
+    if (c == '"') {
+      if (quoted && i + 1 < text.size() && text[i + 1] == '"') {
+        current += '"';
+        i += 2;
+        continue;
+      }
+      quoted = !quoted;
+      ++i;
+      continue;
+    }
+    current += c;
+    ++i;
   }
   if (inArgument) argv.push_back(std::move(current));
   return argv;
+}
+
+bool NeedsQuoting(std::string_view text) {
+  return text.find_first_of(" \t\"") != std::string_view::npos;
+}
+
+std::string QuoteArgument(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '"';
+  std::size_t backslashes = 0;
+  for (char c : text) {
+    if (c == '\\') {
+      ++backslashes;
+    } else if (c == '"') {
+      // The run and the quote each need their escape.
+      quoted.append(backslashes * 2 + 1, '\\');
+      backslashes = 0;
+    } else {
+      quoted.append(backslashes, '\\');
+      backslashes = 0;
+    }
+    if (c != '\\') quoted += c;
+  }
+  // A run at the end precedes the closing quote.
+  quoted.append(backslashes * 2, '\\');
+  quoted += '"';
+  return quoted;
+}
+
+std::string QuoteArgumentIfNeeded(std::string_view text) {
+  return NeedsQuoting(text) ? QuoteArgument(text) : std::string(text);
 }
 
 }  // namespace vy

@@ -42,12 +42,30 @@ class ICommandLineBuilder {
 
 std::unique_ptr<ICommandLineBuilder> CreateCommandLineBuilder();
 
-// Windows rules: blanks and tabs separate arguments; double quotes group and
-// are removed; "" is an empty argument; backslashes are ordinary characters;
-// an unbalanced quote runs to the end of the text. Nothing is escaped: every
-// quote toggles grouping, so quotes inside a word join its parts
-// (a"b c"d gives `ab cd`, "a""b" gives `ab`), and no argument can contain a
-// double quote. Every other character, line breaks included, is ordinary.
+// The rules of the Microsoft C runtime, which cleartool.exe itself applies to
+// its command line:
+//  - blanks and tabs separate arguments; every other character, line breaks
+//    and bytes that are not UTF-8 included, is ordinary;
+//  - double quotes group and are removed; an unbalanced quote runs to the end;
+//  - "" standing alone is an empty argument; "" inside a quoted run is one
+//    literal double quote and the run goes on (a"b""c"d gives `ab"cd`);
+//  - backslashes are ordinary unless they precede a double quote: 2n of them
+//    give n backslashes and the quote groups, 2n+1 give n backslashes and a
+//    literal quote. So \vobs\src\a.c stays as it is, and \"tested\" gives
+//    `"tested"`.
 TStringList TokenizeCommandLine(std::string_view text);
+
+// True when the text holds a blank, a tab or a double quote: without quotes
+// it would not come back from the tokenizer as one argument, as it is.
+bool NeedsQuoting(std::string_view text);
+
+// The text wrapped in double quotes and written with the exact inverse of the
+// tokenizer's rules (a quote becomes \", backslashes before a quote or at the
+// end are doubled), so that it comes back as exactly one argument, byte for
+// byte.
+std::string QuoteArgument(std::string_view text);
+
+// QuoteArgument when NeedsQuoting, else the text unchanged.
+std::string QuoteArgumentIfNeeded(std::string_view text);
 
 }  // namespace vy

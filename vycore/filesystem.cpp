@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <random>
 
@@ -74,6 +75,11 @@ class TTempFile {
     }
     return true;
   }
+  bool KeepMode(mode_t mode, int& error) {
+    if (fchmod(fd_, mode & 07777) == 0) return true;
+    error = errno;
+    return false;
+  }
   const std::string& Path() const { return path_; }
   void Release() { path_.clear(); }
 
@@ -81,6 +87,24 @@ class TTempFile {
   int fd_ = -1;
   std::string path_;
 };
+
+// Where a save must land: the file a chain of symbolic links leads to (a
+// dangling link names the file to create), or the path itself.
+std::string SaveTarget(const std::string& path) {
+  std::string target = path;
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat info {};
+    if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+    std::string link(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096) + 1, '\0');
+    const ssize_t length = readlink(target.c_str(), link.data(), link.size());
+    if (length < 0) return target;
+    link.resize(static_cast<std::size_t>(length));
+    if (link.empty()) return target;
+    const std::string dir = ExtractFileDir(target);
+    target = link.front() == '/' || dir.empty() ? link : IncludeTrailingPathDelimiter(dir) + link;
+  }
+  return target;
+}
 
 void SyncDirectory(const std::string& target) {
   const std::string dir = ExtractFileDir(target);
@@ -102,34 +126,43 @@ void SetFileSystem(IFileSystem* fileSystem) {
   gFileSystem.store(fileSystem);
 }
 
+std::string FinalPath(const std::string& path) {
+  return SaveTarget(path);
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view content, std::string* error) {
+  const std::string target = SaveTarget(path);
+  struct stat existing {};
+  const bool exists = stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+  if (exists && (existing.st_mode & 0222) == 0) {
+    if (error) *error = "\"" + path + "\" is read-only; make it writable to save it";
+    return false;
+  }
   TTempFile temp;
   int code = 0;
-  if (!temp.Create(path, code)) {
+  if (!temp.Create(target, code)) {
     if (error) *error = Problem("cannot create a temporary file for", path, code);
+    return false;
+  }
+  if (exists && !temp.KeepMode(existing.st_mode, code)) {
+    if (error) *error = Problem("cannot keep the permissions of", path, code);
     return false;
   }
   if (!temp.WriteAndSync(content, code)) {
     if (error) *error = Problem("cannot write", temp.Path(), code);
     return false;
   }
-  // rename() replaces a symbolic link at the target instead of following it.
-  if (rename(temp.Path().c_str(), path.c_str()) != 0) {
+  if (rename(temp.Path().c_str(), target.c_str()) != 0) {
     if (error) *error = Problem("cannot replace", path, errno);
     return false;
   }
   temp.Release();
-  SyncDirectory(path);
+  SyncDirectory(target);
   return true;
 }
 
 std::FILE* OpenFileForWriting(const std::string& path) {
-  constexpr int kFlags = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC;
-  int fd = open(path.c_str(), kFlags, 0666);
-  // O_EXCL: a link planted again after the unlink makes the open fail.
-  if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0) {
-    fd = open(path.c_str(), kFlags | O_EXCL, 0666);
-  }
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
   std::FILE* file = fdopen(fd, "wb");
   if (file == nullptr) {
@@ -141,9 +174,24 @@ std::FILE* OpenFileForWriting(const std::string& path) {
 }
 
 bool ReadFileText(const std::string& path, std::string& content, std::string* error) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     if (error) *error = Problem("cannot open", path, errno);
+    return false;
+  }
+  struct stat info {};
+  std::string refusal;
+  if (fstat(fd, &info) != 0) {
+    refusal = Problem("cannot read", path, errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    refusal = "\"" + path + "\" is not a regular file";
+  } else if (static_cast<std::uint64_t>(info.st_size) > kMaxTextFileSize) {
+    refusal = "\"" + path + "\" is larger than " + std::to_string(kMaxTextFileSize >> 20) + " MB";
+  }
+  if (!refusal.empty()) {
+    close(fd);
+    if (error) *error = refusal;
     return false;
   }
   std::string text;
@@ -159,6 +207,13 @@ bool ReadFileText(const std::string& path, std::string& content, std::string* er
       return false;
     }
     text.append(buffer, static_cast<std::size_t>(got));
+    if (text.size() > kMaxTextFileSize) {  // it grew while being read
+      close(fd);
+      if (error)
+        *error =
+            "\"" + path + "\" is larger than " + std::to_string(kMaxTextFileSize >> 20) + " MB";
+      return false;
+    }
   }
   close(fd);
   content = std::move(text);

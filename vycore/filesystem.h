@@ -18,18 +18,29 @@ class IFileSystem {
 IFileSystem& FileSystem();
 void SetFileSystem(IFileSystem* fileSystem);  // nullptr restores the real one
 
-// Replaces `path` with `content` atomically: a temporary file in the same
-// folder (created with O_EXCL and the user's umask), flushed, then renamed
-// over the target. A symbolic link planted at the target is replaced, never
-// followed. Returns false with `error` set on failure; the target is then
+// Replaces `path` with `content` atomically: a temporary file in the target's
+// folder (created with O_EXCL), flushed, then renamed over the target, so that
+// a reader sees the old file or the new one, never half of one. A new file
+// gets the user's umask; an existing one keeps its permissions, and one that
+// nobody may write is refused ("is read-only") rather than replaced. When
+// `path` is a symbolic link, the file it leads to is replaced and the link
+// stays. Returns false with `error` set on failure; the target is then
 // untouched.
 bool WriteFileAtomic(const std::string& path, std::string_view content, std::string* error);
+// Reads a whole file the host keeps (a project, the options store, the INI
+// file): it must be a regular file of at most kMaxTextFileSize bytes, so that
+// a device or a FIFO named by mistake neither fills memory nor blocks.
+inline constexpr std::size_t kMaxTextFileSize = 64 * 1024 * 1024;
 bool ReadFileText(const std::string& path, std::string& content, std::string* error);
 
+// The file a chain of symbolic links at `path` leads to (for a dangling link,
+// the file it names), or `path` itself when it is no link.
+std::string FinalPath(const std::string& path);
+
 // Opens `path` for writing from its start, for output written piece by
-// piece: an existing file is emptied, a new one gets the user's umask, and a
-// symbolic link planted at the path is replaced by a new file, never
-// followed. nullptr with errno set on failure.
+// piece, as a shell's ">" does: an existing file (a symbolic link's target
+// included) is emptied and keeps its permissions, a new one gets the user's
+// umask. nullptr with errno set on failure.
 std::FILE* OpenFileForWriting(const std::string& path);
 
 }  // namespace vy

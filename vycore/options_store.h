@@ -15,8 +15,20 @@ namespace vy {
 
 class TVyOptionsStore {
  public:
+  TVyOptionsStore() = default;
+  ~TVyOptionsStore();
+  TVyOptionsStore(const TVyOptionsStore&) = delete;
+  TVyOptionsStore& operator=(const TVyOptionsStore&) = delete;
+
   // $VANTRY_OPTIONS, else UserConfigDir()/options.xml.
   static std::string DefaultPath();
+
+  // For a load, change and save: waits for and takes the exclusive lock of
+  // the store at `path` (empty: DefaultPath()), an flock on "NAME.lock"
+  // beside the file the path leads to, and holds it until the store goes
+  // away. Concurrent writers so never lose an update. Readers take no lock:
+  // a save replaces the file in one step.
+  bool LockForUpdate(const std::string& path, std::string* error);
 
   // A missing file is an empty store. On a parse error returns false with
   // `error` as "FILE:LINE: what is wrong" and leaves the store empty.
@@ -26,6 +38,8 @@ class TVyOptionsStore {
   const std::string& Path() const { return path_; }
 
   std::unique_ptr<IVyOptionsReader> Reader(const std::string& optionKey) const;
+  // Starts the key afresh: what the object saves replaces everything stored
+  // under it, so that a value it no longer writes is gone.
   std::unique_ptr<IVyOptionsWriter> Writer(const std::string& optionKey);
 
   // Every options object registered with VyOptionsServices: load from the
@@ -49,6 +63,7 @@ class TVyOptionsStore {
   std::map<std::string, int> keyLines_;
   mutable std::vector<std::string> warnings_;
   mutable std::map<std::string, std::set<std::string>> asked_;  // key -> names read
+  int lockFd_ = -1;
 };
 
 }  // namespace vy

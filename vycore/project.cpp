@@ -211,7 +211,11 @@ void AppendAction(const TVyProjectAction& entry, std::string& text) {
   }
   text += ">\n";
   for (const TPublishedProperty& property : entry.action->PublishedProperties().Items()) {
-    const std::string value = PropertyValueToText(property, property.get(*entry.action));
+    const TPropertyValue current = property.get(*entry.action);
+    // An empty string is not written, so that loading leaves what the
+    // constructor set: some setters treat an empty value as a value.
+    if (property.kind == TPropertyKind::String && std::get<std::string>(current).empty()) continue;
+    const std::string value = PropertyValueToText(property, current);
     text +=
         "      <Property" + Attribute("name", property.name) + Attribute("value", value) + "/>\n";
   }

@@ -2,6 +2,7 @@
 
 #include "vycore/command_line.h"
 #include "vycore/filesystem.h"
+#include "vycore/interrupt.h"
 #include "vycore/platform.h"
 
 namespace vy {
@@ -77,6 +78,8 @@ int FailureCode(const TProcessOutcome& outcome) {
       return prTimedOut;
     case TProcessOutcome::Signalled:
       return prSignalled;
+    case TProcessOutcome::Interrupted:
+      return prInterrupted;
     case TProcessOutcome::CouldNotStart:
       break;
   }
@@ -117,6 +120,13 @@ void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
              TVyRunResult& result) {
   const TProcessSpec spec{result.executable, TokenizeCommandLine(result.commandLine),
                           result.startingDir, settings.timeoutMs};
+  if (InterruptSignal() != 0) {
+    result.interrupted = true;
+    result.reason =
+        std::string("not started: the run was interrupted by ") + SignalName(InterruptSignal());
+    action.OnFailure(prInterrupted);
+    return;
+  }
   std::unique_ptr<IVyProcess> process = CreateVyProcess();
   process->SetFileName(spec.program);
   process->SetParameters(result.commandLine);
@@ -128,6 +138,7 @@ void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
   result.started = outcome.kind != TProcessOutcome::CouldNotStart;
   if (result.started && sink.Collecting()) action.OnProcessOutput(sink.Lines());
 
+  result.interrupted = outcome.kind == TProcessOutcome::Interrupted;
   const std::string program = ExtractFileName(spec.program);
   if (outcome.kind == TProcessOutcome::Exited && action.InterpretResult(outcome.exitCode)) {
     result.succeeded = true;
@@ -139,10 +150,25 @@ void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
   action.OnFailure(FailureCode(outcome));
 }
 
+// The action knows it is dry only for the length of the run.
+class TDryRunScope {
+ public:
+  TDryRunScope(TVyExecuteAbstractAction& action, bool dryRun) : action_(action) {
+    action_.SetDryRun(dryRun);
+  }
+  ~TDryRunScope() { action_.SetDryRun(false); }
+  TDryRunScope(const TDryRunScope&) = delete;
+  TDryRunScope& operator=(const TDryRunScope&) = delete;
+
+ private:
+  TVyExecuteAbstractAction& action_;
+};
+
 }  // namespace
 
 TVyRunResult RunAction(TVyExecuteAbstractAction& action, const TVyRunSettings& settings) {
   TVyRunResult result;
+  const TDryRunScope dry(action, settings.dryRun);
   try {
     std::unique_ptr<ICommandLineBuilder> builder = CreateCommandLineBuilder();
     if (!Prepare(action, *builder, result)) return result;

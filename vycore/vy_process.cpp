@@ -68,6 +68,8 @@ class TVyProcess final : public IVyProcess {
         return prTimedOut;
       case TProcessOutcome::Signalled:
         return prSignalled;
+      case TProcessOutcome::Interrupted:
+        return prInterrupted;
       case TProcessOutcome::CouldNotStart:
         break;
     }

@@ -10,7 +10,8 @@
 namespace vantry {
 
 // Exit codes: 0 all went well, 1 an action or a listing failed, 2 bad usage
-// or an unreadable project or options store.
+// or an unreadable project or options store; run and query exit with 128 plus
+// the signal number when interrupted (130 for Ctrl-C, 143 for SIGTERM).
 enum TExitCode : int { ecSuccess = 0, ecActionFailed = 1, ecUsage = 2 };
 
 struct TCommandContext {
@@ -22,7 +23,9 @@ struct TCommandContext {
 
   // Loads the packages and the options store, registers and loads the options
   // objects. Reports problems on standard error; false means exit with ecUsage.
-  bool LoadHost(bool registerPages = false);
+  // A command that saves the store asks forUpdate: the store stays locked
+  // from the load to the end of the command.
+  bool LoadHost(bool registerPages = false, bool forUpdate = false);
   // A warning on standard error, unless --quiet.
   void Warn(const std::string& text) const;
 };

@@ -88,6 +88,9 @@ void SetCommandFooter(CLI::App& command, const std::string& exitCodes) {
 }  // namespace vantry
 
 int main(int argc, char** argv) {
+  // Standard output is written through the stream's own buffer alone: a
+  // flood of log lines then costs a write per buffer, not per line.
+  std::ios::sync_with_stdio(false);
   vantry::TCommandContext context;
   CLI::App app{"Runs Vantry build projects and manages the host's options.", "vantry"};
   // Subcommands inherit these: the common options below may follow the
@@ -101,7 +104,8 @@ int main(int argc, char** argv) {
   AddHelpCommand(app);
   vantry::SetCommandFooter(app,
                            "0 success\n1 an action or a listing failed\n2 bad usage or an "
-                           "unreadable project or options store");
+                           "unreadable project or options store\n128+N run or query interrupted by "
+                           "signal N (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)");
   if (argc >= 2 && std::string_view(argv[1]) == "help") {
     return ShowHelp(app, std::vector<std::string>(argv + 2, argv + argc));
   }

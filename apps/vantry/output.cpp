@@ -37,6 +37,31 @@ bool TerminalWantsColour(int fd) {
   return term == nullptr || std::string_view(term) != "dumb";
 }
 
+bool OutIsTerminal() {
+  static const bool terminal = isatty(STDOUT_FILENO) == 1;
+  return terminal;
+}
+
+// Straight into standard output's buffer: a flood of lines pays for no
+// stream sentries. On a terminal each line shows at once; into a file or a
+// pipe the lines go out a buffer at a time.
+void WriteOut(std::string_view text, bool lineBreak) {
+  std::streambuf& out = *std::cout.rdbuf();
+  out.sputn(text.data(), static_cast<std::streamsize>(text.size()));
+  if (lineBreak) out.sputc('\n');
+  if (OutIsTerminal()) std::cout.flush();
+}
+
+// One write per line; what standard output holds goes first, so that the two
+// streams keep their order when they share a file.
+void WriteErr(std::string_view text, TStyle style) {
+  std::cout.flush();
+  std::string line = Styled(text, style, TStream::Err);
+  line += '\n';
+  std::cerr.write(line.data(), static_cast<std::streamsize>(line.size()));
+  std::cerr.flush();
+}
+
 }  // namespace
 
 bool ColourEnabled(TStream stream) {
@@ -51,21 +76,23 @@ std::string Styled(std::string_view text, TStyle style, TStream stream) {
 }
 
 void PrintLine(std::string_view text, TStyle style) {
-  std::cout << Styled(text, style, TStream::Out) << '\n' << std::flush;
+  if (style == TStyle::Plain || !ColourEnabled(TStream::Out)) {
+    WriteOut(text, true);
+  } else {
+    WriteOut(Styled(text, style, TStream::Out), true);
+  }
 }
 
 void PrintLog(std::string_view text, TStyle style) {
-  std::cerr << Styled(text, style, TStream::Err) << '\n' << std::flush;
+  WriteErr(text, style);
 }
 
 void PrintError(std::string_view text) {
-  std::cerr << Styled(text, TStyle::Error, TStream::Err) << '\n' << std::flush;
+  WriteErr(text, TStyle::Error);
 }
 
 void WriteProgramOutput(std::string_view text) {
-  std::cout << text;
-  if (text.empty() || text.back() != '\n') std::cout << '\n';
-  std::cout << std::flush;
+  WriteOut(text, text.empty() || text.back() != '\n');
 }
 
 std::string FormatSeconds(double seconds) {

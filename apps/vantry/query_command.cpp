@@ -2,12 +2,14 @@
 // ones the designer's drop-down lists show, and prints its text unchanged.
 
 #include <cstdio>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "commands.h"
 #include "output.h"
+#include "vycore/interrupt.h"
 #include "vycore/services.h"
 
 namespace vantry {
@@ -34,8 +36,8 @@ int ListFunctions() {
 
 // Binary-safe: the text goes out as the function returned it, CR LF and all.
 void WriteRaw(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+  std::cout.flush();
 }
 
 int RunQuery(const TQueryRequest& request) {
@@ -59,6 +61,12 @@ int RunQuery(const TQueryRequest& request) {
   const std::string text = function->callback(request.arguments);
   vy::SetVyListingFailureHandler(nullptr);
   WriteRaw(text);
+  // An interrupted listing answers what it had: nothing. Say so, and exit as
+  // the signal asks.
+  if (const int signal = vy::InterruptSignal(); signal != 0) {
+    PrintError(std::string("vantry: interrupted by ") + vy::SignalName(signal));
+    return 128 + signal;
+  }
   // A walk over several objects may fail in one of them and still answer
   // names: then the failure is a warning that the answer may be incomplete.
   const bool answered = !text.empty() && text != "ccUnknown\r\n";
@@ -91,6 +99,7 @@ int Query(const TQueryRequest& request, TCommandContext& context) {
     PrintError("vantry: query needs a FUNCTION or --list");
     return ecUsage;
   }
+  vy::InstallInterruptHandlers();
   if (!context.LoadHost()) return ecUsage;
   return request.list ? ListFunctions() : RunQuery(request);
 }
@@ -108,7 +117,8 @@ void AddQueryCommand(CLI::App& app, TCommandContext& context) {
                    "0 the listing ran (an empty listing included), or answered names although one "
                    "of its runs failed (a warning says which)\n1 cleartool could not be run, "
                    "failed or timed out: the listing is empty and standard error says why\n2 bad "
-                   "usage, an unknown function or an unreadable options store");
+                   "usage, an unknown function or an unreadable options store\n128+N interrupted "
+                   "by signal N (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP)");
   query->callback([request, &context] { context.exitCode = Query(*request, context); });
 }
 

@@ -12,6 +12,7 @@
 
 #include "commands.h"
 #include "output.h"
+#include "vycore/interrupt.h"
 #include "vycore/project.h"
 #include "vycore/run.h"
 #include "vycore/services.h"
@@ -31,10 +32,13 @@ struct TRunRequest {
 struct TTally {
   int succeeded = 0;
   int failed = 0;
+  int interrupted = 0;
   int notRun = 0;
   int disabled = 0;
   std::vector<std::string> failures;  // "[N] NAME: DESCRIPTION"
 };
+
+enum class TOutcome { Succeeded, Failed, Interrupted };
 
 struct TVerbosity {
   bool verbose = false;
@@ -190,7 +194,9 @@ std::string Title(const vy::TVyProjectAction& entry) {
 
 void PrintOutcome(TConsoleHost& host, const vy::TVyRunResult& result, bool dryRun,
                   double seconds) {
-  if (!result.succeeded) {
+  if (result.interrupted) {
+    host.Error("INTERRUPTED: " + result.reason + " (" + FormatSeconds(seconds) + ")");
+  } else if (!result.succeeded) {
     host.Error("FAILED: " + result.reason + " (" + FormatSeconds(seconds) + ")");
   } else if (dryRun) {
     host.Info("prepared in " + FormatSeconds(seconds) + " (dry run: nothing started)",
@@ -200,12 +206,12 @@ void PrintOutcome(TConsoleHost& host, const vy::TVyRunResult& result, bool dryRu
   }
 }
 
-bool RunOne(vy::TVyProjectAction& entry, TConsoleHost& host, const TRunRequest& request,
-            bool verbose) {
+TOutcome RunOne(vy::TVyProjectAction& entry, TConsoleHost& host, const TRunRequest& request,
+                bool verbose) {
   auto* action = dynamic_cast<vy::TVyExecuteAbstractAction*>(entry.action.get());
   if (action == nullptr) {
     host.Error("FAILED: this host cannot run actions of type " + entry.typeId);
-    return false;
+    return TOutcome::Failed;
   }
   action->AttachHost(&host);
   const Clock::time_point start = Clock::now();
@@ -218,7 +224,8 @@ bool RunOne(vy::TVyProjectAction& entry, TConsoleHost& host, const TRunRequest& 
     host.Info("Program: " + result.executable, TStyle::Dim);
   }
   PrintOutcome(host, result, request.dryRun, seconds);
-  return result.succeeded;
+  if (result.interrupted) return TOutcome::Interrupted;
+  return result.succeeded ? TOutcome::Succeeded : TOutcome::Failed;
 }
 
 std::string Escaped(std::string_view value) {
@@ -256,6 +263,7 @@ void PrintSummary(const TTally& tally, bool dryRun, double seconds) {
     }
   }
   std::vector<std::string> others;
+  if (tally.interrupted > 0) others.push_back(std::to_string(tally.interrupted) + " interrupted");
   if (tally.notRun > 0) others.push_back(std::to_string(tally.notRun) + " not run");
   if (tally.disabled > 0) {
     others.push_back(
@@ -265,10 +273,11 @@ void PrintSummary(const TTally& tally, bool dryRun, double seconds) {
     text += (i > 0 ? ", " : tally.failed > 0 ? "; " : ", ") + others[i];
   }
   text += " (" + FormatSeconds(seconds) + ")";
-  PrintLog(text, tally.failed > 0 ? TStyle::Error : TStyle::Heading);
+  PrintLog(text, tally.failed > 0 || tally.interrupted > 0 ? TStyle::Error : TStyle::Heading);
 }
 
 int Run(TCommandContext& context, const TRunRequest& request) {
+  vy::InstallInterruptHandlers();
   vy::TVyVariables commandLineVariables;
   if (!ApplyAssignments(request.assignments, commandLineVariables)) return ecUsage;
   if (!context.LoadHost()) return ecUsage;
@@ -295,26 +304,35 @@ int Run(TCommandContext& context, const TRunRequest& request) {
   const Clock::time_point start = Clock::now();
   const int total = static_cast<int>(enabled.size());
   for (int index = 0; index < total; ++index) {
-    if (tally.failed > 0 && !request.keepGoing) {
+    if ((tally.failed > 0 && !request.keepGoing) || vy::InterruptSignal() != 0) {
       tally.notRun = total - index;
       break;
     }
     const std::string number = "[" + std::to_string(index + 1) + "]";
     const std::string title = Title(*enabled[index]);
     host.BeginAction("[" + std::to_string(index + 1) + "/" + std::to_string(total) + "] " + title);
-    if (RunOne(*enabled[index], host, request, context.verbose)) {
-      ++tally.succeeded;
-    } else {
-      ++tally.failed;
-      tally.failures.push_back(number + " " + title);
+    switch (RunOne(*enabled[index], host, request, context.verbose)) {
+      case TOutcome::Succeeded:
+        ++tally.succeeded;
+        break;
+      case TOutcome::Failed:
+        ++tally.failed;
+        tally.failures.push_back(number + " " + title);
+        break;
+      case TOutcome::Interrupted:
+        ++tally.interrupted;
+        break;
     }
   }
   host.BeginAction("");
   PrintSummary(tally, request.dryRun, SecondsSince(start));
-  if (tally.notRun > 0 && !context.quiet) {
+  if (const int signal = vy::InterruptSignal(); signal != 0) {
+    PrintError(std::string("Interrupted by ") + vy::SignalName(signal) + ".");
+  } else if (tally.notRun > 0 && !context.quiet) {
     PrintLog("Stopped at the first failure; --keep-going runs the remaining actions.");
   }
   if (context.verbose) PrintVariables(host.Variables());
+  if (const int signal = vy::InterruptSignal(); signal != 0) return 128 + signal;
   return tally.failed > 0 ? ecActionFailed : ecSuccess;
 }
 
@@ -345,7 +363,9 @@ void AddRunCommand(CLI::App& app, TCommandContext& context) {
       ->check(CLI::Validator(CheckMilliseconds, "MS", "milliseconds"));
   SetCommandFooter(*command,
                    "0 every enabled action succeeded (or there was none)\n1 an action failed\n"
-                   "2 bad usage or an unreadable project or options store; nothing was run");
+                   "2 bad usage or an unreadable project or options store; nothing was run\n"
+                   "128+N interrupted by signal N (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP); the "
+                   "running program was ended");
   command->callback([&context, request] { context.exitCode = Run(context, *request); });
 }
 

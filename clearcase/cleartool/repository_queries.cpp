@@ -3,6 +3,7 @@
 #include "clearcase/cleartool/cleartool_output.h"
 #include "clearcase/cleartool/listing_parsers.h"
 #include "clearcase/cleartool/ucm_queries.h"
+#include "vycore/command_line.h"
 
 namespace clearcase {
 namespace {
@@ -71,7 +72,7 @@ std::string CCGetStoragePoolsForVOB(const std::string& VOB) {
 
 std::string CCGetHistory(const std::string& Path, const std::string& Dir) {
   const std::string history =
-      CCGetCleartoolOutput("lshistory", "-short \"" + Path + "\"", Dir, false);
+      CCGetCleartoolOutput("lshistory", "-short " + vy::QuoteArgument(Path), Dir, false);
   return LinesText(ParseHistory(history));
 }
 

@@ -1,5 +1,7 @@
 #include "clearcase/cleartool/string_lists.h"
 
+#include "clearcase/cleartool/case_folding.h"
+
 #include <algorithm>
 #include <compare>
 #include <cstdint>
@@ -22,10 +24,11 @@ std::uint64_t LoadWord(const char* bytes, std::size_t count = 8) {
   return word;
 }
 
+constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+
 // Fold() of each byte of the word at once.
 std::uint64_t FoldWord(std::uint64_t word) {
   constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
   const std::uint64_t low = word & ~kHighBits;
   const std::uint64_t atLeastA = low + kOnes * (0x80 - 'A');
   const std::uint64_t aboveZ = low + kOnes * (0x80 - 'Z' - 1);
@@ -33,17 +36,40 @@ std::uint64_t FoldWord(std::uint64_t word) {
   return word | (upper >> 2);
 }
 
+bool IsAscii(std::string_view text) {
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    if ((LoadWord(text.data() + i) & kHighBits) != 0) return false;
+  }
+  for (; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+  }
+  return true;
+}
+
+// Compares the folded bytes. Names are mostly ASCII: those parts go eight
+// bytes at a time, and only from the first byte above ASCII on are the
+// characters decoded.
 int CompareFolded(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   std::size_t i = 0;
-  while (i + 8 <= common && FoldWord(LoadWord(a.data() + i)) == FoldWord(LoadWord(b.data() + i))) {
-    i += 8;
+  for (; i + 8 <= common; i += 8) {
+    const std::uint64_t x = LoadWord(a.data() + i), y = LoadWord(b.data() + i);
+    if (((x | y) & kHighBits) != 0 || FoldWord(x) != FoldWord(y)) break;
   }
   for (; i < common; ++i) {
-    const unsigned char x = Fold(a[i]), y = Fold(b[i]);
-    if (x != y) return x < y ? -1 : 1;
+    const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x >= 0x80 || y >= 0x80) break;
+    if (Fold(a[i]) != Fold(b[i])) return Fold(a[i]) < Fold(b[i]) ? -1 : 1;
   }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+  if (i == common) return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+  // Every byte before i is ASCII in both: a character starts at i in each.
+  TFoldedBytes x(a, i), y(b, i);
+  for (;;) {
+    const int p = x.Next(), q = y.Next();
+    if (p != q) return p < q ? -1 : 1;  // the end (-1) comes first
+    if (p < 0) return 0;
+  }
 }
 
 }  // namespace
@@ -54,10 +80,16 @@ int CCCompareText(std::string_view a, std::string_view b) {
 }
 
 bool CCSameText(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && CompareFolded(a, b) == 0;
+  // Folding changes the length only of a text with bytes above ASCII.
+  if (a.size() != b.size() && IsAscii(a) && IsAscii(b)) return false;
+  return CompareFolded(a, b) == 0;
 }
 
-std::uint64_t TTextHashIgnoringCase::operator()(std::string_view text) const noexcept {
+namespace {
+
+// FoldWord() leaves folded bytes as they are, so that ASCII can be folded on
+// the way.
+std::uint64_t HashFolded(std::string_view text) {
   constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
   std::uint64_t hash = text.size();
   while (!text.empty()) {
@@ -76,6 +108,18 @@ std::uint64_t TTextHashIgnoringCase::operator()(std::string_view text) const noe
   return hash;
 }
 
+}  // namespace
+
+// The hash of the folded bytes.
+std::uint64_t TTextHashIgnoringCase::operator()(std::string_view text) const noexcept {
+  if (IsAscii(text)) return HashFolded(text);
+  try {
+    return HashFolded(CCFoldedText(text));
+  } catch (...) {
+    return 0;  // out of memory: a poor hash, still a correct one
+  }
+}
+
 namespace {
 
 // The first sixteen folded bytes in two integers whose order is theirs, so
@@ -85,9 +129,11 @@ struct TOrderPrefix {
   std::uint64_t high = 0, low = 0;
 
   explicit TOrderPrefix(std::string_view text) {
+    TFoldedBytes bytes(text);
     for (std::size_t i = 0; i < 16; ++i) {
       std::uint64_t& word = i < 8 ? high : low;
-      word = word << 8 | (i < text.size() ? Fold(text[i]) : 0);
+      const int byte = bytes.Next();
+      word = word << 8 | static_cast<std::uint64_t>(byte < 0 ? 0 : byte);
     }
   }
   auto operator<=>(const TOrderPrefix&) const = default;

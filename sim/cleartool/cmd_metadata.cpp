@@ -239,22 +239,35 @@ namespace {
 
 const char* const kValueTypes[] = {"integer", "real", "time", "string", "opaque"};
 
-std::string Unquoted(const std::string& value) {
-  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+bool IsQuoted(const std::string& value) {
+  return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+[[noreturn]] void RefuseValue(const std::string& vtype, const std::string& value,
+                              const char* hint) {
+  throw CtError("Value " + Quoted(value) + " is not valid for value type " + Quoted(vtype) + hint +
+                ".");
+}
+
+// A value as cleartool takes it from its argument: a string must arrive in
+// its double quotes (which are not kept), the other types without quotes. The
+// result is the value as stored.
+std::string ValueOf(const std::string& vtype, const std::string& value) {
+  if (vtype == "string") {
+    if (!IsQuoted(value))
+      RefuseValue(vtype, value, " (a string value is written in double quotes)");
     return value.substr(1, value.size() - 2);
   }
+  long long number;
+  const bool ok = vtype == "integer" ? ParseInteger(value, &number)
+                  : vtype == "real"  ? ParseReal(value)
+                                     : !value.empty() && value.find('"') == std::string::npos;
+  if (!ok) RefuseValue(vtype, value, vtype == "integer" ? " (a whole number)" : "");
   return value;
 }
 
 void CheckValue(const std::string& vtype, const std::string& value) {
-  long long number;
-  bool ok = vtype == "integer" ? ParseInteger(value, &number)
-            : vtype == "real"  ? ParseReal(value)
-            : vtype == "time"  ? !value.empty()
-                               : true;
-  if (!ok) {
-    throw CtError("Value " + Quoted(value) + " is not valid for value type " + Quoted(vtype) + ".");
-  }
+  ValueOf(vtype, value);
 }
 
 void CheckBounds(const Args& args, const std::string& vtype) {
@@ -283,12 +296,12 @@ void Mkattype(Context& ctx, const Args& args) {
   }
   CheckBounds(args, *vtype);
   const std::string* def = args.Value("-default");
-  if (def) CheckValue(*vtype, Unquoted(*def));
+  const std::string stored = def ? ValueOf(*vtype, *def) : std::string();
   ctx.ForEach(args.operands, 0, [&](const std::string& text) {
     pugi::xml_node type = MakeType(ctx, args, text, "attype", "make attribute type");
     SetAttr(type, "vtype", *vtype);
     type.remove_attribute("default");
-    if (def) SetAttr(type, "default", Unquoted(*def));
+    if (def) SetAttr(type, "default", stored);
     for (const char* c : {"-vpelement", "-vpbranch", "-vpversion"}) {
       if (args.Has(c)) SetAttr(type, "constraint", c + 1);
     }
@@ -308,15 +321,15 @@ void AttachOne(Context& ctx, const Args& args, const Selector& sel, const std::s
   if (!type) throw CtError("Attribute type not found: " + Quoted(sel.name) + ".");
   CheckUnlocked(ctx, vob, "VOB", "make attribute");
   CheckUnlocked(ctx, type, "attribute type " + Quoted(sel.name), "make attribute");
-  std::string v = value;
+  std::string v;
   if (args.Has("-default")) {
     if (!type.attribute("default")) {
       throw CtError("Attribute type " + Quoted(sel.name) + " has no default value.");
     }
-    v = type.attribute("default").as_string();
+    v = type.attribute("default").as_string();  // stored as a value, already checked
+  } else {
+    v = ValueOf(type.attribute("vtype").as_string("string"), value);
   }
-  v = Unquoted(v);
-  CheckValue(type.attribute("vtype").as_string("string"), v);
   pugi::xml_node attr = FindChildNamed(target, "Attr", sel.name);
   if (attr && !args.Has("-replace")) {
     throw CtError("Attribute " + Quoted(sel.name) + " already exists on " + Quoted(shown) + ".");

@@ -1,11 +1,13 @@
+#include "vycore/command_line.h"
+
 #include <gtest/gtest.h>
 
-#include "vycore/command_line.h"
+#include <random>
 
 namespace vy {
 namespace {
 
-TEST(TokenizeCommandLineTest, FollowsTheWindowsRulesWithoutEscapes) {
+TEST(TokenizeCommandLineTest, FollowsTheMicrosoftRuntimeRules) {
   struct TCase {
     std::string text;
     TStringList argv;
@@ -16,14 +18,64 @@ TEST(TokenizeCommandLineTest, FollowsTheWindowsRulesWithoutEscapes) {
       {"\"  two  blanks \"", {"  two  blanks "}},
       {"a \"\" b", {"a", "", "b"}},
       {"a\"b c\"d", {"ab cd"}},
-      {"\"a\"\"b\"", {"ab"}},
       {"x \"unbalanced  rest", {"x", "unbalanced  rest"}},
-      {"C:\\dir\\ \"C:\\with blank\\\"", {"C:\\dir\\", "C:\\with blank\\"}},
-      {"\\\"a b\\\"", {"\\a b\\"}},
-      {"caf\xc3\xa9 \xff", {"caf\xc3\xa9", "\xff"}},
+      // Backslashes are literal unless they precede a quote.
+      {"\\vobs\\src\\a.c C:\\dir\\", {"\\vobs\\src\\a.c", "C:\\dir\\"}},
+      {"\\\"tested\\\"", {"\"tested\""}},
+      {"a\\\\\"b c\"", {"a\\b c"}},       // 2 backslashes: one, and the quote groups
+      {"a\\\\\\\"b c", {"a\\\"b", "c"}},  // 3 backslashes: one, and a literal quote
+      {"\"C:\\with blank\\\\\" next", {"C:\\with blank\\", "next"}},
+      // "" inside a quoted run is a literal quote and the run goes on.
+      {"\"a\"\"b c\"", {"a\"b c"}},
+      {"a\"b\"\"c\"d", {"ab\"cd"}},
+      {"\"\"\"\"", {"\""}},
+      {"line\r\nbreak caf\xc3\xa9 \xff", {"line\r\nbreak", "caf\xc3\xa9", "\xff"}},
   };
   for (const TCase& c : cases) {
     EXPECT_EQ(TokenizeCommandLine(c.text), c.argv) << "text: [" << c.text << "]";
+  }
+}
+
+TEST(QuoteArgumentTest, WritesTheInverseOfTheTokenizer) {
+  const struct {
+    std::string text;
+    std::string quoted;
+  } rows[] = {
+      {"", "\"\""},
+      {"a b", "\"a b\""},
+      {"we\"ird.c", "\"we\\\"ird.c\""},
+      {"\\vobs\\src\\a.c", "\"\\vobs\\src\\a.c\""},
+      {"C:\\dir\\", "\"C:\\dir\\\\\""},
+      {"a\\\"b", "\"a\\\\\\\"b\""},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(QuoteArgument(row.text), row.quoted) << row.text;
+  }
+  EXPECT_EQ(QuoteArgumentIfNeeded("lbtype:REL"), "lbtype:REL");
+  EXPECT_EQ(QuoteArgumentIfNeeded("a\\b"), "a\\b");
+  for (const char* needs : {"a b", "a\tb", "a\"b"}) {
+    EXPECT_EQ(QuoteArgumentIfNeeded(needs), QuoteArgument(needs)) << needs;
+  }
+}
+
+// Generated texts of quotes, runs of backslashes, blanks, tabs, line breaks
+// and bytes that are not UTF-8 come back from the tokenizer as exactly one
+// argument, alone and between neighbours.
+TEST(QuoteArgumentTest, EveryGeneratedTextComesBackAsOneArgument) {
+  static constexpr char kPieces[][4] = {"\"", "\\",   "\\\\", "\\\\\\",   " ",    "\t", "\r\n",
+                                        "a",  "\x80", "\xff", "\xc3\xa9", "\"\"", "@",  "/"};
+  std::mt19937 random(12345);
+  std::uniform_int_distribution<int> length(0, 12);
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+  for (int round = 0; round < 5000; ++round) {
+    std::string text;
+    for (int n = length(random); n > 0; --n) text += kPieces[piece(random)];
+    ASSERT_EQ(TokenizeCommandLine(QuoteArgument(text)), TStringList{text}) << "[" << text << "]";
+    if (!text.empty()) {
+      ASSERT_EQ(TokenizeCommandLine("x " + QuoteArgumentIfNeeded(text) + " y"),
+                (TStringList{"x", text, "y"}))
+          << "[" << text << "]";
+    }
   }
 }
 

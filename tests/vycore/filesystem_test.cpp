@@ -57,27 +57,41 @@ TEST(FileSystem, WritersReplaceTheContentOrFailLosingNothing) {
   EXPECT_TRUE(vy::FileSystem().DirectoryExists(dir.File("sub")));
 }
 
-// Every file the host writes gets the user's umask and replaces a symbolic
-// link planted at its path instead of writing through it. The INI file, the
-// options store and project files are saved atomically.
-TEST(FileWriters, ReplaceAPlantedLinkWithAFileOfTheUsersUmask) {
+// Both writers write through a symbolic link to the file it leads to, which
+// keeps its permissions, as a shell's ">" or an editor does; a new file gets
+// the user's umask. A file nobody may write is not replaced by a save.
+TEST(FileWriters, WriteThroughLinksKeepingPermissions) {
   for (const bool atomic : {false, true}) {
     SCOPED_TRACE(atomic ? "atomic save" : "output file");
     vytest::TTempDir dir;
-    const std::string target = dir.File("target");
-    vytest::WriteAll(dir.File("victim"), "precious");
-    ASSERT_EQ(symlink(dir.File("victim").c_str(), target.c_str()), 0);
-    const mode_t old = umask(027);
-    EXPECT_TRUE(atomic ? vy::WriteFileAtomic(target, "new", nullptr)
-                       : WriteThroughOpenFile(target));
-    umask(old);
-    EXPECT_EQ(vytest::ReadAll(dir.File("victim")), "precious");
+    const auto write = [atomic](const std::string& path) {
+      return atomic ? vy::WriteFileAtomic(path, "new", nullptr) : WriteThroughOpenFile(path);
+    };
+    vytest::WriteAll(dir.File("real"), "older and longer");
+    ASSERT_EQ(chmod(dir.File("real").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("real", dir.File("link").c_str()), 0);
+    EXPECT_TRUE(write(dir.File("link")));
+    EXPECT_EQ(vytest::ReadAll(dir.File("real")), "new");
     struct stat info {};
-    ASSERT_EQ(lstat(target.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISREG(info.st_mode));
+    ASSERT_EQ(lstat(dir.File("link").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(stat(dir.File("real").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    const mode_t old = umask(027);
+    EXPECT_TRUE(write(dir.File("fresh")));
+    umask(old);
+    ASSERT_EQ(stat(dir.File("fresh").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"target", "victim"}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"fresh", "link", "real"}));
   }
+  vytest::TTempDir dir;
+  vytest::WriteAll(dir.File("locked"), "keep");
+  ASSERT_EQ(chmod(dir.File("locked").c_str(), 0444), 0);
+  std::string error;
+  EXPECT_FALSE(vy::WriteFileAtomic(dir.File("locked"), "x", &error));
+  EXPECT_NE(error.find("is read-only"), std::string::npos) << error;
+  EXPECT_EQ(vytest::ReadAll(dir.File("locked")), "keep");
 }
 
 }  // namespace

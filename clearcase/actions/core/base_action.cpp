@@ -131,6 +131,9 @@ std::string TClearCaseBaseAction::GetStartingDir(const std::string& defaultDir) 
 
 void TClearCaseBaseAction::BeforeExecute(vy::ICommandLineBuilder& builder) {
   vy::TVyExecuteAbstractAction::BeforeExecute(builder);
+  // Each line is logged as it arrives; the whole output is kept only for an
+  // action that asks for it again after this, so that a flood costs no memory.
+  SetCollectOutput(false);
   SendMessage("Starting Directory: " + resolvedStartingDir_, vy::tsInformation);
   SendMessage("Command Line: " + builder.GetCommandLine(), vy::tsInformation);
 }
@@ -178,7 +181,7 @@ bool TClearCaseBaseAction::AddObjectSelectors(vy::ICommandLineBuilder& builder) 
   for (const auto& selector : objectSelectors_) {
     std::string expanded;
     if (!TryExpandExpression("Object Selector", selector, expanded, true)) return false;
-    Append(builder, QuotedIfSpaced(expanded));
+    Append(builder, QuotedIfNeeded(expanded));
   }
   return true;
 }
@@ -191,7 +194,7 @@ bool TClearCaseBaseAction::AddLabelTypeName(vy::ICommandLineBuilder& builder) {
     return false;
   }
   if (!vobSelector_.empty()) name += "@" + vob;
-  Append(builder, "lbtype:" + QuotedIfSpaced(name));
+  Append(builder, "lbtype:" + QuotedIfNeeded(name));
   return true;
 }
 
@@ -233,11 +236,11 @@ void TClearCaseBaseAction::Append(vy::ICommandLineBuilder& builder, const std::s
 }
 
 std::string TClearCaseBaseAction::Quoted(const std::string& text) {
-  return "\"" + text + "\"";
+  return vy::QuoteArgument(text);
 }
 
-std::string TClearCaseBaseAction::QuotedIfSpaced(const std::string& text) {
-  return text.find(' ') == std::string::npos ? text : Quoted(text);
+std::string TClearCaseBaseAction::QuotedIfNeeded(const std::string& text) {
+  return vy::QuoteArgumentIfNeeded(text);
 }
 
 }  // namespace clearcase

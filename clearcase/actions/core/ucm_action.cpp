@@ -30,7 +30,7 @@ bool TClearCaseUCMAction::AddActivityName(vy::ICommandLineBuilder& builder) {
   if (!GetVOBSelector().empty()) selector += "@" + GetVOBSelector();
   std::string expanded;
   if (!TryExpandExpression("Activity Name", selector, expanded, true)) return false;
-  Append(builder, QuotedIfSpaced(expanded));
+  Append(builder, QuotedIfNeeded(expanded));
   return true;
 }
 
@@ -46,7 +46,7 @@ bool TClearCaseUCMAction::AddActivitySelectors(vy::ICommandLineBuilder& builder)
     }
   }
   joined.pop_back();
-  Append(builder, QuotedIfSpaced(joined));
+  Append(builder, QuotedIfNeeded(joined));
   return true;
 }
 
@@ -58,7 +58,7 @@ bool TClearCaseUCMAction::AddComponentSelector(vy::ICommandLineBuilder& builder)
   std::string joined;
   for (const std::string& component : componentSelectors_) joined += component + ",";
   joined.pop_back();
-  Append(builder, QuotedIfSpaced(joined));
+  Append(builder, QuotedIfNeeded(joined));
   return true;
 }
 

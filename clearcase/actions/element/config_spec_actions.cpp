@@ -61,6 +61,8 @@ bool TClearCaseGetConfigSpecAction::AfterGetCommandLine() {
 bool TClearCaseGetConfigSpecAction::OpenOutputFile() {
   std::string path;
   if (!TryExpandExpression("Output File Path", outputFilePath_, path, true)) return false;
+  // A dry run leaves the file as it is: it shows the command line only.
+  if (IsDryRun()) return true;
   // Emptied, so that a longer old config spec leaves nothing behind.
   output_.reset(vy::OpenFileForWriting(path));
   if (!output_) {

@@ -34,8 +34,9 @@ class TClearCaseSetConfigSpecAction : public TClearCaseBaseAction {
 };
 
 // The command line is "catcs" alone. With OutputToFile the output file is
-// opened (created, or emptied) before cleartool starts, receives each piece
-// of output exactly as delivered, and is closed when the result is judged.
+// opened (created, or emptied; a symbolic link's target is rewritten) before
+// cleartool starts, receives each piece of output exactly as delivered, and
+// is closed when the result is judged. A dry run does not touch it.
 class TClearCaseGetConfigSpecAction : public TClearCaseBaseAction {
  public:
   std::string GetActionName() const override { return "ClearCase Get Config Spec"; }

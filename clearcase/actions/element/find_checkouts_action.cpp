@@ -11,7 +11,7 @@ bool TClearCaseFindCheckoutsAction::GetCommandLine(vy::ICommandLineBuilder& buil
 
 void TClearCaseFindCheckoutsAction::BeforeExecute(vy::ICommandLineBuilder& builder) {
   TClearCaseBaseAction::BeforeExecute(builder);
-  if (Collecting()) SetVariable(variableName_, {});
+  if (Collecting() && !IsDryRun()) SetVariable(variableName_, {});
 }
 
 void TClearCaseFindCheckoutsAction::OnStdOutData(vy::IVyProcess* process, const std::string& data) {

@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -86,6 +88,47 @@ TEST_F(RunTest, SettingsReachCleartoolAsLiteralArgv) {
   }
 }
 
+// A double quote in a value, from --var here, never splits the argument it
+// lands in; the unquoted-comment rule of old would have checked in src/b c.c.
+TEST_F(RunTest, QuotesAndBackslashesInAValueStayInsideItsArgument) {
+  const TActionSpec checkin{"CC_CHECKIN",
+                            {{"UseDefaultViewContext", "true"},
+                             {"PathNameStorageString", "src/a.c\r\n"},
+                             {"Comment", "%MSG%"}}};
+  for (const std::string message :
+       {"ok\" \"src/b c.c", "Nightly \"full build\"", "C:\\dir\\ \\\"x\\\\\" \\", "\t\"\""}) {
+    SCOPED_TRACE(message);
+    const TRunOutput output = sandbox.Run({checkin}, {"--var", "MSG=" + message});
+    const auto journal = sandbox.Journal();
+    ASSERT_THAT(journal, SizeIs(1)) << output.out << output.err;
+    EXPECT_THAT(journal[0].argv, ElementsAreArray(TArgv{"checkin", "-c", message, "src/a.c"}));
+  }
+}
+
+// A string value reaches cleartool in its double quotes only when written
+// with escaped quotes; cleartool refuses one without them.
+TEST_F(RunTest, AStringAttributeValueIsWrittenWithEscapedQuotes) {
+  const auto apply = [](const std::string& value) {
+    return TActionSpec{"CC_APPLYATTR",
+                       {{"AttributeName", "Status"},
+                        {"AttributeValue", value},
+                        {"Replace", "true"},
+                        {"PathNameStorageString", "$VIEW/src/a.c\r\n"}}};
+  };
+  TRunOutput output = sandbox.Run({apply("\\\"passed\\\""), apply("\"\\\"in test\\\"\"")});
+  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
+  auto journal = sandbox.Journal();
+  ASSERT_THAT(journal, SizeIs(2));
+  EXPECT_THAT(journal[0].argv,
+              ElementsAreArray(sandbox.Resolved(TArgv{"mkattr", "-replace", "-pname", "-nc",
+                                                      "Status", "\"passed\"", "$VIEW/src/a.c"})));
+  EXPECT_EQ(journal[1].argv[5], "\"in test\"");
+  output = sandbox.Run({apply("passed")});
+  EXPECT_EQ(output.exitCode, 1);
+  EXPECT_THAT(output.err, HasSubstr("cleartool: Error: Value \"passed\" is not valid for value "
+                                    "type \"string\""));
+}
+
 // Values given with --var win over the project's; -v prints them all.
 TEST_F(RunTest, SkipsDisabledActionsAndLogsProgressAndTheOutcome) {
   TActionSpec disabled = Checkout({}, "src/b c.c\r\n");
@@ -147,6 +190,27 @@ TEST_F(RunTest, DryRunOfThreeHundredCheckoutsStartsNothing) {
   EXPECT_EQ(Count(output.err, "checkout -reserved -nc -nquery \"src/a.c\" \"src/b c.c\"\n"), 300u);
   EXPECT_THAT(output.err, HasSubstr("[300/300]"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
+}
+
+// A time-out too far ahead to reach is no limit, not an overflow.
+TEST_F(RunTest, AHugeTimeOutMeansNoLimit) {
+  const TRunOutput output = sandbox.Run({Checkout({})}, {"--timeout", "9300000000000"});
+  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
+  EXPECT_THAT(sandbox.Journal(), SizeIs(1));
+}
+
+// A device, a FIFO or a huge file named as project or options store is
+// refused at once instead of filling memory or waiting for a writer.
+TEST_F(RunTest, ProjectsAndStoresMustBeRegularFilesOfASaneSize) {
+  const std::string fifo = sandbox.Path("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string huge = sandbox.Path("huge.xml");
+  WriteAll(huge, "");
+  std::filesystem::resize_file(huge, 65u << 20);
+  ExpectBadUsage(sandbox, {"run", "/dev/zero"}, "\"/dev/zero\" is not a regular file");
+  ExpectBadUsage(sandbox, {"run", fifo}, "is not a regular file");
+  ExpectBadUsage(sandbox, {"run", huge}, "is larger than 64 MB");
+  ExpectBadUsage(sandbox, {"options", "show", "--options", fifo}, "is not a regular file");
 }
 
 TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {

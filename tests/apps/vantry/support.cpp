@@ -71,19 +71,35 @@ void TSandbox::ResetWorld() const {
   fs::copy_file(worlds / "demo.xml", Path("demo.xml"), fs::copy_options::overwrite_existing);
 }
 
-TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments, TStreams streams) const {
+std::vector<std::string> TSandbox::VantryArgv(const std::vector<std::string>& arguments) const {
   std::vector<std::string> argv = launcher_;
   argv.push_back(VANTRY_EXE);
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  return Spawn(std::move(argv), root_, streams);
+  return argv;
+}
+
+TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments, TStreams streams) const {
+  int terminal = -1;
+  const pid_t pid = Spawn(VantryArgv(arguments), root_, streams, &terminal);
+  return Collect(pid, streams, terminal);
 }
 
 TRunOutput TSandbox::Shell(const std::string& script, const std::string& dir) const {
-  return Spawn({"/bin/bash", "-euo", "pipefail", "-c", script}, dir, TStreams::Apart);
+  const pid_t pid =
+      Spawn({"/bin/bash", "-euo", "pipefail", "-c", script}, dir, TStreams::Apart, nullptr);
+  return Collect(pid, TStreams::Apart, -1);
 }
 
-TRunOutput TSandbox::Spawn(std::vector<std::string> argv, const std::string& dir,
-                           TStreams streams) const {
+pid_t TSandbox::Start(const std::vector<std::string>& arguments) const {
+  return Spawn(VantryArgv(arguments), root_, TStreams::Apart, nullptr);
+}
+
+TRunOutput TSandbox::Finish(pid_t pid) const {
+  return Collect(pid, TStreams::Apart, -1);
+}
+
+pid_t TSandbox::Spawn(std::vector<std::string> argv, const std::string& dir, TStreams streams,
+                      int* terminalOut) const {
   std::vector<std::string> env;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     if (Inherited(*entry)) env.emplace_back(*entry);
@@ -128,6 +144,11 @@ TRunOutput TSandbox::Spawn(std::vector<std::string> argv, const std::string& dir
                                   pointers(env).data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " + argv[0]);
+  if (terminalOut != nullptr) *terminalOut = terminal;
+  return pid;
+}
+
+TRunOutput TSandbox::Collect(pid_t pid, TStreams streams, int terminal) const {
   TRunOutput output;
   WaitWithDeadline(pid, output);
   if (terminal >= 0) {
@@ -140,8 +161,8 @@ TRunOutput TSandbox::Spawn(std::vector<std::string> argv, const std::string& dir
     close(terminal);
     return output;
   }
-  output.out = ReadAll(outFile);
-  if (streams == TStreams::Apart) output.err = ReadAll(errFile);
+  output.out = ReadAll(Path(".stdout"));
+  if (streams == TStreams::Apart) output.err = ReadAll(Path(".stderr"));
   return output;
 }
 

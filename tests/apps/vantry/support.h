@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -70,6 +72,9 @@ class TSandbox {
   // Runs vantry in Root() with the sandbox's environment.
   TRunOutput Vantry(const std::vector<std::string>& arguments,
                     TStreams streams = TStreams::Apart) const;
+  // The same in two steps: start it, then wait for it and collect its output.
+  pid_t Start(const std::vector<std::string>& arguments) const;
+  TRunOutput Finish(pid_t pid) const;
   // Runs a bash script (with -euo pipefail) in `dir` with the sandbox's environment.
   TRunOutput Shell(const std::string& script, const std::string& dir) const;
   // Points the options at the stand-in and at ViewPath() as default view.
@@ -88,7 +93,12 @@ class TSandbox {
   std::vector<ctsim::JournalEntry> Journal() const { return ctsim::ReadJournal(JournalFile()); }
 
  private:
-  TRunOutput Spawn(std::vector<std::string> argv, const std::string& dir, TStreams streams) const;
+  std::vector<std::string> VantryArgv(const std::vector<std::string>& arguments) const;
+  // Starts a program with the sandbox's environment; `terminal` receives the
+  // pseudo-terminal's controlling side when the streams go there.
+  pid_t Spawn(std::vector<std::string> argv, const std::string& dir, TStreams streams,
+              int* terminal) const;
+  TRunOutput Collect(pid_t pid, TStreams streams, int terminal) const;
 
   vytest::TTempDir temp_;  // removed with everything in it when the sandbox goes
   std::string root_;

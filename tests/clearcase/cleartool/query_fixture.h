@@ -15,8 +15,8 @@ namespace clearcase::test {
 // One query and the cleartool runs it must make.
 struct CommandRow {
   std::function<void()> query;
-  std::vector<std::string> runs;  // the arguments of each run, joined by blanks
-  std::string directory = "";     // empty: the folder of cleartool
+  std::vector<std::vector<std::string>> runs;  // the argv of each run after cleartool's name
+  std::string directory = "";                  // empty: the folder of cleartool
 };
 
 class QueryTest : public cctest::TPackageTest {
@@ -24,9 +24,10 @@ class QueryTest : public cctest::TPackageTest {
   void ExpectRuns(const std::vector<CommandRow>& rows) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
       runner_.starts.clear();
-      runner_.joined.clear();
       rows[i].query();
-      EXPECT_EQ(runner_.joined, rows[i].runs) << "row " << i;
+      std::vector<std::vector<std::string>> runs;
+      for (const vy::TProcessSpec& start : runner_.starts) runs.push_back(start.arguments);
+      EXPECT_EQ(runs, rows[i].runs) << "row " << i;
       const std::string directory = rows[i].directory.empty() ? Path("bin") : rows[i].directory;
       if (!runner_.starts.empty()) {
         EXPECT_EQ(runner_.starts[0].workingDirectory, directory) << "row " << i;

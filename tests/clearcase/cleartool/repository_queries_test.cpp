@@ -11,27 +11,34 @@ using RepositoryQueriesTest = QueryTest;
 
 TEST_F(RepositoryQueriesTest, CommandLines) {
   ExpectRuns({
-      {[] { CCGetVOBNames(); }, {"lsvob -short"}},
-      {[] { CCGetPVOBNames(); }, {"lsvob"}},
-      {[] { CCGetLabelNames("/vobs/src"); }, {"lstype -short -kind lbtype -invob /vobs/src"}},
-      {[] { CCGetTypeNames("hltype", "\\src"); }, {"lstype -short -kind hltype -invob \\src"}},
-      {[] { CCGetTypeNames("vob", "\\src"); }, {"lsvob -short"}},
-      {[] { CCGetTypeNames("pool", "/vobs/src"); }, {"lspool -short -invob /vobs/src"}},
-      {[] { CCGetStoragePoolsForVOB("/vobs/src"); }, {"lspool -short -invob /vobs/src"}},
-      {[] { CCGetTypeNames("folder", "/vobs/pvob"); }, {"lsfolder -short -invob /vobs/pvob"}},
+      {[] { CCGetVOBNames(); }, {{"lsvob", "-short"}}},
+      {[] { CCGetPVOBNames(); }, {{"lsvob"}}},
+      {[] { CCGetLabelNames("/vobs/src"); },
+       {{"lstype", "-short", "-kind", "lbtype", "-invob", "/vobs/src"}}},
+      {[] { CCGetTypeNames("hltype", "\\src"); },
+       {{"lstype", "-short", "-kind", "hltype", "-invob", "\\src"}}},
+      {[] { CCGetTypeNames("vob", "\\src"); }, {{"lsvob", "-short"}}},
+      {[] { CCGetTypeNames("pool", "/vobs/src"); }, {{"lspool", "-short", "-invob", "/vobs/src"}}},
+      {[] { CCGetStoragePoolsForVOB("/vobs/src"); }, {{"lspool", "-short", "-invob", "/vobs/src"}}},
+      {[] { CCGetTypeNames("folder", "/vobs/pvob"); },
+       {{"lsfolder", "-short", "-invob", "/vobs/pvob"}}},
       {[] { CCGetTypeNames("Stream", "/vobs/pvob"); }, {}},  // kinds are case-sensitive
       {[] { CCGetTypeNames("oid", "/vobs/pvob"); }, {}},
-      {[] { CCGetLS("/views/v/vobs/src"); }, {"ls -recurse -short"}, "/views/v/vobs/src"},
+      {[] { CCGetLS("/views/v/vobs/src"); }, {{"ls", "-recurse", "-short"}}, "/views/v/vobs/src"},
       {[] { CCGetHistory("src/b c.c", "/views/v/vobs/src"); },
-       {"lshistory -short src/b c.c"},
+       {{"lshistory", "-short", "src/b c.c"}},
        "/views/v/vobs/src"},
-      {[] { CCDescribeObject("lbtype:REL_1@/vobs/src"); }, {"describe lbtype:REL_1@/vobs/src"}},
-      {[] { CCGetAttributeType("Status@/vobs/src"); }, {"describe attype:Status@/vobs/src"}},
-      {[] { CCGetClearCaseInstalledType(); }, {"-version"}},
+      {[] { CCGetHistory("C:\\v\\we\"ird\\", "/v"); },
+       {{"lshistory", "-short", "C:\\v\\we\"ird\\"}},
+       "/v"},
+      {[] { CCDescribeObject("lbtype:REL_1@/vobs/src"); },
+       {{"describe", "lbtype:REL_1@/vobs/src"}}},
+      {[] { CCGetAttributeType("Status@/vobs/src"); }, {{"describe", "attype:Status@/vobs/src"}}},
+      {[] { CCGetClearCaseInstalledType(); }, {{"-version"}}},
   });
   Options().SetDesignListLocal(true);
   ExpectRuns({{[] { CCGetTypeNames("attype", "/vobs/src"); },
-               {"lstype -local -short -kind attype -invob /vobs/src"}}});
+               {{"lstype", "-local", "-short", "-kind", "attype", "-invob", "/vobs/src"}}}});
 }
 
 TEST_F(RepositoryQueriesTest, MetadataKindsByCharactersThreeToSix) {

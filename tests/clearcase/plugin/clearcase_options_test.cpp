@@ -36,18 +36,23 @@ TEST_F(OptionsTest, InstallationTypeThroughTheStore) {
     options.SetTestForClearCaseType(false);
     EXPECT_EQ(options.GetClearCaseType(), row.type) << row.stored;
   }
+  // One store saved over and over: a type saved earlier does not outlive a
+  // save that writes none, so that loading turns detection on again.
   const Load saves[] = {{"Auto", true, clearcase::ccFull},
-                        {"ClearCase", false, clearcase::ccFull},
+                        {"ClearCaseLT", false, clearcase::ccLT},
                         {nullptr, false, clearcase::ccUnknown}};
+  vy::TVyOptionsStore store;
   for (const Load& row : saves) {
     TVyClearCaseOptions options;
     options.SetTestForClearCaseType(row.test);
     options.SetClearCaseType(row.type);
-    vy::TVyOptionsStore store;
     options.SaveOptions(*store.Writer("k"));
     EXPECT_EQ(store.Reader("k")->ReadString("InstallationType", "(absent)"),
               row.stored ? row.stored : "(absent)");
   }
+  TVyClearCaseOptions reloaded;
+  reloaded.LoadOptions(*store.Reader("k"));
+  EXPECT_TRUE(reloaded.GetTestForClearCaseType());
 }
 
 TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {

@@ -62,9 +62,21 @@ struct TCommandCase {
 
 class ActionCommandTest : public TPackageTest {
  protected:
-  // `common` is set before each row's own settings.
+  // `common` is set before each row's own settings. The rows give every
+  // argument as the action appends it.
   template <class T>
   void CheckCommandLines(const std::vector<TCommandCase<T>>& cases, const Args& common = {}) {
+    CheckRows(cases, common, false);
+  }
+  // The same, but the rows give the argv cleartool receives: where quoting
+  // matters, only that shows where one argument ends.
+  template <class T>
+  void CheckArgv(const std::vector<TCommandCase<T>>& cases, const Args& common = {}) {
+    CheckRows(cases, common, true);
+  }
+
+  template <class T>
+  void CheckRows(const std::vector<TCommandCase<T>>& cases, const Args& common, bool argv) {
     for (const auto& c : cases) {
       SCOPED_TRACE(c.name);
       T action;
@@ -72,7 +84,9 @@ class ActionCommandTest : public TPackageTest {
       action.SetVariable("VAR", "value");
       With(common)(action);
       c.settings(action);
-      ExpectBuilt(Build(action), c.ok, c.expected, c.error);
+      TBuiltCommand built = Build(action);
+      if (argv) built.arguments = built.argv;
+      ExpectBuilt(built, c.ok, c.expected, c.error);
     }
   }
 

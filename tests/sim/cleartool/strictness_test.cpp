@@ -36,6 +36,17 @@ TEST(Refusal, PrintsErrorAndFailsWithoutChange) {
        E("Label \"REL_1.0\" is already on \"a.c\" version \"/main/1\".")},
       {kSrc, "mklabel -nc REL_0.9 a.c",
        E("Lock on label type \"REL_0.9\" prevents operation \"make label\".")},
+      // Values by their type: a string in its double quotes, a whole number.
+      {kSrc, "mkattr -nc Status passed a.c",
+       E("Value \"passed\" is not valid for value type \"string\" (a string value is written "
+         "in double quotes).")},
+      {kSrc, "mkattr -nc BuildNumber 4.5 a.c",
+       E("Value \"4.5\" is not valid for value type \"integer\" (a whole number).")},
+      {kSrc, "mkattr -nc BuildNumber \\\"42\\\" a.c",
+       E("Value \"\"42\"\" is not valid for value type \"integer\" (a whole number).")},
+      {"", "mkattype -vtype string -default untested -nc S@/vobs/src",
+       E("Value \"untested\" is not valid for value type \"string\" (a string value is written "
+         "in double quotes).")},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.command);

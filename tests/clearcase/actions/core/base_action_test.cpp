@@ -1,5 +1,6 @@
 #include "clearcase/actions/core/base_action.h"
 
+#include <random>
 #include <string>
 
 #include "command_cases.h"
@@ -119,12 +120,16 @@ TEST_F(BaseAction, CleartoolPathProblemsStopTheBuildAndFailValidation) {
   }
 }
 
-TEST_F(BaseAction, CommentIsQuotedUnescapedOrNcAndStoredAsNoComment) {
-  CheckCommandLines<TProbeAction<&clearcase::TClearCaseBaseAction::AddComment>>({
+// The rows give the argv cleartool receives.
+TEST_F(BaseAction, CommentReachesCleartoolAsOneArgumentOrNc) {
+  CheckArgv<TProbeAction<&clearcase::TClearCaseBaseAction::AddComment>>({
       {"no comment", With({}), true, {"probe", "-nc"}},
       {"loaded NoComment wins", With({"NoComment", "Comment=typed later"}), true, {"probe", "-nc"}},
-      {"quotes not escaped", With({"Comment=say \"hi\""}), true, {"probe", "-c \"say \"hi\"\""}},
-      {"expanded", With({"Comment=by %VAR%"}), true, {"probe", "-c \"by value\""}},
+      {"quotes, tabs and a last backslash",
+       With({"Comment=say \"hi\"\tin C:\\dir\\"}),
+       true,
+       {"probe", "-c", "say \"hi\"\tin C:\\dir\\"}},
+      {"expanded", With({"Comment=by %VAR%"}), true, {"probe", "-c", "by value"}},
       {"expanded to nothing", With({"Comment=%NOTHING%"}), true, {"probe", "-nc"}},
       {"cannot be expanded", With({"Comment=%NOPE%"}), false, {"probe"}, "cannot expand Comment"},
   });
@@ -135,17 +140,30 @@ TEST_F(BaseAction, CommentIsQuotedUnescapedOrNcAndStoredAsNoComment) {
   EXPECT_EQ(*vy::GetPropertyText(action, "NoComment"), "false");
 }
 
-TEST_F(BaseAction, OperandsAndSelectors) {
+TEST_F(BaseAction, OperandsReachCleartoolOneArgumentEach) {
   using Base = clearcase::TClearCaseBaseAction;
-  CheckCommandLines<TProbeAction<&Base::AddPathNames>>({
-      {"path names: view names first, always quoted and expanded",
-       With({"PathNameStorageString=%VAR%/a.c@@/main/1\r\n%VAR%/b c.c\r\n\r\n"}),
+  CheckArgv<TProbeAction<&Base::AddPathNames>>({
+      {"path names: view names first, expanded, an empty entry kept",
+       With({"PathNameStorageString=%VAR%/a.c@@/main/1\r\n%VAR%/b c.c\r\nwe\"ird.c\r\n\r\n"}),
        true,
-       {"probe", "\"value/b c.c\"", "\"\"", "\"value/a.c@@/main/1\""}},
+       {"probe", "value/b c.c", "we\"ird.c", "", "value/a.c@@/main/1"}},
+      {"Windows paths unchanged",
+       With({"PathNameStorageString=\\vobs\\src\\a.c\r\nC:\\v\\"}),
+       true,
+       {"probe", "\\vobs\\src\\a.c", "C:\\v\\"}},
       {"not expanded", With({"PathNameStorageString=%NOPE%/x"}), false, {"probe"}, "cannot expand"},
   });
+  CheckArgv<TProbeAction<&Base::AddObjectSelectors>>({
+      {"object selectors with a blank, a tab or a quote stay whole",
+       With({"ObjectsStorageString=lbtype:REL@/vobs/src\r\nlbtype:MY LABEL@/vobs/src\r\n"
+             "lbtype:TAB\tBED\r\nlbtype:Q\"UOTE"}),
+       true,
+       {"probe", "lbtype:REL@/vobs/src", "lbtype:MY LABEL@/vobs/src", "lbtype:TAB\tBED",
+        "lbtype:Q\"UOTE"}},
+  });
+  // How the argument is written still matters where a Part places the quotes.
   CheckCommandLines<TProbeAction<&Base::AddObjectSelectors>>({
-      {"object selectors are quoted only with a blank",
+      {"quoted only when needed",
        With({"ObjectsStorageString=lbtype:REL@/vobs/src\r\nlbtype:MY LABEL@/vobs/src"}),
        true,
        {"probe", "lbtype:REL@/vobs/src", "\"lbtype:MY LABEL@/vobs/src\""}},
@@ -160,6 +178,53 @@ TEST_F(BaseAction, OperandsAndSelectors) {
       {"version selector used but empty", With({"UseVersionSelector"}), true, {"probe"}},
       {"set but not used", With({"VersionSelector=/main/LATEST"}), true, {"probe"}},
   });
+}
+
+// Generated comments and path names of quotes, runs of backslashes, blanks,
+// tabs, line breaks and bytes that are not UTF-8 reach cleartool exactly.
+TEST_F(BaseAction, AnyCommentAndPathReachCleartoolByteForByte) {
+  static constexpr const char* kPieces[] = {"\"", "\\",   "\\\\", " ",        "\t", "\r\n",
+                                            "a",  "\x80", "\xfe", "\xc3\xa9", "/",  "%%"};
+  std::mt19937 random(2024);
+  std::uniform_int_distribution<int> length(1, 10);
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+  const auto text = [&] {
+    std::string written;
+    for (int n = length(random); n > 0; --n) written += kPieces[piece(random)];
+    return written;
+  };
+  // What the host makes of a written text: "%%" is one percent sign.
+  const auto expanded = [](std::string written) {
+    for (std::size_t at = written.find("%%"); at != std::string::npos; at = written.find("%%", at))
+      written.erase(at++, 1);
+    return written;
+  };
+  for (int round = 0; round < 2000; ++round) {
+    TProbeAction<&clearcase::TClearCaseBaseAction::AddComment> comment;
+    TProbeAction<&clearcase::TClearCaseBaseAction::AddPathNames> paths;
+    comment.SetViewContextPath(view_);
+    paths.SetViewContextPath(view_);
+    std::string written = text();
+    comment.SetComment(written);
+    Args expected = {"probe"};
+    if (expanded(written).empty()) {
+      expected.push_back("-nc");
+    } else {
+      expected.insert(expected.end(), {"-c", expanded(written)});
+    }
+    ASSERT_EQ(Build(comment).argv, expected) << "[" << written << "]";
+    expected = {"probe"};
+    for (int n = 0; n < 3; ++n) {
+      written = text();
+      paths.ViewPathNames().push_back(written);
+      // A path names one item: blanks and tabs around it are dropped.
+      std::string path = expanded(written);
+      path.erase(0, path.find_first_not_of(" \t"));
+      path.erase(path.find_last_not_of(" \t") + 1);
+      expected.push_back(path);
+    }
+    ASSERT_EQ(Build(paths).argv, expected);
+  }
 }
 
 TEST_F(BaseAction, BeforeExecuteLogsStartingDirectoryAndCommandLine) {

@@ -8,19 +8,25 @@ using cctest::With;
 
 class ApplyAttribute : public cctest::ActionCommandTest {};
 
-// The value goes on as it expands: a string carries the quotes its user typed,
-// a number has none.
+// The value goes on as it expands and is command-line text: a string value
+// reaches cleartool in its double quotes only when they are escaped.
 TEST_F(ApplyAttribute, PathNames) {
-  CheckCommandLines<clearcase::TClearCaseApplyAttributePathNamesAction>({
+  CheckArgv<clearcase::TClearCaseApplyAttributePathNamesAction>({
       {"a string value; runs without a view, even when the view is invalid",
        [](auto& a) {
          a.SetViewContextPath("/no/such/view");
          a.SetAttributeName("Status");
-         a.SetAttributeValue("\"%VAR% ok\"");
+         a.SetAttributeValue("\"\\\"%VAR% ok\\\"\"");
          a.SetPathNameStorageString("src/a.c\r\n");
        },
        true,
-       {"mkattr", "-pname", "-nc", "Status", "\"value ok\"", "\"src/a.c\""}},
+       {"mkattr", "-pname", "-nc", "Status", "\"value ok\"", "src/a.c"}},
+      {"quotes that are not escaped only group",
+       With({"AttributeName=Status", "AttributeValue=\"a b\"", "PathNameStorageString=a.c"}),
+       true,
+       {"mkattr", "-pname", "-nc", "Status", "a b", "a.c"}},
+  });
+  CheckCommandLines<clearcase::TClearCaseApplyAttributePathNamesAction>({
       {"every switch, in order",
        With({"Replace", "Recurse", "UseVersionSelector", "VersionSelector=/main/2", "Comment=c",
              "AttributeName=Status", "VOBSelector=/vobs/src", "AttributeValue=ignored",
