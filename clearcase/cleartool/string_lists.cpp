@@ -3,6 +3,7 @@
 #include "clearcase/cleartool/case_folding.h"
 
 #include <algorithm>
+#include <bit>
 #include <compare>
 #include <cstdint>
 #include <cstring>
@@ -87,14 +88,17 @@ bool CCSameText(std::string_view a, std::string_view b) {
 
 namespace {
 
-// FoldWord() leaves folded bytes as they are, so that ASCII can be folded on
-// the way.
-std::uint64_t HashFolded(std::string_view text) {
+// The hash of the folded bytes of an ASCII text, or false when the text
+// holds a byte above ASCII. FoldWord() leaves folded bytes as they are, so
+// that the same serves for a text folded already.
+bool HashAscii(std::string_view text, std::uint64_t& result) {
   constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
   std::uint64_t hash = text.size();
   while (!text.empty()) {
     const std::size_t count = std::min<std::size_t>(text.size(), 8);
-    hash = (hash ^ FoldWord(LoadWord(text.data(), count))) * kMultiplier;
+    const std::uint64_t word = LoadWord(text.data(), count);
+    if ((word & kHighBits) != 0) return false;
+    hash = (hash ^ FoldWord(word)) * kMultiplier;
     hash ^= hash >> 32;
     text.remove_prefix(count);
   }
@@ -105,22 +109,40 @@ std::uint64_t HashFolded(std::string_view text) {
   hash ^= hash >> 33;
   hash *= 0xC4CEB9FE1A85EC53ull;
   hash ^= hash >> 33;
-  return hash;
+  result = hash;
+  return true;
+}
+
+// The same for a folded text with bytes above ASCII, taken as they are.
+std::uint64_t HashBytes(std::string_view text) {
+  std::uint64_t hash = text.size();
+  for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ull;
+  return hash ^ (hash >> 29);
 }
 
 }  // namespace
 
 // The hash of the folded bytes.
 std::uint64_t TTextHashIgnoringCase::operator()(std::string_view text) const noexcept {
-  if (IsAscii(text)) return HashFolded(text);
+  std::uint64_t hash = 0;
+  if (HashAscii(text, hash)) return hash;
   try {
-    return HashFolded(CCFoldedText(text));
+    const std::string folded = CCFoldedText(text);
+    // Folding may leave only ASCII ("K" for the Kelvin sign): hash that as ASCII.
+    return HashAscii(folded, hash) ? hash : HashBytes(folded);
   } catch (...) {
     return 0;  // out of memory: a poor hash, still a correct one
   }
 }
 
 namespace {
+
+// Eight ASCII bytes folded, the first in the highest byte.
+std::uint64_t FoldWordInOrder(const char* bytes) {
+  const std::uint64_t folded = FoldWord(LoadWord(bytes));
+  if constexpr (std::endian::native == std::endian::big) return folded;
+  return __builtin_bswap64(folded);
+}
 
 // The first sixteen folded bytes in two integers whose order is theirs, so
 // that most comparisons of a large sort touch neither the names nor their
@@ -129,6 +151,12 @@ struct TOrderPrefix {
   std::uint64_t high = 0, low = 0;
 
   explicit TOrderPrefix(std::string_view text) {
+    if (text.size() >= 16 &&
+        ((LoadWord(text.data()) | LoadWord(text.data() + 8)) & kHighBits) == 0) {
+      high = FoldWordInOrder(text.data());
+      low = FoldWordInOrder(text.data() + 8);
+      return;
+    }
     TFoldedBytes bytes(text);
     for (std::size_t i = 0; i < 16; ++i) {
       std::uint64_t& word = i < 8 ? high : low;
