@@ -1,6 +1,7 @@
 #include "vycore/properties.h"
 
 #include <charconv>
+#include <limits>
 
 #include "vycore/text.h"
 
@@ -21,6 +22,15 @@ void TPropertyList::Add(TPublishedProperty property) {
     }
   }
   items_.push_back(std::move(property));
+}
+
+void TPropertyList::SetRange(std::string_view name, std::int32_t minimum, std::int32_t maximum) {
+  for (TPublishedProperty& item : items_) {
+    if (SameText(item.name, name)) {
+      item.minimum = minimum;
+      item.maximum = maximum;
+    }
+  }
 }
 
 const TPropertyList& TVyPersistent::PublishedProperties() const {
@@ -66,12 +76,24 @@ std::string BooleanFromText(std::string_view text, TPropertyValue& value) {
   return {};
 }
 
-std::string IntegerFromText(std::string_view text, TPropertyValue& value) {
+std::string IntegerFromText(const TPublishedProperty& property, std::string_view text,
+                            TPropertyValue& value) {
+  const bool ranged = property.minimum != std::numeric_limits<std::int32_t>::min() ||
+                      property.maximum != std::numeric_limits<std::int32_t>::max();
+  const std::string range =
+      ranged ? "a whole number from " + std::to_string(property.minimum) + " to " +
+                   std::to_string(property.maximum)
+             : "";
   std::int32_t number = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, number);
-  if (ec == std::errc::result_out_of_range) return Quoted(text) + " is out of the integer range";
-  if (text.empty() || ec != std::errc() || ptr != end) return Quoted(text) + " is not an integer";
+  const bool tooBig = ec == std::errc::result_out_of_range;
+  if (!tooBig && (text.empty() || ec != std::errc() || ptr != end)) {
+    return Quoted(text) + (ranged ? " is not " + range : " is not an integer");
+  }
+  if (tooBig || number < property.minimum || number > property.maximum) {
+    return Quoted(text) + (ranged ? " is out of range: " + range : " is out of the integer range");
+  }
   value = number;
   return {};
 }
@@ -102,7 +124,7 @@ std::string PropertyValueFromText(const TPublishedProperty& property, std::strin
     case TPropertyKind::Boolean:
       return BooleanFromText(text, value);
     case TPropertyKind::Integer:
-      return IntegerFromText(text, value);
+      return IntegerFromText(property, text, value);
     case TPropertyKind::Enumeration:
       return EnumerationFromText(property, text, value);
   }

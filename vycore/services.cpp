@@ -191,6 +191,7 @@ struct TServices {
   TVyBrowseForFile browseFile = CancelledFile;
   TVyBrowseForSaveFile browseSaveFile;
   TVyBlockingRunner blockingRunner;
+  TVyListingFailureHandler listingFailure;
 };
 
 std::unique_ptr<TServices>& ServicesSlot() {
@@ -258,6 +259,14 @@ void VyRunBlocking(const TVyBlockingWork& work) {
 
 void SetVyBlockingRunner(TVyBlockingRunner runner) {
   Services().blockingRunner = std::move(runner);
+}
+
+void SetVyListingFailureHandler(TVyListingFailureHandler handler) {
+  Services().listingFailure = std::move(handler);
+}
+
+void VyReportListingFailure(const std::string& what) {
+  if (Services().listingFailure) Services().listingFailure(what);
 }
 
 void SetVyScreenCursorHandler(TVyScreenCursorHandler handler) {

@@ -9,7 +9,7 @@ namespace {
 
 using CleartoolOutputTest = QueryTest;
 
-TEST_F(CleartoolOutputTest, RunsCleartoolWithTheCommandLineAndATimeoutNeverBelowTheMinimum) {
+TEST_F(CleartoolOutputTest, RunsWithATimeoutNeverBelowTheMinimum) {
   struct Row {
     std::int32_t designTimeout;
     std::int64_t runTimeout;  // 0: no limit
