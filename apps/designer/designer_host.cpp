@@ -41,8 +41,21 @@ bool TDesignerHost::Load(const std::vector<std::string>& packageFolders,
 }
 
 bool TDesignerHost::SaveOptions(std::string* error) {
-  store.StoreModifiedOptions();
-  return store.Save(error);
+  // The runner may have saved the store since the designer read it: under
+  // the store's lock, read it afresh and write only what the user changed
+  // here, so that no update of another program is lost.
+  vy::TVyOptionsStore fresh;
+  const std::string& path = store.Path();
+  if (!fresh.LockForUpdate(path, error) || !fresh.Load(path, error)) return false;
+  fresh.StoreModifiedOptions();
+  return fresh.Save(error);
+}
+
+bool TDesignerHost::ReloadOptions(std::string* error) {
+  vy::TVyOptionsStore fresh;
+  if (!fresh.Load(store.Path(), error)) return false;
+  fresh.LoadRegisteredOptions();
+  return true;
 }
 
 QIcon ImageByName(const std::string& name) {

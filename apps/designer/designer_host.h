@@ -26,6 +26,9 @@ struct TDesignerHost {
   // Writes the options objects the options dialog modified; false with
   // `error` when the store cannot be written.
   bool SaveOptions(std::string* error);
+  // Reads the store afresh into the options objects, so that what the
+  // runner saved since start-up shows (and is kept by the next save).
+  bool ReloadOptions(std::string* error);
 };
 
 // The type's 16 x 16 image, found by the name the package registered (the

@@ -24,6 +24,11 @@ TOptionsDialog::TOptionsDialog(TDesignerHost& host, QWidget* parent)
   list_->setIconSize(QSize(16, 16));
   stack_ = new QStackedWidget(this);
   stack_->setObjectName(QStringLiteral("optionsPages"));
+  // The pages show what the store holds now, not what it held at start-up:
+  // the runner may have changed it since. A store that cannot be read keeps
+  // the values in memory.
+  std::string ignored;
+  host_.ReloadOptions(&ignored);
 
   for (const vy::TVyRegisteredOptions& entry : vy::VyOptionsServices().Registered()) {
     for (const vy::TVyPageClass& pageClass : entry.pages) {

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -254,6 +255,28 @@ TEST_F(TDesignerTest, StopEndsARunningProject) {
   EXPECT_EQ(Find<QLabel>(&window, "lblRunStatus")->text(), "Stopped.");
   EXPECT_TRUE(WaitFor([] { return LiveStandIns() == 0; }, 5000))
       << "the runner left its cleartool running after the stop";
+}
+
+TEST_F(TDesignerTest, SavingOptionsKeepsWhatTheRunnerSavedMeanwhile) {
+  ConfigureOptions();
+  QProcess runner;
+  runner.start(QStringLiteral(VANTRY_EXE), {"options", "set", "DesignTimeout", "7777"});
+  ASSERT_TRUE(runner.waitForFinished(20000));
+  ASSERT_EQ(runner.exitCode(), 0) << runner.readAllStandardError().toStdString();
+
+  // What the options dialog does when it opens and when the user accepts.
+  std::string error;
+  ASSERT_TRUE(Host().ReloadOptions(&error)) << error;
+  vy::TVyOptionsObject* options =
+      vy::VyOptionsServices().FindOptions("Version Control Systems", "ClearCase");
+  ASSERT_TRUE(vy::SetPropertyText(*options, "DefaultViewPath", SandboxPath("other_view")));
+  options->SetModified(true);
+  ASSERT_TRUE(Host().SaveOptions(&error)) << error;
+
+  const std::string stored = vytest::ReadAll(SandboxPath("options.xml"));
+  EXPECT_THAT(stored, testing::HasSubstr("7777"));
+  EXPECT_THAT(stored, testing::HasSubstr(SandboxPath("other_view")));
+  ConfigureOptions();
 }
 
 }  // namespace
