@@ -26,6 +26,7 @@
 #include "property_dialog.h"
 #include "run_panel.h"
 #include "test_support.h"
+#include "user_input.h"
 #include "vycore/gui/path_edit.h"
 #include "vycore/services.h"
 
@@ -80,9 +81,9 @@ void SetOptions(designer::TMainWindow& window) {
 
 // Adds a path through "Add" > "Other..." and the path dialog.
 void AddOtherPath(vy::gui::TVyActionPage* page, const QString& path) {
-  AnswerNextDialog([path](QWidget* form) {
-    Type(Find<QWidget>(form, "txtExternalPath"), path);
-    qobject_cast<QDialog*>(form)->accept();
+  cctest::AnswerNextDialog<QDialog>([path](QDialog& form) {
+    Type(Find<QWidget>(&form, "txtExternalPath"), path);
+    form.accept();
   });
   QAction* other = Find<QAction>(page, "menuOther");
   ASSERT_NE(other, nullptr);
@@ -93,23 +94,15 @@ void AddOtherPath(vy::gui::TVyActionPage* page, const QString& path) {
 // the entry.
 void Choose(QComboBox* combo, const QString& entry) {
   ASSERT_NE(combo, nullptr);
-  combo->showPopup();
-  const int index = combo->findText(entry);
-  combo->hidePopup();
-  QStringList offered;
-  for (int i = 0; i < combo->count(); ++i) offered.append(combo->itemText(i));
-  ASSERT_GE(index, 0) << entry.toStdString() << " not among: " << offered.join(", ").toStdString();
-  combo->setCurrentIndex(index);
+  const QStringList offered = cctest::DropDown(combo);
+  ASSERT_TRUE(offered.contains(entry))
+      << entry.toStdString() << " not among: " << offered.join(", ").toStdString();
+  combo->setCurrentIndex(static_cast<int>(offered.indexOf(entry)));
 }
 
 void WriteComment(vy::gui::TVyActionPage* comment, const QString& text) {
   QTest::mouseClick(Find<QRadioButton>(comment, "btnComment"), Qt::LeftButton);
-  QWidget* box = Find<QWidget>(comment, "txtComment");
-  if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
-    QTest::keyClicks(plain, text);
-  } else {
-    Type(box, text);
-  }
+  QTest::keyClicks(Find<QPlainTextEdit>(comment, "txtComment"), text);
 }
 
 void PressOk(designer::TPropertyDialog& dialog) {

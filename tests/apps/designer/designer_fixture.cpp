@@ -1,8 +1,6 @@
 #include "designer_fixture.h"
 
 #include <QTest>
-#include <QTimer>
-#include <chrono>
 #include <filesystem>
 #include <memory>
 
@@ -85,26 +83,6 @@ void ConfigureOptions() {
   options->SetModified(true);
   std::string error;
   ASSERT_TRUE(Host().SaveOptions(&error)) << error;
-}
-
-void AnswerNextDialog(std::function<void(QWidget*)> answer) {
-  auto* timer = new QTimer;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  // The dialog that is open now (say, a property dialog) is not the next one.
-  QWidget* before = QApplication::activeModalWidget();
-  QObject::connect(timer, &QTimer::timeout, [timer, answer, deadline, before] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog == before) dialog = nullptr;
-    if (dialog == nullptr && std::chrono::steady_clock::now() < deadline) return;
-    timer->stop();
-    timer->deleteLater();
-    if (dialog == nullptr) {
-      ADD_FAILURE() << "no dialog opened";
-      return;
-    }
-    answer(dialog);
-  });
-  timer->start(10);
 }
 
 }  // namespace designer_test

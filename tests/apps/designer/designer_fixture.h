@@ -25,10 +25,6 @@ std::string JournalFile();
 
 designer::TDesignerHost& Host();
 
-// Calls `answer` with the next modal dialog that opens (other than the one
-// open now) (polling for up to five seconds), from the event loop.
-void AnswerNextDialog(std::function<void(QWidget*)> answer);
-
 // Runs the event loop until `condition` holds or `timeoutMs` passes; false
 // on time-out. (QtTest's QTRY macros report to QtTest's own log, which a
 // GoogleTest run never reads.)

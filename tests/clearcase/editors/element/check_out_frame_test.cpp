@@ -7,15 +7,19 @@
 #include <QRadioButton>
 
 #include "clearcase/actions/element/checkout_action.h"
-#include "element_page_test.h"
+#include "page_fixture.h"
+#include "user_input.h"
 #include "vycore/gui/path_edit.h"
 
 namespace {
 
+using cctest::Click;
+using cctest::DropDown;
+
 using clearcase::TClearCaseCheckoutAction;
 using clearcase::editors::TClearCaseCheckOutFrame;
 
-class CheckOutFrameTest : public cctest::TElementPageTest {
+class CheckOutFrameTest : public cctest::TPageTest {
  protected:
   QRadioButton* Radio(const char* name) { return Find<QRadioButton>(page_.get(), name); }
   QCheckBox* Lazy() { return Find<QCheckBox>(page_.get(), "boxLazyReserved"); }
@@ -64,10 +68,6 @@ TEST_F(CheckOutFrameTest, ReadingShowsTheStoredChoicesAndLetsFilledSelectorsDeci
       // ...while a filled selector wins over the stored mode, read before it.
       {{{"SelectionMode", "coDefault"}, {"VersionSelector", "/main/3"}},
        "btnUnreserved btnViewDefault btnSelModeVersion",
-       false,
-       false},
-      {{{"SelectionMode", "coVersion"}, {"BranchSelector", "dev"}},
-       "btnUnreserved btnViewDefault btnSelModeBranch",
        false,
        false},
       {{{"SelectionMode", "coBranch"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}},

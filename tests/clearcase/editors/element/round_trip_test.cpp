@@ -15,7 +15,7 @@
 #include "clearcase/editors/registration.h"
 #include "clearcase/editors/shared/view_context_sub_frame.h"
 #include "clearcase/plugin/catalogue.h"
-#include "element_page_test.h"
+#include "page_fixture.h"
 #include "vycore/gui/page_registry.h"
 
 namespace {
@@ -155,10 +155,10 @@ std::map<std::string, std::string> Published(const vy::TCustomVyAction& action) 
   return values;
 }
 
-class RoundTripTest : public cctest::TElementPageTest {
+class RoundTripTest : public cctest::TPageTest {
  protected:
   void SetUp() override {
-    TElementPageTest::SetUp();
+    TPageTest::SetUp();
     clearcase::editors::RegisterPages();
     vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
   }

@@ -8,25 +8,14 @@
 #include "clearcase/actions/element/checkin_action.h"
 #include "clearcase/actions/ucm/activity_actions.h"
 #include "page_fixture.h"
+#include "user_input.h"
 #include "vycore/properties.h"
 
 namespace {
 
 using clearcase::editors::TClearCaseActivitySelectorFrame;
 
-class ActivitySelectorTest : public cctest::TPageTest {
- protected:
-  static void Set(vy::TCustomVyAction& action, const char* name, const char* value) {
-    ASSERT_TRUE(vy::SetPropertyText(action, name, value)) << name;
-  }
-  static std::string Get(const vy::TCustomVyAction& action, const char* name) {
-    return vy::GetPropertyText(action, name).value_or("<none>");
-  }
-  static void Drop(QComboBox* box) {
-    box->showPopup();
-    box->hidePopup();
-  }
-};
+class ActivitySelectorTest : public cctest::TPageTest {};
 
 TEST_F(ActivitySelectorTest, FirstChoiceMeansNoActivityForSetActivityAndTheCurrentOneOtherwise) {
   clearcase::TClearCaseSetActivityAction set;
@@ -35,10 +24,10 @@ TEST_F(ActivitySelectorTest, FirstChoiceMeansNoActivityForSetActivityAndTheCurre
        {static_cast<vy::TCustomVyAction*>(&set), static_cast<vy::TCustomVyAction*>(&checkin)}) {
     const bool isSet = action == &set;
     SCOPED_TRACE(isSet ? "set activity" : "check in");
-    Set(*action, "ActivityName", "fix_23");
-    Set(*action, "VOBSelector", "/vobs/pvob");
-    Set(*action, "UseCurrentActivity", isSet ? "false" : "true");
-    if (isSet) Set(*action, "SetActivityToNone", "true");
+    Load(*action, {{"ActivityName", "fix_23"},
+                   {"VOBSelector", "/vobs/pvob"},
+                   {"UseCurrentActivity", isSet ? "false" : "true"}});
+    if (isSet) Load(*action, {{"SetActivityToNone", "true"}});
     auto page = Open<TClearCaseActivitySelectorFrame>(*action);
     auto* current = Find<QRadioButton>(page.get(), "btnCurrentActivity");
     EXPECT_EQ(current->text().remove(u'&'), isSet ? "Set Current Activity to None (-none)"
@@ -52,12 +41,8 @@ TEST_F(ActivitySelectorTest, FirstChoiceMeansNoActivityForSetActivityAndTheCurre
     page->WriteActionData(*action);
     EXPECT_EQ(Get(*action, "ActivityName"), "fix_23");
     EXPECT_EQ(Get(*action, "VOBSelector"), "/vobs/pvob");
-    if (isSet) {
-      EXPECT_EQ(Get(*action, "SetActivityToNone"), "false");
-      EXPECT_EQ(Get(*action, "UseCurrentActivity"), "false");  // untouched
-    } else {
-      EXPECT_EQ(Get(*action, "UseCurrentActivity"), "false");
-    }
+    EXPECT_EQ(Get(*action, "UseCurrentActivity"), "false");  // for set activity: untouched
+    EXPECT_EQ(Get(*action, "SetActivityToNone"), isSet ? "false" : "<no such property>");
   }
 }
 
@@ -66,20 +51,20 @@ TEST_F(ActivitySelectorTest, ProjectVobsAreListedOnceAndActivitiesAtEveryDropDow
   clearcase::TClearCaseCheckInActivityAction action;
   auto page = Open<TClearCaseActivitySelectorFrame>(action);
   auto* vobs = Find<QComboBox>(page.get(), "txtVOBSelector");
-  Drop(vobs);
-  Drop(vobs);
+  cctest::DropDown(vobs);
+  cctest::DropDown(vobs);
   EXPECT_EQ(CountRuns("lsvob"), 1);
   EXPECT_EQ(vobs->findText("/vobs/pvob"), 0);
 
   auto* activities = Find<QComboBox>(page.get(), "txtActivityName");
   auto* viewPath = page->findChild<QWidget*>("txtViewPath")->findChild<QLineEdit*>();
   viewPath->setText(QString::fromStdString(StandInView("no_such_view")));
-  Drop(activities);
+  cctest::DropDown(activities);
   EXPECT_EQ(CountRuns("lsstream"), 0);
   StandInRuns();  // the views are laid out by the first run
   viewPath->setText(QString::fromStdString(StandInView("dev_view")));
-  Drop(activities);
-  Drop(activities);
+  cctest::DropDown(activities);
+  cctest::DropDown(activities);
   EXPECT_EQ(CountRuns("lsstream"), 2);
   EXPECT_GE(activities->findText("fix_23@/vobs/pvob"), 0);
 }

@@ -6,10 +6,7 @@
 #include <QTest>
 
 #include "clearcase/actions/element/checkout_action.h"
-#include "clearcase/editors/registration.h"
 #include "page_fixture.h"
-#include "page_input.h"
-#include "vycore/gui/page_registry.h"
 
 namespace {
 
@@ -17,8 +14,6 @@ using clearcase::editors::TClearCaseCommentFrame;
 
 class CommentPageTest : public cctest::TPageTest {
  protected:
-  std::string Property(const char* name) const { return *vy::GetPropertyText(action_, name); }
-
   clearcase::TClearCaseCheckoutAction action_;
 };
 
@@ -34,8 +29,8 @@ TEST_F(CommentPageTest, TheTextIsKeptEvenWithoutComment) {
     auto page = Open<TClearCaseCommentFrame>(action_);
     EXPECT_EQ(Find<QRadioButton>(page.get(), "btnComment")->isChecked(), row.commentChosen);
     page->WriteActionData(action_);
-    EXPECT_EQ(Property("Comment"), row.comment);
-    EXPECT_EQ(Property("NoComment"), row.commentChosen ? "false" : "true");
+    EXPECT_EQ(Get(action_, "Comment"), row.comment);
+    EXPECT_EQ(Get(action_, "NoComment"), row.commentChosen ? "false" : "true");
   }
 }
 
@@ -47,17 +42,8 @@ TEST_F(CommentPageTest, TypingChoosesTheCommentAndEnterBreaksNoLine) {
   QTest::keyClicks(text, " line");
   EXPECT_TRUE(Find<QRadioButton>(page.get(), "btnComment")->isChecked());
   page->WriteActionData(action_);
-  EXPECT_EQ(Property("Comment"), "first line");
-  EXPECT_EQ(Property("NoComment"), "false");
-}
-
-TEST_F(CommentPageTest, SharedPagesAreCreatedByTheirClassNames) {
-  clearcase::editors::RegisterSharedPages();
-  for (const char* name :
-       {"TClearCaseViewPathNameFrame", "TClearCaseExtendedPathNameFrame", "TClearCaseCommentFrame"})
-    EXPECT_EQ(vy::gui::CreateActionPage(name)->objectName(), name);
-  EXPECT_EQ(vy::gui::CreateOptionsPage("TClearCaseOptionsFrame")->GetPageName(),
-            "ClearCase Options");
+  EXPECT_EQ(Get(action_, "Comment"), "first line");
+  EXPECT_EQ(Get(action_, "NoComment"), "false");
 }
 
 }  // namespace

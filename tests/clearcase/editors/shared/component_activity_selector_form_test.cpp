@@ -127,18 +127,4 @@ TEST_F(SelectorFormTest, AddNeedsAResultAndAProjectVobAndQualifiesTheResult) {
   EXPECT_EQ(form_.result(), QDialog::Accepted);
 }
 
-TEST_F(SelectorFormTest, ActivityTargetRetitlesTheFormAndMovesTheRule) {
-  EXPECT_EQ(form_.windowTitle(), "Select Component");
-  form_.SetTargetType("Component");
-  EXPECT_EQ(form_.windowTitle(), "Select Component");
-  form_.SetTargetType("Activity");
-  EXPECT_EQ(form_.windowTitle(), "Select Activity");
-  auto* heading = Find<QLabel>(&form_, "lblFind");
-  EXPECT_EQ(heading->text(), "Find Activity");
-  EXPECT_EQ(Find<QLabel>(&form_, "lblResult")->text(), "Activity:");
-  const QRect rule = Find<QFrame>(&form_, "bvlTop")->geometry();
-  EXPECT_EQ(rule.left(), heading->geometry().right() + 1 + 9);
-  EXPECT_EQ(rule.left() + rule.width(), 475);
-}
-
 }  // namespace

@@ -80,10 +80,6 @@ TEST_F(DateButtonEditTest, TheButtonDropsTheMenuBelowTheBoxAtTheButton) {
 }
 
 TEST_F(DateButtonEditTest, KeywordItemsReplaceTheTextWithTheirLowerCaseName) {
-  QStringList shown;
-  for (QAction* action : box_.Menu()->actions()) shown << action->text().remove(QLatin1Char('&'));
-  EXPECT_EQ(shown, QStringList({"Now", "Today", "Yesterday", "", "Day of Week", "",
-                                "Choose Date...", "Choose Time..."}));
   for (const char* caption : {"Now", "Today", "Yesterday", "Monday", "Tuesday", "Wednesday",
                               "Thursday", "Friday", "Saturday", "Sunday"}) {
     box_.SetDateString("04-Dec-08.9:30:00");

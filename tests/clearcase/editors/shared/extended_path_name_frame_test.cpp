@@ -8,8 +8,8 @@
 #include "clearcase/cleartool/repository_queries.h"
 #include "clearcase/editors/shared/edit_extended_path_name_form.h"
 #include "page_fixture.h"
-#include "page_input.h"
 #include "sim/cleartool/journal.h"
+#include "user_input.h"
 #include "vycore/gui/drop_down_combo_box.h"
 
 namespace {
@@ -26,27 +26,25 @@ class ExtendedPathNamesTest : public cctest::TPageTest {
     action_.SetViewContextPath("/views/dev");
   }
 
-  std::string Property(const char* name) const { return *vy::GetPropertyText(action_, name); }
-
   clearcase::TClearCaseCheckoutAction action_;
 };
 
 TEST_F(ExtendedPathNamesTest, EditsTheExtendedPathsInTheChosenView) {
   auto page = Open<TClearCaseExtendedPathNameFrame>(action_);
-  EXPECT_EQ(Find<QLabel>(page.get(), "txtHeading")->text(), "Extended Pathnames to check out");
   auto* list = Find<QListWidget>(page.get(), "pathsListBox");
   list->setCurrentRow(0);
   QTest::keyClick(list, Qt::Key_Delete);
-  cctest::WhenDialogOpens<Form>([&](Form& form) {
+  cctest::AnswerNextDialog<Form>([&](Form& form) {
     EXPECT_EQ(form.GetPathName(), "");
     QTest::keyClicks(Find<QComboBox>(&form, "txtElement")->lineEdit(), "c.c");
     form.accept();
   });
   QTest::mouseClick(Find<QPushButton>(page.get(), "addButton"), Qt::LeftButton);
   page->WriteActionData(action_);
-  EXPECT_EQ(Property("PathNameStorageString"), "/views/dev/a.c\r\nb.c@@/main/LATEST\r\nc.c\r\n");
-  EXPECT_EQ(Property("UseDefaultViewContext"), "false");
-  EXPECT_EQ(Property("ViewContextPath"), "/views/dev");
+  EXPECT_EQ(Get(action_, "PathNameStorageString"),
+            "/views/dev/a.c\r\nb.c@@/main/LATEST\r\nc.c\r\n");
+  EXPECT_EQ(Get(action_, "UseDefaultViewContext"), "false");
+  EXPECT_EQ(Get(action_, "ViewContextPath"), "/views/dev");
 }
 
 TEST_F(ExtendedPathNamesTest, ClearCaseLtDisablesThePageAndLeavesTheActionAlone) {
@@ -60,9 +58,9 @@ TEST_F(ExtendedPathNamesTest, ClearCaseLtDisablesThePageAndLeavesTheActionAlone)
                            "btnCustomView", "txtViewPath"})
     EXPECT_FALSE(Find<QWidget>(page.get(), name)->isEnabled()) << name;
   page->WriteActionData(action_);
-  EXPECT_EQ(Property("PathNameStorageString"),
+  EXPECT_EQ(Get(action_, "PathNameStorageString"),
             "/views/dev/a.c\r\na.c@@/main/1\r\nb.c@@/main/LATEST\r\n");
-  EXPECT_EQ(Property("UseDefaultViewContext"), "false");
+  EXPECT_EQ(Get(action_, "UseDefaultViewContext"), "false");
 }
 
 TEST_F(ExtendedPathNamesTest, DialogSplitsAtTheFirstMarkAndJoinsOnlyWithASelector) {
@@ -96,26 +94,19 @@ TEST_F(ExtendedPathNamesTest, DropDownsListElementsAndTheirVersionsInTheViewCont
   form.show();
   auto* element = Find<vy::gui::TVyDropDownComboBox>(&form, "txtElement");
   auto* selector = Find<vy::gui::TVyDropDownComboBox>(&form, "txtSelector");
-  const auto dropDown = [](QComboBox* box) {
-    box->showPopup();
-    box->hidePopup();
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-    return items;
-  };
 
-  EXPECT_EQ(dropDown(selector), QStringList());  // no element: nothing to ask
+  EXPECT_EQ(cctest::DropDown(selector), QStringList());  // no element: nothing to ask
   EXPECT_EQ(CountRuns("lshistory"), 0);
-  EXPECT_EQ(dropDown(element),
+  EXPECT_EQ(cctest::DropDown(element),
             (QStringList{"docs", "docs/readme.txt", "src", "src/a.c", "src/b c.c", "src/util.h"}));
   EXPECT_EQ(ctsim::ReadJournal(Path("world/journal.jsonl")).back().cwd, vob);
 
   element->setEditText("src/a.c");
   QTest::keyClicks(selector->lineEdit(), "/main/9");
-  EXPECT_EQ(dropDown(selector), (QStringList{"/main/2", "/main/dev/1", "/main/dev/0", "/main/dev",
-                                             "/main/1", "/main/0", "/main"}));
+  EXPECT_EQ(cctest::DropDown(selector), (QStringList{"/main/2", "/main/dev/1", "/main/dev/0",
+                                                     "/main/dev", "/main/1", "/main/0", "/main"}));
   EXPECT_EQ(form.GetPathName(), "src/a.c@@/main/9");  // typed text survives the listing
-  dropDown(selector);
+  cctest::DropDown(selector);
   EXPECT_EQ(CountRuns("ls"), 1);
   EXPECT_EQ(CountRuns("lshistory"), 2);  // each drop-down asks again
 }

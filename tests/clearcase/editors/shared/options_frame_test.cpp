@@ -7,7 +7,7 @@
 
 #include "clearcase/plugin/last_view_directory.h"
 #include "page_fixture.h"
-#include "page_input.h"
+#include "user_input.h"
 #include "vycore/gui/number_edit.h"
 #include "vycore/gui/path_edit.h"
 

@@ -7,7 +7,7 @@
 #include "clearcase/actions/element/checkout_action.h"
 #include "clearcase/plugin/last_view_directory.h"
 #include "page_fixture.h"
-#include "page_input.h"
+#include "user_input.h"
 
 namespace {
 
@@ -26,8 +26,6 @@ class ViewContextTest : public cctest::TPageTest {
     action_.SetViewContextPath(path);
     panel_.ReadActionData(action_);
   }
-
-  std::string Property(const char* name) const { return *vy::GetPropertyText(action_, name); }
 
   clearcase::TClearCaseCheckoutAction action_;
   TClearCaseViewContextSubFrame panel_;
@@ -49,8 +47,8 @@ TEST_F(ViewContextTest, ACustomViewNeedsAPathAndThePathIsAlwaysKept) {
     EXPECT_EQ(panel_.GetContextPath().toStdString(),
               row.defaultChosen ? "/views/default" : row.path);
     panel_.WriteActionData(action_);
-    EXPECT_EQ(Property("UseDefaultViewContext"), row.defaultChosen ? "true" : "false");
-    EXPECT_EQ(Property("ViewContextPath"), row.path);
+    EXPECT_EQ(Get(action_, "UseDefaultViewContext"), row.defaultChosen ? "true" : "false");
+    EXPECT_EQ(Get(action_, "ViewContextPath"), row.path);
   }
 }
 

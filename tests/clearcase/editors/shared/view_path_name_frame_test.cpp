@@ -10,7 +10,7 @@
 #include "clearcase/editors/shared/edit_view_path_form.h"
 #include "clearcase/plugin/last_view_directory.h"
 #include "page_fixture.h"
-#include "page_input.h"
+#include "user_input.h"
 #include "vycore/gui/hint_list_box.h"
 #include "vycore/gui/path_edit.h"
 
@@ -46,19 +46,12 @@ class PathNamesPageTest : public cctest::TPageTest {
     return *vy::GetPropertyText(action_, "PathNameStorageString");
   }
 
-  void Select(int row) {
-    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {},
-                      list_->visualItemRect(list_->item(row)).center());
-  }
-
   clearcase::TClearCaseCheckoutAction action_;
   std::unique_ptr<TClearCaseViewPathNameFrame> page_;
   TVyHintListBox* list_ = nullptr;
 };
 
 TEST_F(PathNamesPageTest, LongPathsAreShortenedToTheListAndHintedInFull) {
-  EXPECT_EQ(Find<QLabel>(page_.get(), "txtHeading")->text(),
-            "View-Extended Pathnames to check out");
   const std::string longPath = "/views/dev/" + std::string(120, 'x') + "/src/main.c";
   action_.ViewPathNames() = {longPath};
   page_->ReadActionData(action_);
@@ -77,20 +70,6 @@ TEST_F(PathNamesPageTest, LongPathsAreShortenedToTheListAndHintedInFull) {
   EXPECT_EQ(Stored(), longPath + "\r\nb.c@@/main/2\r\n");
 }
 
-TEST_F(PathNamesPageTest, DeleteAndBackspaceRemoveTheSelectedEntry) {
-  auto* remove = Find<QPushButton>(page_.get(), "remButton");
-  EXPECT_FALSE(remove->isEnabled());
-  Select(0);
-  EXPECT_TRUE(remove->isEnabled() && Find<QPushButton>(page_.get(), "editButton")->isEnabled());
-  QTest::keyClick(list_, Qt::Key_Delete);
-  EXPECT_FALSE(remove->isEnabled());
-  QTest::keyClick(list_, Qt::Key_Delete);  // nothing selected: nothing removed
-  EXPECT_EQ(Stored(), "/views/dev/vobs/src\r\nb.c@@/main/2\r\n");
-  Select(0);
-  QTest::keyClick(list_, Qt::Key_Backspace);
-  EXPECT_EQ(Stored(), "b.c@@/main/2\r\n");
-}
-
 TEST_F(PathNamesPageTest, AddedPathsAreBrowsedFromTheLastViewOrTyped) {
   clearcase::CCSetLastViewDirectory("/views/last");
   Find<QAction>(page_.get(), "menuDir")->trigger();  // cancelled
@@ -106,7 +85,7 @@ TEST_F(PathNamesPageTest, AddedPathsAreBrowsedFromTheLastViewOrTyped) {
   EXPECT_EQ(clearcase::CCGetLastViewDirectory(), "/views/third/vobs");  // the file's folder
 
   for (const char* typed : {"", "vobs/typed.c"}) {  // an empty path adds nothing
-    cctest::WhenDialogOpens<TClearCaseEditViewPathForm>([&](TClearCaseEditViewPathForm& form) {
+    cctest::AnswerNextDialog<TClearCaseEditViewPathForm>([&](TClearCaseEditViewPathForm& form) {
       EXPECT_EQ(form.windowTitle(), "Add View/Component Path");
       QTest::keyClicks(Find<vy::gui::TVyPathEdit>(&form, "txtExternalPath")->Edit(), typed);
       form.accept();

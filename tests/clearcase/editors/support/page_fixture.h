@@ -5,12 +5,15 @@
 
 #include <QTest>
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "package_fixture.h"
 #include "vycore/gui/action_page.h"
+#include "vycore/properties.h"
 #include "vycore/services.h"
 
 namespace cctest {
@@ -19,8 +22,8 @@ struct TBrowseCall {
   std::string kind;  // "directory", "file" or "save"
   std::string initialDir;
   std::string caption;
-  std::string pattern;  // file: the pattern; save: the filter
-  int filterIndex = 0;  // save only
+  std::string pattern;   // file: the pattern; save: the filter
+  int filterIndex = 0;   // save only
   std::string fileName;  // save only
 };
 
@@ -55,6 +58,21 @@ class TPageTest : public TPackageTest {
     page->resize(520, 420);
     page->show();
     return page;
+  }
+
+  // Published properties by name, as the pages read and write them.
+  using TValues = std::initializer_list<std::pair<const char*, const char*>>;
+  static void Load(vy::TCustomVyAction& action, TValues values) {
+    for (const auto& [name, value] : values) {
+      std::string error;
+      ASSERT_TRUE(vy::SetPropertyText(action, name, value, &error)) << name << ": " << error;
+    }
+  }
+  static std::string Get(const vy::TCustomVyAction& action, const char* name) {
+    return vy::GetPropertyText(action, name).value_or("<no such property>");
+  }
+  static void ExpectStored(const vy::TCustomVyAction& action, TValues values) {
+    for (const auto& [name, value] : values) EXPECT_EQ(Get(action, name), value) << name;
   }
 
   // Finds a control of a page by its objectName; fails the test if absent.
