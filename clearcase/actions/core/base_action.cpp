@@ -1,6 +1,9 @@
 #include "clearcase/actions/core/base_action.h"
 
+#include <typeinfo>
+
 #include "clearcase/actions/core/storage_strings.h"
+#include "clearcase/plugin/catalogue.h"
 #include "clearcase/plugin/clearcase_options.h"
 #include "vycore/filesystem.h"
 
@@ -26,6 +29,21 @@ const vy::TVyPersistent* OptionsObject() {
 }
 
 }  // namespace
+
+std::string TClearCaseBaseAction::GetActionName() const {
+  const auto* row = FindCatalogueRow(typeid(*this));
+  return row != nullptr ? row->displayName : "";
+}
+
+int TClearCaseBaseAction::GetHelpTopicID() const {
+  const auto* row = FindCatalogueRow(typeid(*this));
+  return row != nullptr ? row->helpTopic : 4430;
+}
+
+std::string TClearCaseBaseAction::GetCommand() const {
+  const auto* row = FindCatalogueRow(typeid(*this));
+  return row != nullptr ? row->subcommand : "";
+}
 
 TClearCaseBaseAction::TClearCaseBaseAction() {
   SetCollectOutput(true);
