@@ -18,10 +18,6 @@ std::string TVyDiagnostic::ToString() const {
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 std::string KnownTypes() {
   std::string known;
   for (const TVyRegisteredAction& entry : VyActionServices().Catalogue()) {

@@ -51,10 +51,6 @@ std::string PropertyValueToText(const TPublishedProperty& property, const TPrope
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 std::string BooleanFromText(std::string_view text, TPropertyValue& value) {
   if (SameText(text, "true")) {
     value = true;

@@ -3,19 +3,10 @@
 #include "vycore/command_line.h"
 #include "vycore/filesystem.h"
 #include "vycore/platform.h"
+#include "vycore/text.h"
 
 namespace vy {
 namespace {
-
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
-std::string_view WithoutTerminator(std::string_view line) {
-  if (line.ends_with('\n')) line.remove_suffix(1);
-  if (line.ends_with('\r')) line.remove_suffix(1);
-  return line;
-}
 
 class TValidationErrors final : public IVyActionValidationError {
  public:

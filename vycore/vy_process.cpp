@@ -2,17 +2,10 @@
 
 #include "vycore/command_line.h"
 #include "vycore/process.h"
+#include "vycore/text.h"
 
 namespace vy {
 namespace {
-
-std::string_view WithoutTerminator(std::string_view line) {
-  if (line.ends_with("\r\n"))
-    line.remove_suffix(2);
-  else if (line.ends_with('\n'))
-    line.remove_suffix(1);
-  return line;
-}
 
 std::string ProgramName(const std::string& program) {
   return std::filesystem::path(program).filename().string();

@@ -142,7 +142,7 @@ bool TClearCaseBaseAction::AddComment(vy::ICommandLineBuilder& builder) {
   if (noComment_ || comment.empty()) {
     Append(builder, "-nc");
   } else {
-    Append(builder, "-c " + Quoted(comment));
+    Append(builder, "-c " + vy::QuoteArgument(comment));
   }
   return true;
 }
@@ -156,7 +156,7 @@ bool TClearCaseBaseAction::AddPathNames(vy::ICommandLineBuilder& builder) {
   for (const auto& pathName : pathNames) {
     std::string expanded;
     if (!TryExpandExpression("Pathname", pathName, expanded, true)) return false;
-    Append(builder, Quoted(expanded));
+    Append(builder, vy::QuoteArgument(expanded));
   }
   return true;
 }
@@ -169,7 +169,7 @@ bool TClearCaseBaseAction::AddObjectSelectors(vy::ICommandLineBuilder& builder) 
   for (const auto& selector : objectSelectors_) {
     std::string expanded;
     if (!TryExpandExpression("Object Selector", selector, expanded, true)) return false;
-    Append(builder, QuotedIfNeeded(expanded));
+    Append(builder, vy::QuoteArgumentIfNeeded(expanded));
   }
   return true;
 }
@@ -182,7 +182,7 @@ bool TClearCaseBaseAction::AddLabelTypeName(vy::ICommandLineBuilder& builder) {
     return false;
   }
   if (!vobSelector_.empty()) name += "@" + vob;
-  Append(builder, "lbtype:" + QuotedIfNeeded(name));
+  Append(builder, "lbtype:" + vy::QuoteArgumentIfNeeded(name));
   return true;
 }
 
@@ -221,14 +221,6 @@ void TClearCaseBaseAction::SetObjectsStorageString(const std::string& value) {
 
 void TClearCaseBaseAction::Append(vy::ICommandLineBuilder& builder, const std::string& argument) {
   builder.AddArgument(argument, {}, vy::akPlain);
-}
-
-std::string TClearCaseBaseAction::Quoted(const std::string& text) {
-  return vy::QuoteArgument(text);
-}
-
-std::string TClearCaseBaseAction::QuotedIfNeeded(const std::string& text) {
-  return vy::QuoteArgumentIfNeeded(text);
 }
 
 }  // namespace clearcase

@@ -81,12 +81,6 @@ class TClearCaseBaseAction : public vy::TVyExecuteAbstractAction {
  protected:
   // Appends one argument of kind 2 without value.
   static void Append(vy::ICommandLineBuilder& builder, const std::string& argument);
-  // Wraps the text in double quotes, escaped so that cleartool receives it as
-  // exactly one argument, byte for byte.
-  static std::string Quoted(const std::string& text);
-  // Quoted when the text holds a blank, a tab or a double quote (each of which
-  // would otherwise split it or be lost), else the text as it is.
-  static std::string QuotedIfNeeded(const std::string& text);
 
  private:
   bool NoViewConfigured();
