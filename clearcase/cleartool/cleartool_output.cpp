@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "clearcase/plugin/clearcase_options.h"
 #include "vycore/filesystem.h"
 #include "vycore/platform.h"
 #include "vycore/process.h"
@@ -20,8 +19,10 @@ void SetScreenCursor(int cursor) noexcept {
   }
 }
 
-void ApplyDesignTimeout(vy::IVyProcess& process, const IVyClearCaseOptions& options) {
-  process.SetTimeout(options.GetDesignTimeout());
+TCleartoolSettingsSource settingsSource = nullptr;
+
+void ApplyDesignTimeout(vy::IVyProcess& process, std::int32_t timeoutMs) {
+  process.SetTimeout(timeoutMs);
   // Unsigned on purpose: a negative setting (no limit) stays as it is.
   if (static_cast<std::uint32_t>(process.GetTimeout()) <
       static_cast<std::uint32_t>(kMinimumDesignTimeout)) {
@@ -29,19 +30,18 @@ void ApplyDesignTimeout(vy::IVyProcess& process, const IVyClearCaseOptions& opti
   }
 }
 
-std::string Capture(const std::string& Command, const std::string& Params, const std::string& Dir,
-                    bool Sorted) {
+std::string Capture(const TCleartoolSettings& settings, const std::string& Command,
+                    const std::string& Params, const std::string& Dir, bool Sorted) {
   TStringList output;
   const std::unique_ptr<vy::IVyProcess> process = vy::CreateVyProcess();
-  IVyClearCaseOptions* options = ClearCaseOptions();
-  if (!process || !options) return {};
-  if (!vy::FileSystem().FileExists(options->GetCleartoolPath())) return {};
-  process->SetFileName(options->GetCleartoolPath());
+  if (!process) return {};
+  if (!vy::FileSystem().FileExists(settings.program)) return {};
+  process->SetFileName(settings.program);
   process->SetParameters(CleartoolParameterString(Command, Params));
   process->SetWorkingDirectory(Dir.empty() ? vy::ExtractFileDir(process->GetFileName()) : Dir);
   process->SetHidden(true);
   process->SetCaptureOutput(true);
-  ApplyDesignTimeout(*process, *options);
+  ApplyDesignTimeout(*process, settings.timeoutMs);
   const int result = process->Run(output);
   if (Sorted) SortTStrings(output);
   TrimTStrings(output);
@@ -50,21 +50,39 @@ std::string Capture(const std::string& Command, const std::string& Params, const
 
 }  // namespace
 
+void SetCleartoolSettingsSource(TCleartoolSettingsSource source) {
+  settingsSource = source;
+}
+
+TCleartoolSettings CurrentCleartoolSettings() {
+  return settingsSource != nullptr ? settingsSource() : TCleartoolSettings{};
+}
+
 std::string CleartoolParameterString(const std::string& Command, const std::string& Params) {
   return Command + " " + Params;
 }
 
-std::string CCGetCleartoolOutput(const std::string& Command, const std::string& Params,
-                                 const std::string& Dir, bool Sorted) noexcept {
+std::string CCGetCleartoolOutput(const TCleartoolSettings& settings, const std::string& Command,
+                                 const std::string& Params, const std::string& Dir,
+                                 bool Sorted) noexcept {
   SetScreenCursor(vy::kVyCursorBusy);
   std::string result;
   try {
-    result = Capture(Command, Params, Dir, Sorted);
+    result = Capture(settings, Command, Params, Dir, Sorted);
   } catch (...) {
     result.clear();
   }
   SetScreenCursor(vy::kVyCursorDefault);
   return result;
+}
+
+std::string CCGetCleartoolOutput(const std::string& Command, const std::string& Params,
+                                 const std::string& Dir, bool Sorted) noexcept {
+  try {
+    return CCGetCleartoolOutput(CurrentCleartoolSettings(), Command, Params, Dir, Sorted);
+  } catch (...) {
+    return {};  // a source that throws lists nothing
+  }
 }
 
 }  // namespace clearcase
