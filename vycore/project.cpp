@@ -138,8 +138,8 @@ class TProjectLoader {
       return;
     }
     TPropertyValue value;
-    std::string problem = PropertyValueFromText(*property, node.attribute("value").value(), value);
-    if (problem.empty()) {
+    std::string problem;
+    if (PropertyValueFromText(*property, node.attribute("value").value(), value, &problem)) {
       try {
         property->set(*entry.action, value);
       } catch (const std::exception& e) {
