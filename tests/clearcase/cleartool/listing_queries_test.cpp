@@ -23,7 +23,7 @@ constexpr char kPvob[] = "/vobs/pvob";
 TEST_F(ListingQueries, RunCleartoolWithExactlyTheseArguments) {
   const struct {
     std::function<void()> query;
-    Argvs runs;                   // the argv of each run after cleartool's name
+    Argvs runs;                  // the argv of each run after cleartool's name
     std::string directory = "";  // empty: the folder of cleartool
   } rows[] = {
       {[] { CCGetVOBNames(); }, {{"lsvob", "-short"}}},

@@ -49,8 +49,8 @@ class TPackageTest : public testing::Test {
   TBuiltCommand Build(clearcase::TClearCaseBaseAction& action) const;
   static std::vector<std::string> Errors(const vy::TCustomVyAction& action);
 
-  std::string cleartool_;  // an existing file the options name
-  std::string view_;       // an existing folder used as view
+  std::string cleartool_;       // an existing file the options name
+  std::string view_;            // an existing folder used as view
   vytest::TFakeRunner runner_;  // no real process starts
 
  private:
