@@ -35,6 +35,9 @@ struct TProcessOutcome {
   // In words a build engineer understands, e.g. "cleartool exited with code 1",
   // "cleartool did not finish within 500 ms and was stopped".
   std::string Describe(std::string_view programName) const;
+  // The exit code, or the TVyProcessResult of a run that did not exit: the
+  // one code both the process object and the run protocol report.
+  int ResultCode() const;
 };
 
 // The platform's name of a signal, e.g. "Segmentation fault" for 11.

@@ -53,20 +53,6 @@ class TActionSink final : public IProcessSink {
   TStringList lines_;
 };
 
-int FailureCode(const TProcessOutcome& outcome) {
-  switch (outcome.kind) {
-    case TProcessOutcome::Exited:
-      return outcome.exitCode;
-    case TProcessOutcome::TimedOut:
-      return prTimedOut;
-    case TProcessOutcome::Signalled:
-      return prSignalled;
-    case TProcessOutcome::CouldNotStart:
-      break;
-  }
-  return prCouldNotStart;
-}
-
 // Everything up to the start of the program. False with the reason set when
 // the run ends here.
 bool Prepare(TVyExecuteAbstractAction& action, ICommandLineBuilder& builder, TVyRunResult& result) {
@@ -121,7 +107,7 @@ void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
   }
   result.reason = outcome.Describe(program);
   if (outcome.Succeeded()) result.reason += ", which the action judged a failure";
-  action.OnFailure(FailureCode(outcome));
+  action.OnFailure(outcome.ResultCode());
 }
 
 // The action knows it is dry only for the length of the run.

@@ -46,27 +46,13 @@ class TVyProcess final : public IVyProcess {
     if (outcome_.kind != TProcessOutcome::Exited) {
       errorText_ += outcome_.Describe(ProgramName(program_)) + '\n';
     }
-    return ResultCode();
+    return outcome_.ResultCode();
   }
 
   const TProcessOutcome& Outcome() const override { return outcome_; }
   const std::string& ErrorText() const override { return errorText_; }
 
  private:
-  int ResultCode() const {
-    switch (outcome_.kind) {
-      case TProcessOutcome::Exited:
-        return outcome_.exitCode;
-      case TProcessOutcome::TimedOut:
-        return prTimedOut;
-      case TProcessOutcome::Signalled:
-        return prSignalled;
-      case TProcessOutcome::CouldNotStart:
-        break;
-    }
-    return prCouldNotStart;
-  }
-
   std::string program_;
   std::string directory_;
   std::string parameters_;
