@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <random>
 
@@ -125,6 +126,10 @@ void SetFileSystem(IFileSystem* fileSystem) {
   gFileSystem.store(fileSystem);
 }
 
+std::string FinalPath(const std::string& path) {
+  return SaveTarget(path);
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view content, std::string* error) {
   const std::string target = SaveTarget(path);
   struct stat existing {};
@@ -169,9 +174,24 @@ std::FILE* OpenFileForWriting(const std::string& path) {
 }
 
 bool ReadFileText(const std::string& path, std::string& content, std::string* error) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     if (error) *error = Problem("cannot open", path, errno);
+    return false;
+  }
+  struct stat info {};
+  std::string refusal;
+  if (fstat(fd, &info) != 0) {
+    refusal = Problem("cannot read", path, errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    refusal = "\"" + path + "\" is not a regular file";
+  } else if (static_cast<std::uint64_t>(info.st_size) > kMaxTextFileSize) {
+    refusal = "\"" + path + "\" is larger than " + std::to_string(kMaxTextFileSize >> 20) + " MB";
+  }
+  if (!refusal.empty()) {
+    close(fd);
+    if (error) *error = refusal;
     return false;
   }
   std::string text;
@@ -187,6 +207,13 @@ bool ReadFileText(const std::string& path, std::string& content, std::string* er
       return false;
     }
     text.append(buffer, static_cast<std::size_t>(got));
+    if (text.size() > kMaxTextFileSize) {  // it grew while being read
+      close(fd);
+      if (error)
+        *error =
+            "\"" + path + "\" is larger than " + std::to_string(kMaxTextFileSize >> 20) + " MB";
+      return false;
+    }
   }
   close(fd);
   content = std::move(text);

@@ -27,7 +27,15 @@ void SetFileSystem(IFileSystem* fileSystem);  // nullptr restores the real one
 // stays. Returns false with `error` set on failure; the target is then
 // untouched.
 bool WriteFileAtomic(const std::string& path, std::string_view content, std::string* error);
+// Reads a whole file the host keeps (a project, the options store, the INI
+// file): it must be a regular file of at most kMaxTextFileSize bytes, so that
+// a device or a FIFO named by mistake neither fills memory nor blocks.
+inline constexpr std::size_t kMaxTextFileSize = 64 * 1024 * 1024;
 bool ReadFileText(const std::string& path, std::string& content, std::string* error);
+
+// The file a chain of symbolic links at `path` leads to (for a dangling link,
+// the file it names), or `path` itself when it is no link.
+std::string FinalPath(const std::string& path);
 
 // Opens `path` for writing from its start, for output written piece by
 // piece, as a shell's ">" does: an existing file (a symbolic link's target

@@ -2,7 +2,13 @@
 
 #include <pugixml.hpp>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 
 #include "vycore/filesystem.h"
@@ -72,6 +78,33 @@ std::string Located(const std::string& path, int line, const std::string& what) 
 }
 
 }  // namespace
+
+TVyOptionsStore::~TVyOptionsStore() {
+  if (lockFd_ >= 0) close(lockFd_);  // releases the lock
+}
+
+bool TVyOptionsStore::LockForUpdate(const std::string& path, std::string* error) {
+  if (lockFd_ >= 0) return true;
+  const std::string lockPath = FinalPath(path.empty() ? DefaultPath() : path) + ".lock";
+  const std::string dir = ExtractFileDir(lockPath);
+  std::error_code ignored;  // a missing folder shows as the open error below
+  if (!dir.empty()) std::filesystem::create_directories(dir, ignored);
+  const int fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    if (error) *error = "cannot open the lock file \"" + lockPath + "\": " + std::strerror(errno);
+    return false;
+  }
+  int locked;
+  while ((locked = flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+  }
+  if (locked != 0) {
+    if (error) *error = "cannot lock \"" + lockPath + "\": " + std::strerror(errno);
+    close(fd);
+    return false;
+  }
+  lockFd_ = fd;
+  return true;
+}
 
 std::string TVyOptionsStore::DefaultPath() {
   if (auto path = GetEnvironmentVariable("VANTRY_OPTIONS"); path && !path->empty()) return *path;

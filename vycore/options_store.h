@@ -13,8 +13,20 @@ namespace vy {
 
 class TVyOptionsStore {
  public:
+  TVyOptionsStore() = default;
+  ~TVyOptionsStore();
+  TVyOptionsStore(const TVyOptionsStore&) = delete;
+  TVyOptionsStore& operator=(const TVyOptionsStore&) = delete;
+
   // $VANTRY_OPTIONS, else UserConfigDir()/options.xml.
   static std::string DefaultPath();
+
+  // For a load, change and save: waits for and takes the exclusive lock of
+  // the store at `path` (empty: DefaultPath()), an flock on "NAME.lock"
+  // beside the file the path leads to, and holds it until the store goes
+  // away. Concurrent writers so never lose an update. Readers take no lock:
+  // a save replaces the file in one step.
+  bool LockForUpdate(const std::string& path, std::string* error);
 
   // A missing file is an empty store. On a parse error returns false with
   // `error` as "FILE:LINE: what is wrong" and leaves the store empty.
@@ -36,6 +48,7 @@ class TVyOptionsStore {
  private:
   std::string path_;
   std::map<std::string, std::map<std::string, std::string>> values_;  // key -> name -> text
+  int lockFd_ = -1;
 };
 
 }  // namespace vy

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "vycore/interrupt.h"
+
 namespace vy {
 namespace {
 
@@ -21,6 +23,8 @@ std::string TProcessOutcome::Describe(std::string_view programName) const {
     case Signalled:
       return name + " was killed by signal " + std::to_string(signal) + " (" +
              SignalDescription(signal) + ")";
+    case Interrupted:
+      return name + " was stopped: the run was interrupted by " + SignalName(signal);
   }
   return name + " ended in an unknown way";
 }
@@ -33,6 +37,8 @@ int TProcessOutcome::ResultCode() const {
       return prTimedOut;
     case Signalled:
       return prSignalled;
+    case Interrupted:
+      return prInterrupted;
     case CouldNotStart:
       break;
   }

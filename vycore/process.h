@@ -25,15 +25,16 @@ struct TProcessSpec {
 };
 
 struct TProcessOutcome {
-  enum Kind { Exited, CouldNotStart, TimedOut, Signalled };
+  enum Kind { Exited, CouldNotStart, TimedOut, Signalled, Interrupted };
   Kind kind = CouldNotStart;
   int exitCode = -1;           // Exited
-  int signal = 0;              // Signalled
+  int signal = 0;              // Signalled; Interrupted: the host's interrupt signal
   std::string error;           // CouldNotStart: why (e.g. "No such file or directory")
   std::int64_t timeoutMs = 0;  // TimedOut: the limit that expired
   bool Succeeded() const { return kind == Exited && exitCode == 0; }
   // In words a build engineer understands, e.g. "cleartool exited with code 1",
-  // "cleartool did not finish within 500 ms and was stopped".
+  // "cleartool did not finish within 500 ms and was stopped",
+  // "cleartool was stopped: the run was interrupted by SIGINT".
   std::string Describe(std::string_view programName) const;
   // The exit code, or the TVyProcessResult of a run that did not exit: the
   // one code both the process object and the run protocol report.
@@ -60,9 +61,12 @@ class IProcessRunner {
   // the group gets SIGTERM, then SIGKILL after a short grace. When the program
   // has ended, whatever it left behind in its group is killed, so nothing
   // outlives a run; output still held open by such leftovers is read for a
-  // short grace only. A relative program path is taken from the caller's
-  // directory, not from the working directory. Never throws, except what the
-  // sink throws; the program is stopped and reaped before that propagates.
+  // short grace only. An interrupt of the host (interrupt.h) stops the group
+  // the same way (a second one kills it at once) and gives Interrupted; once
+  // an interrupt has arrived, no program starts. A relative program path is
+  // taken from the caller's directory, not from the working directory. Never
+  // throws, except what the sink throws; the program is stopped and reaped
+  // before that propagates.
   virtual TProcessOutcome Run(const TProcessSpec& spec, IProcessSink& sink) = 0;
 };
 
@@ -78,6 +82,7 @@ enum TVyProcessResult : int {
   prCouldNotStart = -1,
   prTimedOut = -2,
   prSignalled = -3,
+  prInterrupted = -4,
 };
 
 class IVyProcess {

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "vycore/interrupt.h"
 #include "vycore/process.h"
 
 extern char** environ;
@@ -30,11 +31,15 @@ using Clock = std::chrono::steady_clock;
 // After SIGTERM, how long the group gets before SIGKILL; after the program has
 // ended, how long output that leftovers hold open is still read.
 constexpr auto kGrace = std::chrono::milliseconds(200);
+// After an interrupt, how long the group gets to end on its own: cleartool may
+// be writing to a VOB. A second interrupt does not wait.
+constexpr auto kInterruptGrace = std::chrono::seconds(2);
 // Without a pidfd the end of the program is checked this often.
 constexpr auto kExitCheckSlice = std::chrono::milliseconds(5);
 constexpr std::size_t kReadSize = 64 * 1024;
-// Limits beyond a few centuries would overflow the clock; they mean "none".
-constexpr std::int64_t kNoLimitFromMs = 10'000'000'000'000;
+// Limits from about 30 years on mean "none": much further ahead, the clock's
+// nanoseconds would overflow.
+constexpr std::int64_t kNoLimitFromMs = 1'000'000'000'000;
 
 std::string ErrnoText(int error) {
   char buffer[256];
@@ -295,15 +300,22 @@ timespec ToTimespec(Clock::duration duration) {
 //      | grace over: SIGKILL
 //      v
 //   killed --end--> draining
+// An interrupt of the host acts as a time-out with a longer grace; a second
+// one goes straight to SIGKILL.
 class TSupervisor {
  public:
-  TSupervisor(TChild& child, TStarted& started, const TProcessSpec& spec, IProcessSink& sink)
+  // `interruptsAtStart`: the interrupts counted before the program started;
+  // any later one, even one that comes before this is made, stops it.
+  TSupervisor(TChild& child, TStarted& started, const TProcessSpec& spec, IProcessSink& sink,
+              int interruptsAtStart)
       : child_(child),
         streams_{TOutputStream(std::move(started.out), false),
                  TOutputStream(std::move(started.err), true)},
         spec_(spec),
         sink_(sink),
-        buffer_(kReadSize) {
+        buffer_(kReadSize),
+        interruptsAtStart_(interruptsAtStart),
+        interruptsHandled_(interruptsAtStart) {
     if (spec.timeoutMs > 0 && spec.timeoutMs < kNoLimitFromMs) {
       phaseEnd_ = Clock::now() + std::chrono::milliseconds(spec.timeoutMs);
     }
@@ -329,6 +341,20 @@ class TSupervisor {
     const bool ended = WaitForEvents();
     const auto now = Clock::now();
     if (ProgramRunning() && ended) return Enter(Phase::Draining, now + kGrace);
+    if (InterruptCount() > interruptsHandled_) {
+      interruptsHandled_ = InterruptCount();
+      const bool first = interruptsHandled_ - interruptsAtStart_ == 1;
+      if (phase_ == Phase::Running && first) {
+        interrupted_ = true;
+        child_.KillGroup(SIGTERM);
+        return Enter(Phase::Terminating, now + kInterruptGrace);
+      }
+      // A second interrupt, or one after the program ended: no more waiting.
+      child_.KillGroup(SIGKILL);
+      interrupted_ = interrupted_ || ProgramRunning();
+      return ProgramRunning() ? Enter(Phase::Killed, Clock::time_point::max())
+                              : Enter(Phase::Finishing, now);
+    }
     if (now < phaseEnd_) return true;
     switch (phase_) {
       case Phase::Running:
@@ -357,7 +383,7 @@ class TSupervisor {
   // Reads what arrived until something happens or the phase ends; true when
   // the program has ended.
   bool WaitForEvents() {
-    std::array<pollfd, 3> fds{};
+    std::array<pollfd, 4> fds{};
     std::array<TOutputStream*, 2> polled{};
     nfds_t count = 0;
     for (TOutputStream& stream : streams_) {
@@ -368,24 +394,32 @@ class TSupervisor {
     const nfds_t streamCount = count;
     const bool watchExit = ProgramRunning();
     if (watchExit && child_.ExitFd() >= 0) fds[count++] = {child_.ExitFd(), POLLIN, 0};
+    const nfds_t exitIndex = streamCount;
+    if (InterruptWakeFd() >= 0) fds[count++] = {InterruptWakeFd(), POLLIN, 0};
 
     auto wait =
         phaseEnd_ == Clock::time_point::max() ? Clock::duration::max() : phaseEnd_ - Clock::now();
     if (watchExit && child_.ExitFd() < 0) wait = std::min<Clock::duration>(wait, kExitCheckSlice);
     const timespec timeout = ToTimespec(wait);
     const bool forever = wait == Clock::duration::max();
+    // An interrupt that arrives during the call ends it with EINTR, one that
+    // arrived before leaves the wake descriptor readable.
     if (ppoll(fds.data(), count, forever ? nullptr : &timeout, nullptr) < 0) return false;
+    if (InterruptWakeFd() >= 0 && fds[count - 1].revents != 0) DrainInterruptWakeFd();
 
     for (nfds_t i = 0; i < streamCount; ++i) {
       if (fds[i].revents != 0) polled[i]->Read(sink_, buffer_.data());
     }
     if (!watchExit) return false;
-    return child_.ExitFd() >= 0 ? fds[streamCount].revents != 0 : child_.HasEnded();
+    return child_.ExitFd() >= 0 ? fds[exitIndex].revents != 0 : child_.HasEnded();
   }
 
   TProcessOutcome Outcome(int status) const {
     TProcessOutcome outcome;
-    if (timedOut_) {
+    if (interrupted_) {
+      outcome.kind = TProcessOutcome::Interrupted;
+      outcome.signal = InterruptSignal();
+    } else if (timedOut_) {
       outcome.kind = TProcessOutcome::TimedOut;
       outcome.timeoutMs = spec_.timeoutMs;
     } else if (WIFSIGNALED(status)) {
@@ -406,11 +440,21 @@ class TSupervisor {
   Phase phase_ = Phase::Running;
   Clock::time_point phaseEnd_ = Clock::time_point::max();
   bool timedOut_ = false;
+  bool interrupted_ = false;
+  const int interruptsAtStart_;
+  int interruptsHandled_;
 };
 
 class TPosixProcessRunner final : public IProcessRunner {
  public:
   TProcessOutcome Run(const TProcessSpec& spec, IProcessSink& sink) override {
+    const int interrupts = InterruptCount();
+    if (InterruptSignal() != 0) {
+      TProcessOutcome outcome;
+      outcome.kind = TProcessOutcome::Interrupted;
+      outcome.signal = InterruptSignal();
+      return outcome;
+    }
     TStarted started = Start(spec);
     if (started.pid < 0) {
       TProcessOutcome outcome;
@@ -419,7 +463,7 @@ class TPosixProcessRunner final : public IProcessRunner {
       return outcome;
     }
     TChild child(started.pid);
-    return TSupervisor(child, started, spec, sink).Supervise();
+    return TSupervisor(child, started, spec, sink, interrupts).Supervise();
   }
 };
 

@@ -2,6 +2,7 @@
 
 #include "vycore/command_line.h"
 #include "vycore/filesystem.h"
+#include "vycore/interrupt.h"
 #include "vycore/platform.h"
 #include "vycore/text.h"
 
@@ -88,6 +89,13 @@ void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
              TVyRunResult& result) {
   const TProcessSpec spec{result.executable, TokenizeCommandLine(result.commandLine),
                           result.startingDir, settings.timeoutMs};
+  if (InterruptSignal() != 0) {
+    result.interrupted = true;
+    result.reason =
+        std::string("not started: the run was interrupted by ") + SignalName(InterruptSignal());
+    action.OnFailure(prInterrupted);
+    return;
+  }
   std::unique_ptr<IVyProcess> process = CreateVyProcess();
   process->SetFileName(spec.program);
   process->SetParameters(result.commandLine);
@@ -99,6 +107,7 @@ void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
   result.started = outcome.kind != TProcessOutcome::CouldNotStart;
   if (result.started && sink.Collecting()) action.OnProcessOutput(sink.Lines());
 
+  result.interrupted = outcome.kind == TProcessOutcome::Interrupted;
   const std::string program = ExtractFileName(spec.program);
   if (outcome.kind == TProcessOutcome::Exited && action.InterpretResult(outcome.exitCode)) {
     result.succeeded = true;

@@ -18,7 +18,9 @@ struct TVyRunSettings {
 struct TVyRunResult {
   bool succeeded = false;
   bool started = false;  // the program was started
-  std::string reason;    // why it failed, in words for a build engineer
+  bool interrupted =
+      false;           // an interrupt of the host stopped the program or kept it from starting
+  std::string reason;  // why it failed, in words for a build engineer
   std::string commandLine;
   std::string executable;
   std::string startingDir;

@@ -10,7 +10,7 @@
 
 namespace vantry {
 
-bool TCommandContext::LoadHost(bool registerPages) {
+bool TCommandContext::LoadHost(bool registerPages, bool forUpdate) {
   std::vector<std::string> errors;
   vy::LoadAllPackages(registerPages, errors);
   for (const std::string& error : errors) PrintError("vantry: " + error);
@@ -18,6 +18,10 @@ bool TCommandContext::LoadHost(bool registerPages) {
 
   const std::string path = optionsPath.empty() ? vy::TVyOptionsStore::DefaultPath() : optionsPath;
   std::string error;
+  if (forUpdate && !store.LockForUpdate(path, &error)) {
+    PrintError("vantry: cannot lock the options store: " + error);
+    return false;
+  }
   if (!store.Load(path, &error)) {
     PrintError("vantry: cannot read the options store: " + error);
     return false;

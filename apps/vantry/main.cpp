@@ -1,6 +1,7 @@
 // vantry: the command-line runner of the Vantry host.
 
 #include <exception>
+#include <iostream>
 #include <string>
 
 #include "commands.h"
@@ -14,7 +15,8 @@ constexpr const char* kFooter =
     "                  $XDG_CONFIG_HOME/vantry/options.xml)\n"
     "  -v, --verbose   say more\n"
     "Exit codes: 0 success, 1 an action failed, 2 bad usage or an unreadable\n"
-    "project or options store.";
+    "project or options store; 128 plus the signal number when run or query\n"
+    "is interrupted (130 for Ctrl-C, 143 for SIGTERM, 129 for SIGHUP).";
 
 void AddCommands(CLI::App& app, vantry::TCommandContext& context) {
   vantry::AddRunCommand(app, context);
@@ -28,6 +30,9 @@ void AddCommands(CLI::App& app, vantry::TCommandContext& context) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Standard output is written through the stream's own buffer alone: a
+  // flood of log lines then costs a write per buffer, not per line.
+  std::ios::sync_with_stdio(false);
   vantry::TCommandContext context;
   CLI::App app{"Runs Vantry build projects and manages the host's options.", "vantry"};
   // Subcommands inherit these: the common options below may follow the

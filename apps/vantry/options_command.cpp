@@ -73,7 +73,7 @@ int SetOptions(TCommandContext& context, const TSettings& settings) {
                "\" has no VALUE");
     return ecUsage;
   }
-  if (!context.LoadHost()) return ecUsage;
+  if (!context.LoadHost(false, true)) return ecUsage;
   std::vector<TWritten> written;
   for (std::size_t i = 0; i < settings.size(); i += 2) {
     written.push_back(SetOne(settings[i], settings[i + 1]));

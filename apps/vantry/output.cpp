@@ -41,11 +41,29 @@ std::string Styled(std::string_view text, TStyle style) {
   return std::string(EscapeOf(style)) + std::string(text) + "\033[0m";
 }
 
+// On a terminal each line shows at once; into a file or a pipe the lines go
+// through the stream's buffer, so that a flood of output costs few writes.
 void PrintLine(std::string_view text, TStyle style) {
-  std::cout << Styled(text, style) << '\n' << std::flush;
+  PrintIndentedLine({}, text, style);
+}
+
+void PrintIndentedLine(std::string_view indent, std::string_view text, TStyle style) {
+  static const bool terminal = isatty(STDOUT_FILENO) == 1;
+  // Straight into the buffer: a flood of lines pays for no stream sentries.
+  std::streambuf& out = *std::cout.rdbuf();
+  out.sputn(indent.data(), static_cast<std::streamsize>(indent.size()));
+  if (style == TStyle::Plain || !ColourEnabled()) {
+    out.sputn(text.data(), static_cast<std::streamsize>(text.size()));
+  } else {
+    const std::string styled = Styled(text, style);
+    out.sputn(styled.data(), static_cast<std::streamsize>(styled.size()));
+  }
+  out.sputc('\n');
+  if (terminal) std::cout.flush();
 }
 
 void PrintError(std::string_view text) {
+  std::cout << std::flush;  // what came before stays before
   std::cerr << text << '\n' << std::flush;
 }
 

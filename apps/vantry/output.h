@@ -14,9 +14,12 @@ bool ColourEnabled();
 // `text` wrapped in the escape codes of `style` when colour is enabled.
 std::string Styled(std::string_view text, TStyle style);
 
-// Writes one line to standard output and flushes, so that progress shows
-// while a long program runs.
+// Writes one line to standard output; on a terminal it is flushed at once, so
+// that progress shows while a long program runs.
 void PrintLine(std::string_view text, TStyle style = TStyle::Plain);
+// The same with `indent` in front, unstyled.
+void PrintIndentedLine(std::string_view indent, std::string_view text,
+                       TStyle style = TStyle::Plain);
 
 // Writes one line to standard error.
 void PrintError(std::string_view text);

@@ -1,13 +1,14 @@
 // "vantry query": runs one of the listing functions the packages publish, the
 // ones the designer's drop-down lists show, and prints its text unchanged.
 
-#include <cstdio>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "commands.h"
 #include "output.h"
+#include "vycore/interrupt.h"
 #include "vycore/services.h"
 
 namespace vantry {
@@ -34,8 +35,8 @@ int ListFunctions() {
 
 // Binary-safe: the text goes out as the function returned it, CR LF and all.
 void WriteRaw(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fflush(stdout);
+  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+  std::cout.flush();
 }
 
 int RunQuery(const TQueryRequest& request) {
@@ -53,6 +54,12 @@ int RunQuery(const TQueryRequest& request) {
     return ecUsage;
   }
   WriteRaw(function->callback(request.arguments));
+  // An interrupted listing answers what it had: nothing. Say so, and exit as
+  // the signal asks.
+  if (const int signal = vy::InterruptSignal(); signal != 0) {
+    PrintError(std::string("vantry: interrupted by ") + vy::SignalName(signal));
+    return 128 + signal;
+  }
   return ecSuccess;
 }
 
@@ -61,6 +68,7 @@ int Query(const TQueryRequest& request, TCommandContext& context) {
     PrintError("vantry: query needs a FUNCTION or --list");
     return ecUsage;
   }
+  vy::InstallInterruptHandlers();
   if (!context.LoadHost()) return ecUsage;
   return request.list ? ListFunctions() : RunQuery(request);
 }

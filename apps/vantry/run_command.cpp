@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "output.h"
+#include "vycore/interrupt.h"
 #include "vycore/project.h"
 #include "vycore/run.h"
 #include "vycore/services.h"
@@ -29,8 +30,11 @@ struct TRunRequest {
 struct TTally {
   int succeeded = 0;
   int failed = 0;
+  int interrupted = 0;
   int notRun = 0;
 };
+
+enum class TOutcome { Succeeded, Failed, Interrupted };
 
 // The host as the runner's actions see it: log lines go straight to the
 // terminal, variables live for the whole run.
@@ -44,7 +48,7 @@ class TConsoleHost final : public vy::IVyActionHost {
       const std::size_t end = rest.find('\n');
       std::string_view line = rest.substr(0, end);
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      PrintLine("  " + std::string(line), style);
+      PrintIndentedLine("  ", line, style);
       if (end == std::string_view::npos) break;
       rest.remove_prefix(end + 1);
     }
@@ -96,7 +100,10 @@ std::string Heading(const vy::TVyProjectAction& entry, int number, int total) {
 }
 
 void PrintOutcome(const vy::TVyRunResult& result, bool dryRun, double seconds) {
-  if (!result.succeeded) {
+  if (result.interrupted) {
+    PrintLine("  INTERRUPTED: " + result.reason + " (" + FormatSeconds(seconds) + ")",
+              TStyle::Error);
+  } else if (!result.succeeded) {
     PrintLine("  FAILED: " + result.reason + " (" + FormatSeconds(seconds) + ")", TStyle::Error);
   } else if (dryRun) {
     PrintLine("  prepared in " + FormatSeconds(seconds) + " (dry run: nothing started)",
@@ -106,12 +113,12 @@ void PrintOutcome(const vy::TVyRunResult& result, bool dryRun, double seconds) {
   }
 }
 
-bool RunOne(vy::TVyProjectAction& entry, TConsoleHost& host, const TRunRequest& request,
-            bool verbose) {
+TOutcome RunOne(vy::TVyProjectAction& entry, TConsoleHost& host, const TRunRequest& request,
+                bool verbose) {
   auto* action = dynamic_cast<vy::TVyExecuteAbstractAction*>(entry.action.get());
   if (action == nullptr) {
     PrintLine("  FAILED: this host cannot run actions of type " + entry.typeId, TStyle::Error);
-    return false;
+    return TOutcome::Failed;
   }
   action->AttachHost(&host);
   const Clock::time_point start = Clock::now();
@@ -122,7 +129,8 @@ bool RunOne(vy::TVyProjectAction& entry, TConsoleHost& host, const TRunRequest& 
     PrintLine("  Program: " + result.executable, TStyle::Dim);
   }
   PrintOutcome(result, request.dryRun, seconds);
-  return result.succeeded;
+  if (result.interrupted) return TOutcome::Interrupted;
+  return result.succeeded ? TOutcome::Succeeded : TOutcome::Failed;
 }
 
 std::string Escaped(std::string_view value) {
@@ -148,15 +156,20 @@ void PrintSummary(const TTally& tally, bool dryRun, double seconds) {
   std::string text = dryRun ? "Dry run: " + std::to_string(tally.succeeded) + " prepared"
                             : std::to_string(tally.succeeded) + " succeeded";
   if (tally.failed > 0) text += ", " + std::to_string(tally.failed) + " failed";
+  if (tally.interrupted > 0) text += ", " + std::to_string(tally.interrupted) + " interrupted";
   if (tally.notRun > 0) text += ", " + std::to_string(tally.notRun) + " not run";
   text += " (" + FormatSeconds(seconds) + ")";
-  PrintLine(text, tally.failed > 0 ? TStyle::Error : TStyle::Heading);
-  if (tally.notRun > 0) {
+  const bool bad = tally.failed > 0 || tally.interrupted > 0;
+  PrintLine(text, bad ? TStyle::Error : TStyle::Heading);
+  if (const int signal = vy::InterruptSignal(); signal != 0) {
+    PrintLine(std::string("Interrupted by ") + vy::SignalName(signal) + ".", TStyle::Error);
+  } else if (tally.notRun > 0) {
     PrintLine("Stopped at the first failure; --keep-going runs the remaining actions.");
   }
 }
 
 int Run(TCommandContext& context, const TRunRequest& request) {
+  vy::InstallInterruptHandlers();
   TConsoleHost host;
   vy::TVyVariables commandLineVariables;
   if (!ApplyAssignments(request.assignments, commandLineVariables)) return ecUsage;
@@ -175,15 +188,26 @@ int Run(TCommandContext& context, const TRunRequest& request) {
   const Clock::time_point start = Clock::now();
   const int total = static_cast<int>(enabled.size());
   for (int index = 0; index < total; ++index) {
-    if (tally.failed > 0 && !request.keepGoing) {
+    if ((tally.failed > 0 && !request.keepGoing) || vy::InterruptSignal() != 0) {
       tally.notRun = total - index;
       break;
     }
     PrintLine(Heading(*enabled[index], index + 1, total), TStyle::Heading);
-    ++(RunOne(*enabled[index], host, request, context.verbose) ? tally.succeeded : tally.failed);
+    switch (RunOne(*enabled[index], host, request, context.verbose)) {
+      case TOutcome::Succeeded:
+        ++tally.succeeded;
+        break;
+      case TOutcome::Failed:
+        ++tally.failed;
+        break;
+      case TOutcome::Interrupted:
+        ++tally.interrupted;
+        break;
+    }
   }
   if (total > 0) PrintSummary(tally, request.dryRun, SecondsSince(start));
   if (context.verbose) PrintVariables(host.Variables());
+  if (const int signal = vy::InterruptSignal(); signal != 0) return 128 + signal;
   return tally.failed > 0 ? ecActionFailed : ecSuccess;
 }
 

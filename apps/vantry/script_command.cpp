@@ -39,7 +39,7 @@ bool ParseExpression(const std::string& text, TScriptRequest& request) {
 int RunScript(TCommandContext& context, const std::string& expression) {
   TScriptRequest request;
   if (!ParseExpression(expression, request)) return ecUsage;
-  if (!context.LoadHost()) return ecUsage;
+  if (!context.LoadHost(false, request.write)) return ecUsage;
   std::shared_ptr<vy::IVyScriptValue> value = CallScriptFunction(request.function);
   if (value == nullptr) return ecUsage;
   vy::TVyPersistent& object = *value->Object();

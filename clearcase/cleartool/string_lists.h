@@ -15,10 +15,13 @@ using vy::TStringList;
 // Lines that point into a text the caller keeps alive.
 using TLineViews = std::vector<std::string_view>;
 
-// The case-insensitive ordering of names: ASCII letters compare without
-// regard to case, every other byte by its value; names that differ only in
-// case are ordered by their raw bytes, so that the order never depends on
-// the input order or the sort algorithm. Returns <0, 0 or >0.
+// The case-insensitive ordering of names, the same whatever the locale: names
+// compare by their folded bytes (case_folding.h: each valid UTF-8 character
+// by its simple case folding, so "Élan" and "élan" are one name; any other
+// byte by its value), which orders characters by their folded code points;
+// names that differ only in case are ordered by their raw bytes, so that the
+// order never depends on the input order or the sort algorithm. Returns <0,
+// 0 or >0.
 int CCCompareText(std::string_view a, std::string_view b);
 // True when the names are equal without regard to case.
 bool CCSameText(std::string_view a, std::string_view b);

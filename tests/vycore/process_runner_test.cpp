@@ -12,6 +12,7 @@
 
 #include "test_support.h"
 #include "vycore/command_line.h"
+#include "vycore/interrupt.h"
 #include "vycore/process.h"
 
 namespace vy {
@@ -67,6 +68,7 @@ TEST_F(ProcessRunnerTest, ReportsTheExitCodeOrTheSignal) {
   } cases[] = {
       {"exit:0", -1, Exited, 0},
       {"exit:3", std::numeric_limits<std::int64_t>::max(), Exited, 3},
+      {"exit:5", 9'300'000'000'000, Exited, 5},
       {"exit:255", 0, Exited, 255},
       {"signal:" + std::to_string(SIGTERM), 0, Signalled, SIGTERM},
   };
@@ -133,6 +135,57 @@ TEST_F(ProcessRunnerTest, EndsTheProgramAndItsGrandchild) {
     fs::remove(dir_.File("pid"));
   }
   EXPECT_EQ(sink_.out, (TStringList{"started\n"}));  // what came before the time-out
+}
+
+// An interrupt of the host stops the program and its grandchild: SIGTERM
+// first, SIGKILL after the grace, or at once on a second interrupt. Once
+// interrupted, no program starts.
+TEST_F(ProcessRunnerTest, AnInterruptEndsTheProgramAndItsGrandchild) {
+  InstallInterruptHandlers();
+  const std::string pidFile = dir_.File("pid");
+  const std::string grandchild = "grandchild:" + pidFile;
+  const struct {
+    const char* name;
+    TStringList steps;
+    int interrupts;
+    double from, to;  // seconds from the first interrupt to the end
+  } rows[] = {
+      {"ends at SIGTERM", {grandchild, "sleep"}, 1, 0.0, 1.0},
+      {"ignores SIGTERM: killed after the grace", {grandchild, "ignore-term", "sleep"}, 1, 1.9, 4},
+      {"a second interrupt kills at once", {grandchild, "ignore-term", "sleep"}, 2, 0.0, 1.0},
+  };
+  using Clock = std::chrono::steady_clock;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    ResetInterruptsForTesting();
+    Clock::time_point interrupted;
+    std::thread interrupter([&] {
+      for (int tries = 0; tries < 1000 && !fs::exists(pidFile); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+      interrupted = Clock::now();
+      for (int n = 0; n < row.interrupts; ++n) {
+        kill(getpid(), SIGINT);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      }
+    });
+    const TProcessOutcome outcome = RunChild(row.steps);
+    const double seconds = std::chrono::duration<double>(Clock::now() - interrupted).count();
+    interrupter.join();
+    EXPECT_EQ(outcome.kind, TProcessOutcome::Interrupted);
+    EXPECT_EQ(outcome.signal, SIGINT);
+    EXPECT_GE(seconds, row.from);
+    EXPECT_LT(seconds, row.to);
+    pid_t pid = 0;
+    std::ifstream(pidFile) >> pid;
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(GoneSoon(pid));
+    fs::remove(pidFile);
+  }
+  const TProcessOutcome after = RunChild({"out:never\n"});
+  EXPECT_EQ(after.kind, TProcessOutcome::Interrupted);
+  EXPECT_TRUE(sink_.out.empty());
+  ResetInterruptsForTesting();
 }
 
 // An argument would end at its first NUL on its way to the program, so a run

@@ -122,6 +122,9 @@ std::string TClearCaseBaseAction::GetStartingDir(const std::string& defaultDir) 
 
 void TClearCaseBaseAction::BeforeExecute(vy::ICommandLineBuilder& builder) {
   vy::TVyExecuteAbstractAction::BeforeExecute(builder);
+  // Each line is logged as it arrives; the whole output is kept only for an
+  // action that asks for it again after this, so that a flood costs no memory.
+  SetCollectOutput(false);
   SendMessage("Starting Directory: " + resolvedStartingDir_, vy::tsInformation);
   SendMessage("Command Line: " + builder.GetCommandLine(), vy::tsInformation);
 }

@@ -30,8 +30,9 @@ bool TClearCaseCleartoolAction::GetCommandLine(vy::ICommandLineBuilder& builder)
 
 void TClearCaseCleartoolAction::BeforeExecute(vy::ICommandLineBuilder& builder) {
   TClearCaseBaseAction::BeforeExecute(builder);
-  SetCollectOutput(true);
-  SetStreamOutput(false);
+  // The whole output, only when it goes into a variable.
+  SetCollectOutput(saveOutput_);
+  SetStreamOutput(!saveOutput_);
 }
 
 void TClearCaseCleartoolAction::OnProcessOutput(const vy::TStringList& lines) {

@@ -13,8 +13,8 @@ class TClearCaseCleartoolAction : public TClearCaseBaseAction {
   // The subcommand as stored, never expanded.
   std::string GetCommand() const override { return command_; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
-  // Asks the host for the whole output at the end of the run instead of
-  // line by line.
+  // With SaveOutput, asks the host for the whole output at the end of the run
+  // instead of line by line.
   void BeforeExecute(vy::ICommandLineBuilder& builder) override;
   void OnProcessOutput(const vy::TStringList& lines) override;
   const vy::TPropertyList& PublishedProperties() const override;

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@ using ::testing::AllOf;
 using ::testing::ElementsAreArray;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::SizeIs;
 using ::testing::StartsWith;
 
@@ -68,6 +71,65 @@ TEST_F(ActionRunTest, ConfigSpecOutputGoesThroughALinkAndADryRunLeavesIt) {
   struct stat info {};
   ASSERT_EQ(stat(target.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+// Every entry below the folder but the runner's captured output: kind,
+// permissions and content (a link's target).
+std::map<std::string, std::string> Tree(const std::string& root) {
+  namespace fs = std::filesystem;
+  std::map<std::string, std::string> tree;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+    if (entry.path().filename().string().starts_with(".std")) continue;
+    const fs::file_status status = entry.symlink_status();
+    std::string what = std::to_string(static_cast<int>(status.type())) + " " +
+                       std::to_string(static_cast<int>(status.permissions()));
+    if (fs::is_symlink(status)) what += " -> " + fs::read_symlink(entry.path()).string();
+    if (fs::is_regular_file(status)) what += " " + ReadAll(entry.path().string());
+    tree[entry.path().string()] = what;
+  }
+  return tree;
+}
+
+// A dry run of every action type, each set up to write what it can, leaves
+// every file (the options store, the config spec, the world) as it was,
+// starts nothing and sets no variable.
+TEST_F(ActionRunTest, ADryRunOfEveryActionTypeChangesNothing) {
+  WriteAll(sandbox.Path("spec.txt"), "precious content");
+  const TProperty paths{"PathNameStorageString", "src/a.c\r\n"};
+  const TProperty objects{"ObjectsStorageString", "lbtype:REL_1.0@/vobs/src\r\n"};
+  std::vector<TActionSpec> actions;
+  const TRunOutput catalogue = sandbox.Vantry({"actions"});
+  for (const char* type :
+       {"CC_UPDATE",         "CC_CHECKOUT",      "CC_CHECKIN",       "CC_UNCHECKOUT",
+        "CC_FINDCHECKOUTS",  "CC_MKELEM",        "CC_MKLBTYPE",      "CC_LABEL",
+        "CC_MKATTRTYPE",     "CC_APPLYATTR",     "CC_APPLYATTR_OBJ", "CC_LOCK",
+        "CC_UNLOCK",         "CC_LOCK_OBJ",      "CC_UNLOCK_OBJ",    "CC_GENERIC",
+        "CC_GETCONFIGSPEC",  "CC_SETCONFIGSPEC", "UCM_MAKEACTIVITY", "UCM_SETACTIVITY",
+        "UCM_CHECKIN",       "UCM_UNCHECKOUT",   "UCM_MAKEBL",       "UCM_MAKEBL_LABEL",
+        "CC_CHANGEBASELINE", "CC_CHANGESTREAM"}) {
+    EXPECT_THAT(catalogue.out, HasSubstr(std::string("\n") + type + " "));
+    actions.push_back({type, {kInView, paths, objects}});
+  }
+  const auto add = [&](const std::string& type, std::vector<TProperty> properties) {
+    for (TActionSpec& action : actions) {
+      if (action.type == type)
+        action.properties.insert(action.properties.end(), properties.begin(), properties.end());
+    }
+  };
+  add("CC_GETCONFIGSPEC", {{"OutputToFile", "true"}, {"OutputFilePath", "$ROOT/spec.txt"}});
+  add("CC_FINDCHECKOUTS", {{"WriteToVariable", "true"}, {"VariableName", "found"}});
+  add("CC_GENERIC", {{"Command", "lsvob"}, {"SaveOutput", "true"}, {"VyVariable", "saved"}});
+  const std::string project = sandbox.WriteProject("every.xml", {}, actions);
+  std::remove(sandbox.JournalFile().c_str());
+  const auto before = Tree(sandbox.Root());
+  const TRunOutput output = sandbox.Vantry({"run", project, "--dry-run", "--keep-going", "-v"});
+  EXPECT_THAT(output.out, HasSubstr("[26/26]"));
+  EXPECT_THAT(output.out, HasSubstr("Command Line: catcs\n"));
+  EXPECT_THAT(output.out, HasSubstr("Variables:\n"));
+  EXPECT_THAT(output.out, Not(HasSubstr("found=")));
+  EXPECT_THAT(output.out, Not(HasSubstr("saved=")));
+  EXPECT_EQ(Tree(sandbox.Root()), before);
+  EXPECT_FALSE(std::filesystem::exists(sandbox.JournalFile()));
 }
 
 // The generic command's output is stored without its last line break.

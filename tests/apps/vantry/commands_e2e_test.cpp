@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -15,6 +17,7 @@ namespace vantry_test {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // Each row's name comes from the same registry entry as its type, and the
 // package's own tests prove every name: the type column shows the order.
@@ -49,6 +52,12 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRunAndBadOnesRefused)
         std::string("  ClearCaseType = ccLT"), std::string("  DesignListLocal = true")}) {
     EXPECT_THAT(shown.out, HasSubstr(line + "\n"));
   }
+  // An unknown type with detection off stores no type: the LT type saved
+  // before is gone, and the next load turns detection on.
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "ClearCaseType", "ccUnknown"}).exitCode, 0);
+  EXPECT_THAT(ReadAll(sandbox.OptionsFile()), Not(HasSubstr("InstallationType")));
+  EXPECT_THAT(sandbox.Vantry({"options", "show"}).out,
+              HasSubstr("  TestForClearCaseType = true\n"));
   // --options chooses another store, after the command or before it.
   const std::string other = sandbox.Path("other.xml");
   ASSERT_EQ(
@@ -63,6 +72,47 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRunAndBadOnesRefused)
   ExpectBadUsage(sandbox, {"options", "set", "DesignTimeout", "1", "NoSuchOption", "2"},
                  "NoSuchOption");
   EXPECT_EQ(ReadAll(sandbox.OptionsFile()), before);
+}
+
+// Load, change and save happen under the store's lock: writers at the same
+// time all land.
+TEST(OptionsCommandTest, ConcurrentWritersLoseNoUpdate) {
+  TSandbox sandbox;
+  for (int round = 0; round < 8; ++round) {
+    SCOPED_TRACE(round);
+    const std::string timeout = std::to_string(1000 + round);
+    const std::string local = round % 2 == 0 ? "true" : "false";
+    const pid_t first = sandbox.Start({"options", "set", "DesignTimeout", timeout});
+    const pid_t second = sandbox.Start({"options", "set", "DesignListLocal", local});
+    EXPECT_EQ(sandbox.Finish(first).exitCode, 0);
+    EXPECT_EQ(sandbox.Finish(second).exitCode, 0);
+    const std::string store = ReadAll(sandbox.OptionsFile());
+    EXPECT_THAT(store, HasSubstr("<Value name=\"DesignTimeout\">" + timeout + "</Value>"));
+    EXPECT_THAT(store, HasSubstr("<Value name=\"DesignListLocal\">" + local + "</Value>"));
+  }
+}
+
+// A save keeps the store's permissions, writes through a symbolic link to its
+// target, and refuses a store its user made read-only.
+TEST(OptionsCommandTest, SavingKeepsPermissionsFollowsALinkAndRefusesAReadOnlyStore) {
+  TSandbox sandbox;
+  const std::string store = sandbox.OptionsFile();
+  const std::string real = sandbox.Path("config/real.xml");
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DesignTimeout", "1"}).exitCode, 0);
+  ASSERT_EQ(chmod(store.c_str(), 0600), 0);
+  std::filesystem::rename(store, real);
+  std::filesystem::create_symlink(real, store);
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DesignTimeout", "2"}).exitCode, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(store));
+  EXPECT_THAT(ReadAll(real), HasSubstr("<Value name=\"DesignTimeout\">2</Value>"));
+  struct stat info {};
+  ASSERT_EQ(stat(real.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+  ASSERT_EQ(chmod(real.c_str(), 0400), 0);
+  const std::string before = ReadAll(real);
+  ExpectBadUsage(sandbox, {"options", "set", "DesignTimeout", "3"}, "is read-only");
+  EXPECT_EQ(ReadAll(real), before);
 }
 
 TEST(ScriptCommandTest, ReadsAndWritesThroughTheScriptFunctionAndRefusesBadExpressions) {
@@ -91,6 +141,16 @@ TEST(NewCommandTest, WritesATemplateThatLoadsAndRefusesToOverwriteOrGuess) {
   const TRunOutput run = sandbox.Vantry({"run", project, "--dry-run"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_THAT(run.out, HasSubstr("Action Failed: No pathnames specified to act on."));
+
+  // A template's activity was never assigned: the current activity is used.
+  const std::string ucm = sandbox.Path("ucm.xml");
+  ASSERT_EQ(sandbox.Vantry({"new", ucm, "UCM_SETACTIVITY", "UCM_MAKEACTIVITY"}).exitCode, 0);
+  WriteAll(ucm,
+           std::regex_replace(ReadAll(ucm), std::regex("(UseDefaultViewContext\" value=)\"false"),
+                              "$1\"true"));
+  const TRunOutput ucmRun = sandbox.Vantry({"run", ucm, "--dry-run"});
+  EXPECT_THAT(ucmRun.out, HasSubstr("Command Line: setactivity -nc -cact\n"));
+  EXPECT_THAT(ucmRun.out, HasSubstr("Command Line: mkactivity -nc -force -cact\n"));
 
   ExpectBadUsage(sandbox, {"new", project, "CC_CHECKOUT"}, "--force");
   EXPECT_EQ(ReadAll(project), text);

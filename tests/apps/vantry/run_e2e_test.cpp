@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -174,6 +176,27 @@ TEST_F(RunTest, DryRunOfThreeHundredCheckoutsStartsNothing) {
   EXPECT_EQ(Count(output.out, "checkout -reserved -nc -nquery \"src/a.c\" \"src/b c.c\"\n"), 300u);
   EXPECT_THAT(output.out, HasSubstr("[300/300]"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
+}
+
+// A time-out too far ahead to reach is no limit, not an overflow.
+TEST_F(RunTest, AHugeTimeOutMeansNoLimit) {
+  const TRunOutput output = sandbox.Run({Checkout({})}, {"--timeout", "9300000000000"});
+  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
+  EXPECT_THAT(sandbox.Journal(), SizeIs(1));
+}
+
+// A device, a FIFO or a huge file named as project or options store is
+// refused at once instead of filling memory or waiting for a writer.
+TEST_F(RunTest, ProjectsAndStoresMustBeRegularFilesOfASaneSize) {
+  const std::string fifo = sandbox.Path("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string huge = sandbox.Path("huge.xml");
+  WriteAll(huge, "");
+  std::filesystem::resize_file(huge, 65u << 20);
+  ExpectBadUsage(sandbox, {"run", "/dev/zero"}, "\"/dev/zero\" is not a regular file");
+  ExpectBadUsage(sandbox, {"run", fifo}, "is not a regular file");
+  ExpectBadUsage(sandbox, {"run", huge}, "is larger than 64 MB");
+  ExpectBadUsage(sandbox, {"options", "show", "--options", fifo}, "is not a regular file");
 }
 
 TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {

@@ -67,6 +67,10 @@ TSandbox::TSandbox() : root_(temp_.Path()) {
 }
 
 TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
+  return Finish(Start(arguments));
+}
+
+pid_t TSandbox::Start(const std::vector<std::string>& arguments) const {
   std::vector<std::string> argv = launcher_;
   argv.push_back(VANTRY_EXE);
   argv.insert(argv.end(), arguments.begin(), arguments.end());
@@ -100,10 +104,14 @@ TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
                                   pointers(env).data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " + argv[0]);
+  return pid;
+}
+
+TRunOutput TSandbox::Finish(pid_t pid) const {
   TRunOutput output;
   WaitWithDeadline(pid, output);
-  output.out = ReadAll(outFile);
-  output.err = ReadAll(errFile);
+  output.out = ReadAll(Path(".stdout"));
+  output.err = ReadAll(Path(".stderr"));
   return output;
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -60,6 +62,9 @@ class TSandbox {
 
   // Runs vantry in Root() with the sandbox's environment.
   TRunOutput Vantry(const std::vector<std::string>& arguments) const;
+  // The same in two steps: start it, then wait for it and collect its output.
+  pid_t Start(const std::vector<std::string>& arguments) const;
+  TRunOutput Finish(pid_t pid) const;
   // Points the options at the stand-in and at ViewPath() as default view.
   void ConfigureOptions() const;
   // Writes a project file with these variables and actions under Root() and

@@ -14,13 +14,25 @@ TEST(CCCompareTextTest, OrdersWithoutRegardToCaseThenByRawBytes) {
     int sign;
     bool same;  // equal without regard to case
   } rows[] = {
-      {"abc", "ABD", -1, false},           // case ignored first
-      {"ABC", "abc", -1, true},            // then raw bytes decide: 'A' < 'a'
-      {"abc", "abc", 0, true},             //
-      {"ab", "ABC", -1, false},            // a prefix comes first
-      {"a_b", "ab", -1, false},            // '_' sorts before letters, as it does in lower case
-      {"\xc3\xa9", "z", 1, false},         // bytes above ASCII by value, after every ASCII letter
-      {"\xc3\xa9", "\xc3\x89", 1, false},  // only ASCII letters fold
+      {"abc", "ABD", -1, false},    // case ignored first
+      {"ABC", "abc", -1, true},     // then raw bytes decide: 'A' < 'a'
+      {"abc", "abc", 0, true},      //
+      {"ab", "ABC", -1, false},     // a prefix comes first
+      {"a_b", "ab", -1, false},     // '_' sorts before letters, as it does in lower case
+      {"\xc3\xa9", "z", 1, false},  // by folded code point: U+E9 after every ASCII letter
+      // UTF-8 folds by character: "élan" is "Élan", the upper case first by raw bytes.
+      {"\xc3\xa9lan", "\xc3\x89LAN", 1, true},
+      {"\xce\xa3\xcf\x82", "\xcf\x83\xcf\x83", -1, true},  // capital, final and small sigma
+      {"\xe2\x84\xaa", "k", 1, true},  // the Kelvin sign is a k, three bytes for one
+      {"\xc5\xbf", "S", 1, true},      // and the long s an s
+      {"\xc5\xbf" "a", "sb", -1, false},
+      {"\xe1\xba\x9e", "\xc3\x9f", 1, true},  // capital sharp s folds to the small one
+      {"\xc4\xb0", "i", 1, false},            // dotted capital I has no simple folding
+      // Invalid bytes by their raw value: a lone lead byte, an overlong form, a surrogate.
+      {"\xc3", "\xc3\xa9", -1, false},
+      {"\xc3x", "\xc3X", 1, true},
+      {"\xc0\xa9", "\xc3\xa9", -1, false},
+      {"\xed\xa0\x80", "\xed\x9f\xbf", 1, false},
       {"", "a", -1, false},
       // Eight bytes are folded at a time: letters in whole words and in the tail
       {"xxxxxxxxABCDEFGHIJKLMNOPQRSTUVWXYZ", "xxxxxxxxabcdefghijklmnopqrstuvwxyz", -1, true},
@@ -40,9 +52,10 @@ TEST(CCCompareTextTest, OrdersWithoutRegardToCaseThenByRawBytes) {
 }
 
 TEST(SortTStringsTest, CaseInsensitiveThenRawBytes) {
-  TStringList expected = {"", " blank", "Alpha", "alpha", "alpha", "beta", "BETA2", "Zed"};
+  TStringList expected = {"",     " blank", "Alpha", "alpha",       "alpha",
+                          "beta", "BETA2",  "Zed",   "\xc3\x89lan", "\xc3\xa9lan"};
   // Names alike in their first sixteen bytes, which are compared apart from the rest.
-  expected.insert(expected.end() - 1,
+  expected.insert(expected.end() - 3,
                   {"LONG_name_shares_a", "long_name_shares_a", "long_name_shares_B"});
   TStringList lines(expected.rbegin(), expected.rend());
   SortTStrings(lines);

@@ -27,5 +27,13 @@ TEST(UniqueNamesTest, ManyNamesInOrder) {
   }
 }
 
+// Names that differ only in case are one name, also beyond ASCII.
+TEST(UniqueNamesTest, FoldsCaseOfEveryCharacter) {
+  TUniqueNames names(0);
+  ASSERT_TRUE(
+      names.AddLines("\xc3\x89lan\n\xc3\xa9lan\nZeta\nzeta\n\xe2\x84\xaa\nK\n\xff\n\xfe\n"));
+  EXPECT_EQ(names.Names(), (TLineViews{"\xc3\x89lan", "Zeta", "\xe2\x84\xaa", "\xff", "\xfe"}));
+}
+
 }  // namespace
 }  // namespace clearcase
