@@ -20,7 +20,9 @@ build: configure
 test: build
 	@ctest --preset $(PRESET)
 
-demo: build
+# Only what the demo runs: the runner, the package and the cleartool stand-in.
+demo: configure
+	@cmake --build --preset $(PRESET) --target vantry clearcase cleartool
 	@examples/demo/run $(BUILD)
 
 bench: deps

@@ -22,6 +22,28 @@ void TCustomVyAction::SendMessage(const std::string& text, TStatusTag tag) {
   }
 }
 
+void TCustomVyAction::SendSettingNote(const TVySettingNote& note) {
+  if (host_) host_->NoteSetting(*this, note);
+}
+
+std::string DescribeSettingNote(const TVySettingNote& note, const std::string& optionsStore) {
+  std::string origin;
+  switch (note.origin) {
+    case TVySettingNote::soOptions:
+      origin = "options store " + optionsStore;
+      break;
+    case TVySettingNote::soProperty:
+      origin = "the action's property " + note.source;
+      break;
+    case TVySettingNote::soOther:
+      origin = note.source;
+      break;
+  }
+  if (!note.written.empty()) origin += ", written as " + note.written;
+  const std::string value = note.value.empty() ? "(empty)" : note.value;
+  return note.label + ": " + value + (origin.empty() ? "" : " (" + origin + ")");
+}
+
 bool TCustomVyAction::TryExpandExpression(const std::string& propertyName,
                                           const std::string& expression, std::string& text,
                                           bool flag) {

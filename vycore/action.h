@@ -30,12 +30,35 @@ struct TLogEntry {
 
 class TCustomVyAction;
 
+// The value behind a message that names a setting without showing it ("the
+// path specified cannot be found"), and where that value came from, so that
+// the host can show the user what was looked at.
+struct TVySettingNote {
+  enum TOrigin {
+    soOptions,   // an options object's setting; `source` is the object's name
+    soProperty,  // the action's own property; `source` is the property name
+    soOther,     // `source` says in words, e.g. "found on PATH"
+  };
+  std::string label;  // e.g. "cleartool path"
+  std::string value;  // the value looked at, after expansion
+  TOrigin origin = soOther;
+  std::string source;
+  std::string written;  // the text as stored, when expansion changed it; else empty
+};
+
+// "cleartool path: /opt/x/cleartool (options store ~/.config/vantry/options.xml)":
+// the note in words; `optionsStore` names where options live.
+std::string DescribeSettingNote(const TVySettingNote& note, const std::string& optionsStore);
+
 // What an action sees of the host while it runs: its log and the variables.
 class IVyActionHost {
  public:
   virtual ~IVyActionHost() = default;
   virtual void Log(const TCustomVyAction& action, const std::string& text, TStatusTag tag) = 0;
   virtual TVyVariables& Variables() = 0;
+  // Follows the error message it belongs to. A host that shows nothing more
+  // than the log may ignore it.
+  virtual void NoteSetting(const TCustomVyAction& /*action*/, const TVySettingNote& /*note*/) {}
 };
 
 class TCustomVyAction : public TVyPersistent {
@@ -51,6 +74,9 @@ class TCustomVyAction : public TVyPersistent {
   void ClearMessages() { messages_.clear(); }
 
   void SendMessage(const std::string& text, TStatusTag tag);
+  // Right after an error message that names a setting: tells the host the
+  // value looked at. Without a host nothing is kept.
+  void SendSettingNote(const TVySettingNote& note);
   // On failure the problem is logged with the error tag, naming propertyName
   // and the variable, and false is returned; `text` is then unspecified.
   bool TryExpandExpression(const std::string& propertyName, const std::string& expression,

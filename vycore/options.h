@@ -38,6 +38,16 @@ class TVyOptionsObject : public TVyPersistent {
   virtual std::string GetCategory() const = 0;
   virtual std::string GetOptionKey() const = 0;
 
+  // What a tool that sets `property` by name should tell the user, given the
+  // object's other settings: a refusal when the value just written would not
+  // be used (nothing is then saved), a warning when it is kept but looks
+  // wrong. Both empty when all is well.
+  struct TSettingCheck {
+    std::string refusal;
+    std::string warning;
+  };
+  virtual TSettingCheck CheckSetting(const std::string& /*property*/) const { return {}; }
+
  private:
   bool modified_ = false;
 };

@@ -22,39 +22,6 @@ namespace {
 
 using TValues = std::map<std::string, std::string>;
 
-class TReader final : public IVyOptionsReader {
- public:
-  explicit TReader(const TValues* values) : values_(values) {}
-
-  std::string ReadString(const std::string& key, const std::string& defaultValue) override {
-    const std::string* text = Find(key);
-    return text ? *text : defaultValue;
-  }
-  std::int32_t ReadInteger(const std::string& key, std::int32_t defaultValue) override {
-    const std::string* text = Find(key);
-    if (!text) return defaultValue;
-    std::int32_t value = 0;
-    const char* end = text->data() + text->size();
-    const auto [ptr, ec] = std::from_chars(text->data(), end, value);
-    return ec == std::errc() && ptr == end && !text->empty() ? value : defaultValue;
-  }
-  bool ReadBoolean(const std::string& key, bool defaultValue) override {
-    const std::string* text = Find(key);
-    if (text && SameText(*text, "true")) return true;
-    if (text && SameText(*text, "false")) return false;
-    return defaultValue;
-  }
-
- private:
-  const std::string* Find(const std::string& key) const {
-    if (!values_) return nullptr;
-    auto it = values_->find(key);
-    return it == values_->end() ? nullptr : &it->second;
-  }
-
-  const TValues* values_;
-};
-
 class TWriter final : public IVyOptionsWriter {
  public:
   explicit TWriter(TValues& values) : values_(values) {}
@@ -78,6 +45,57 @@ std::string Located(const std::string& path, int line, const std::string& what) 
 }
 
 }  // namespace
+
+// Reads one options object's values; with a store behind it, notes what it
+// was asked for and each value it could not read.
+class TStoreReader final : public IVyOptionsReader {
+ public:
+  TStoreReader(const TVyOptionsStore& store, const std::string& key) : store_(store), key_(key) {
+    auto it = store.values_.find(key);
+    values_ = it == store.values_.end() ? nullptr : &it->second;
+  }
+
+  std::string ReadString(const std::string& key, const std::string& defaultValue) override {
+    const std::string* text = Find(key);
+    return text ? *text : defaultValue;
+  }
+  std::int32_t ReadInteger(const std::string& key, std::int32_t defaultValue) override {
+    const std::string* text = Find(key);
+    if (!text) return defaultValue;
+    std::int32_t value = 0;
+    const char* end = text->data() + text->size();
+    const auto [ptr, ec] = std::from_chars(text->data(), end, value);
+    if (ec == std::errc() && ptr == end && !text->empty()) return value;
+    Unreadable(key, *text, "a whole number", std::to_string(defaultValue));
+    return defaultValue;
+  }
+  bool ReadBoolean(const std::string& key, bool defaultValue) override {
+    const std::string* text = Find(key);
+    if (text && SameText(*text, "true")) return true;
+    if (text && SameText(*text, "false")) return false;
+    if (text) Unreadable(key, *text, "true or false", defaultValue ? "true" : "false");
+    return defaultValue;
+  }
+
+ private:
+  const std::string* Find(const std::string& key) const {
+    store_.asked_[key_].insert(key);
+    if (!values_) return nullptr;
+    auto it = values_->find(key);
+    return it == values_->end() ? nullptr : &it->second;
+  }
+  void Unreadable(const std::string& key, const std::string& text, const std::string& expected,
+                  const std::string& used) const {
+    store_.warnings_.push_back(Located(store_.path_, store_.LineOf(key_, key),
+                                       "warning: " + key_ + "." + key + ": \"" + text +
+                                           "\" is not " + expected + "; " + used +
+                                           " is used"));
+  }
+
+  const TVyOptionsStore& store_;
+  std::string key_;
+  const TValues* values_ = nullptr;
+};
 
 TVyOptionsStore::~TVyOptionsStore() {
   if (lockFd_ >= 0) close(lockFd_);  // releases the lock
@@ -114,6 +132,8 @@ std::string TVyOptionsStore::DefaultPath() {
 bool TVyOptionsStore::Load(const std::string& path, std::string* error) {
   path_ = path.empty() ? DefaultPath() : path;
   values_.clear();
+  lines_.clear();
+  keyLines_.clear();
   // The store is the user's own file, never a test's fake: ask the real file
   // system whether it is there.
   std::error_code ignored;
@@ -136,7 +156,12 @@ bool TVyOptionsStore::Load(const std::string& path, std::string* error) {
   const unsigned flags = pugi::parse_default | pugi::parse_ws_pcdata_single;
   const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size(), flags);
   if (!parsed) {
-    if (error) *error = Located(path_, LineOfOffset(text, parsed.offset), parsed.description());
+    if (error) {
+      *error = Located(path_,
+                       ParseErrorLine(text, parsed.offset,
+                                      parsed.status == pugi::status_end_element_mismatch),
+                       parsed.description());
+    }
     return false;
   }
   const pugi::xml_node root = document.document_element();
@@ -158,9 +183,12 @@ bool TVyOptionsStore::Load(const std::string& path, std::string* error) {
     return false;
   }
   for (const pugi::xml_node options : root.children("Options")) {
-    TValues& values = values_[options.attribute("key").value()];
+    const std::string key = options.attribute("key").value();
+    TValues& values = values_[key];
+    keyLines_.emplace(key, LineOfOffset(text, options.offset_debug()));
     for (const pugi::xml_node value : options.children("Value")) {
       values[value.attribute("name").value()] = value.text().get();
+      lines_[key][value.attribute("name").value()] = LineOfOffset(text, value.offset_debug());
     }
   }
   return true;
@@ -185,8 +213,15 @@ bool TVyOptionsStore::Save(std::string* error, const std::string& path) {
 }
 
 std::unique_ptr<IVyOptionsReader> TVyOptionsStore::Reader(const std::string& optionKey) const {
-  auto it = values_.find(optionKey);
-  return std::make_unique<TReader>(it == values_.end() ? nullptr : &it->second);
+  return std::make_unique<TStoreReader>(*this, optionKey);
+}
+
+int TVyOptionsStore::LineOf(const std::string& key, const std::string& name) const {
+  if (auto it = lines_.find(key); it != lines_.end()) {
+    if (auto line = it->second.find(name); line != it->second.end()) return line->second;
+  }
+  auto it = keyLines_.find(key);
+  return it == keyLines_.end() ? 0 : it->second;
 }
 
 std::unique_ptr<IVyOptionsWriter> TVyOptionsStore::Writer(const std::string& optionKey) {
@@ -196,10 +231,30 @@ std::unique_ptr<IVyOptionsWriter> TVyOptionsStore::Writer(const std::string& opt
 }
 
 void TVyOptionsStore::LoadRegisteredOptions() const {
+  warnings_.clear();
+  asked_.clear();
+  std::set<std::string> keys;
   for (const TVyRegisteredOptions& entry : VyOptionsServices().Registered()) {
     if (!entry.instance) continue;
+    keys.insert(entry.instance->GetOptionKey());
     entry.instance->LoadOptions(*Reader(entry.instance->GetOptionKey()));
     entry.instance->SetModified(false);
+  }
+  // A misspelt name would otherwise be ignored without a word.
+  for (const auto& [key, values] : values_) {
+    if (!keys.contains(key)) {
+      warnings_.push_back(Located(path_, LineOf(key, ""),
+                                  "warning: no options object has the key \"" + key +
+                                      "\"; its values are kept but not used"));
+      continue;
+    }
+    for (const auto& [name, value] : values) {
+      if (!asked_[key].contains(name)) {
+        warnings_.push_back(Located(path_, LineOf(key, name),
+                                    "warning: " + key + " has no option \"" + name +
+                                        "\"; it is kept but not used"));
+      }
+    }
   }
 }
 

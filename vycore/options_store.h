@@ -5,7 +5,9 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "vycore/options.h"
 
@@ -42,12 +44,25 @@ class TVyOptionsStore {
 
   // Every options object registered with VyOptionsServices: load from the
   // store, or write back the modified ones (then mark them unmodified).
+  // Loading notes, as warnings, each stored value that cannot be read as what
+  // the object asks for (the object gets its default) and each value no
+  // object asks for; the store itself is left as it is.
   void LoadRegisteredOptions() const;
   void StoreModifiedOptions();
 
+  // "FILE:LINE: warning: ..." lines of the last LoadRegisteredOptions.
+  const std::vector<std::string>& Warnings() const { return warnings_; }
+
  private:
+  friend class TStoreReader;
+  int LineOf(const std::string& key, const std::string& name) const;  // 0 when unknown
+
   std::string path_;
   std::map<std::string, std::map<std::string, std::string>> values_;  // key -> name -> text
+  std::map<std::string, std::map<std::string, int>> lines_;  // key -> name -> line in the file
+  std::map<std::string, int> keyLines_;
+  mutable std::vector<std::string> warnings_;
+  mutable std::map<std::string, std::set<std::string>> asked_;  // key -> names read
   int lockFd_ = -1;
 };
 

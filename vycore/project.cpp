@@ -44,7 +44,10 @@ class TProjectLoader {
     const pugi::xml_parse_result parsed =
         document.load_buffer(text_.data(), text_.size(), pugi::parse_default);
     if (!parsed) {
-      Report(TVyDiagnostic::Error, LineOfOffset(text_, parsed.offset), parsed.description());
+      Report(TVyDiagnostic::Error,
+             ParseErrorLine(text_, parsed.offset,
+                            parsed.status == pugi::status_end_element_mismatch),
+             parsed.description());
       return false;
     }
     LoadRoot(document.document_element(), project);
@@ -133,8 +136,15 @@ class TProjectLoader {
     const std::string_view name = node.attribute("name").value();
     const TPublishedProperty* property = entry.action->PublishedProperties().Find(name);
     if (!property) {
-      Warning(node, "unknown property " + Quoted(name) + " of action type " + Quoted(entry.typeId) +
-                        " is ignored");
+      // Silence here would run the action without the setting the user meant.
+      std::vector<std::string> names;
+      for (const TPublishedProperty& known : entry.action->PublishedProperties().Items()) {
+        names.push_back(known.name);
+      }
+      const std::string closest = ClosestName(name, names);
+      Error(node, entry.typeId + " has no property " + Quoted(name) +
+                      (closest.empty() ? "; \"vantry actions " + entry.typeId + "\" lists them"
+                                       : "; did you mean " + Quoted(closest) + "?"));
       return;
     }
     TPropertyValue value;

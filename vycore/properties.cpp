@@ -1,6 +1,7 @@
 #include "vycore/properties.h"
 
 #include <charconv>
+#include <limits>
 
 #include "vycore/text.h"
 
@@ -21,6 +22,15 @@ void TPropertyList::Add(TPublishedProperty property) {
     }
   }
   items_.push_back(std::move(property));
+}
+
+void TPropertyList::SetRange(std::string_view name, std::int32_t minimum, std::int32_t maximum) {
+  for (TPublishedProperty& item : items_) {
+    if (SameText(item.name, name)) {
+      item.minimum = minimum;
+      item.maximum = maximum;
+    }
+  }
 }
 
 const TPropertyList& TVyPersistent::PublishedProperties() const {
@@ -67,15 +77,24 @@ bool BooleanFromText(std::string_view text, TPropertyValue& value, std::string* 
   return true;
 }
 
-bool IntegerFromText(std::string_view text, TPropertyValue& value, std::string* error) {
+bool IntegerFromText(const TPublishedProperty& property, std::string_view text,
+                     TPropertyValue& value, std::string* error) {
+  const bool ranged = property.minimum != std::numeric_limits<std::int32_t>::min() ||
+                      property.maximum != std::numeric_limits<std::int32_t>::max();
+  const std::string range = ranged ? "a whole number from " + std::to_string(property.minimum) +
+                                         " to " + std::to_string(property.maximum)
+                                   : "";
   std::int32_t number = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, number);
-  if (ec == std::errc::result_out_of_range) {
-    return Fail(Quoted(text) + " is out of the integer range", error);
+  const bool tooBig = ec == std::errc::result_out_of_range;
+  if (!tooBig && (text.empty() || ec != std::errc() || ptr != end)) {
+    return Fail(Quoted(text) + (ranged ? " is not " + range : " is not an integer"), error);
   }
-  if (text.empty() || ec != std::errc() || ptr != end) {
-    return Fail(Quoted(text) + " is not an integer", error);
+  if (tooBig || number < property.minimum || number > property.maximum) {
+    return Fail(
+        Quoted(text) + (ranged ? " is out of range: " + range : " is out of the integer range"),
+        error);
   }
   value = number;
   return true;
@@ -107,7 +126,7 @@ bool PropertyValueFromText(const TPublishedProperty& property, std::string_view 
     case TPropertyKind::Boolean:
       return BooleanFromText(text, value, error);
     case TPropertyKind::Integer:
-      return IntegerFromText(text, value, error);
+      return IntegerFromText(property, text, value, error);
     case TPropertyKind::Enumeration:
       return EnumerationFromText(property, text, value, error);
   }

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,9 @@ struct TPublishedProperty {
   std::vector<std::string> enumNames;  // Enumeration only, by ordinal
   std::function<TPropertyValue(const TVyPersistent&)> get;
   std::function<void(TVyPersistent&, const TPropertyValue&)> set;
+  // Integer only: the values the property can take.
+  std::int32_t minimum = std::numeric_limits<std::int32_t>::min();
+  std::int32_t maximum = std::numeric_limits<std::int32_t>::max();
 };
 
 class TPropertyList {
@@ -49,6 +53,7 @@ class TPropertyList {
   // Names compare case-insensitively, as the host's stores do.
   const TPublishedProperty* Find(std::string_view name) const;
   void Add(TPublishedProperty property);  // replaces an entry of the same name in place
+  void SetRange(std::string_view name, std::int32_t minimum, std::int32_t maximum);
 
  private:
   std::vector<TPublishedProperty> items_;
@@ -93,6 +98,16 @@ class Publish {
   Publish& Integer(std::string name, Get get, Set set) {
     return Add<std::int32_t>(std::move(name), TPropertyKind::Integer, {}, get, set);
   }
+  // An integer that only takes values from minimum to maximum; text outside
+  // is refused with the range.
+  template <class Get, class Set>
+  Publish& Integer(std::string name, std::int32_t minimum, std::int32_t maximum, Get get,
+                   Set set) {
+    const std::string key = name;
+    Add<std::int32_t>(std::move(name), TPropertyKind::Integer, {}, get, set);
+    list_.SetRange(key, minimum, maximum);
+    return *this;
+  }
   template <class Get, class Set>
   Publish& Enumeration(std::string name, std::vector<std::string> names, Get get, Set set) {
     return Add<std::int32_t>(std::move(name), TPropertyKind::Enumeration, std::move(names), get,
@@ -105,7 +120,9 @@ class Publish {
   template <class Stored, class Get, class Set>
   Publish& Add(std::string name, TPropertyKind kind, std::vector<std::string> names, Get get,
                Set set) {
-    TPublishedProperty p{std::move(name), kind, std::move(names), {}, {}};
+    TPublishedProperty p{std::move(name), kind, std::move(names), {}, {},
+                         std::numeric_limits<std::int32_t>::min(),
+                         std::numeric_limits<std::int32_t>::max()};
     p.get = [get](const TVyPersistent& o) -> TPropertyValue {
       auto v = std::invoke(get, static_cast<const T&>(o));
       if constexpr (std::is_enum_v<decltype(v)>) {

@@ -9,13 +9,20 @@
 namespace vy {
 namespace {
 
+// Logs each error as it is added, so that what the action sends after it
+// (a note on the setting it names) follows it in the log.
 class TValidationErrors final : public IVyActionValidationError {
  public:
+  explicit TValidationErrors(TCustomVyAction& action) : action_(action) {}
   void AddError(const std::string& propertyName, const std::string& message,
                 const TVyPersistent*) override {
     messages.push_back(propertyName.empty() ? message : propertyName + ": " + message);
+    action_.SendMessage(messages.back(), tsError);
   }
   TStringList messages;
+
+ private:
+  TCustomVyAction& action_;
 };
 
 // Hands the program's output to the action as its run settings ask. What
@@ -57,12 +64,11 @@ class TActionSink final : public IProcessSink {
 // Everything up to the start of the program. False with the reason set when
 // the run ends here.
 bool Prepare(TVyExecuteAbstractAction& action, ICommandLineBuilder& builder, TVyRunResult& result) {
-  TValidationErrors errors;
+  TValidationErrors errors(action);
   const bool valid = action.Validate(errors);
-  for (const std::string& message : errors.messages) action.SendMessage(message, tsError);
   if (!valid || !errors.messages.empty()) {
+    // The errors are in the log already.
     result.reason = "the action is not valid";
-    if (!errors.messages.empty()) result.reason += ": " + errors.messages.front();
     return false;
   }
   if (!action.GetCommandLine(builder)) {

@@ -190,6 +190,7 @@ struct TServices {
   TVyBrowseForDirectory browseDirectory = Cancelled;
   TVyBrowseForFile browseFile = CancelledFile;
   TVyBrowseForSaveFile browseSaveFile;
+  TVyListingFailureHandler listingFailure;
 };
 
 std::unique_ptr<TServices>& ServicesSlot() {
@@ -244,6 +245,14 @@ bool VyBrowseForSaveFile(const TVySaveFileRequest& request, std::string& file) {
 
 void SetVySaveFileBrowser(TVyBrowseForSaveFile browser) {
   Services().browseSaveFile = std::move(browser);
+}
+
+void SetVyListingFailureHandler(TVyListingFailureHandler handler) {
+  Services().listingFailure = std::move(handler);
+}
+
+void VyReportListingFailure(const std::string& what) {
+  if (Services().listingFailure) Services().listingFailure(what);
 }
 
 void SetVyScreenCursorHandler(TVyScreenCursorHandler handler) {

@@ -135,6 +135,15 @@ using TVyScreenCursorHandler = std::function<void(int cursor)>;
 // An empty function restores the headless answer (nothing happens).
 void SetVyScreenCursorHandler(TVyScreenCursorHandler handler);
 
+// A design-time listing answers an empty list for every failure, as the pages
+// expect. A host tool that must say why a listing came back empty installs a
+// handler; the listing reports each failure to it in words (first line: what
+// failed; further lines: what the program printed on its error stream).
+using TVyListingFailureHandler = std::function<void(const std::string& what)>;
+// An empty function removes the handler.
+void SetVyListingFailureHandler(TVyListingFailureHandler handler);
+void VyReportListingFailure(const std::string& what);
+
 IVyActionServices& VyActionServices();
 IVyOptionsServices& VyOptionsServices();
 IVyScriptingServices& VyScriptingServices();

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vy {
 
@@ -22,5 +23,15 @@ std::size_t FindNulReference(std::string_view text);
 
 // The 1-based line of a byte offset in a text.
 int LineOfOffset(std::string_view text, std::ptrdiff_t offset);
+
+// The 1-based line of a parse error. A parser finds an unclosed element only
+// at the end tag that does not match it (or at the end of the document);
+// `endTagMismatch` says the error is of that kind, and the line is then that
+// of the unclosed element's start tag, where the fault is.
+int ParseErrorLine(std::string_view text, std::ptrdiff_t offset, bool endTagMismatch);
+
+// The closest of `names` to `word` without regard to case, when it is close
+// enough to be a slip of the keyboard; empty otherwise.
+std::string ClosestName(std::string_view word, const std::vector<std::string>& names);
 
 }  // namespace vy

@@ -27,7 +27,12 @@ bool TCommandContext::LoadHost(bool registerPages, bool forUpdate) {
     return false;
   }
   store.LoadRegisteredOptions();
+  for (const std::string& warning : store.Warnings()) Warn("vantry: " + warning);
   return true;
+}
+
+void TCommandContext::Warn(const std::string& text) const {
+  if (!quiet) PrintLog(text);
 }
 
 }  // namespace vantry

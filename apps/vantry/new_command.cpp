@@ -31,12 +31,15 @@ std::string KnownTypes() {
 
 bool AddActions(const std::vector<std::string>& types, vy::TVyProject& project) {
   for (const std::string& type : types) {
-    std::unique_ptr<vy::TCustomVyAction> action = vy::VyActionServices().CreateAction(type);
+    const vy::TVyRegisteredAction* registered = vy::VyActionServices().FindAction(type);
+    std::unique_ptr<vy::TCustomVyAction> action =
+        registered ? vy::VyActionServices().CreateAction(registered->typeId) : nullptr;
     if (action == nullptr) {
       PrintError("vantry: unknown action type \"" + type + "\" (known: " + KnownTypes() + ")");
       return false;
     }
-    project.actions.push_back({type, "", true, std::move(action)});
+    // Written as the package registered it, whatever case the user typed.
+    project.actions.push_back({registered->typeId, "", true, std::move(action)});
   }
   return true;
 }
@@ -56,8 +59,10 @@ int WriteTemplate(TCommandContext& context, const TNewRequest& request) {
     PrintError("vantry: cannot write " + request.project + ": " + error);
     return ecUsage;
   }
-  PrintLine("Wrote " + request.project + " with " + std::to_string(project.actions.size()) +
-            " action(s).");
+  if (!context.quiet) {
+    PrintLog("Wrote " + request.project + " with " + std::to_string(project.actions.size()) +
+             " action(s).");
+  }
   return ecSuccess;
 }
 
@@ -71,6 +76,9 @@ void AddNewCommand(CLI::App& app, TCommandContext& context) {
   command->add_option("TYPE", request->types, "Action type identifiers (see: vantry actions)")
       ->required();
   command->add_flag("--force", request->force, "Overwrite an existing file");
+  SetCommandFooter(*command,
+                   "0 the project was written\n2 bad usage, an unknown type, an existing file or "
+                   "an unreadable options store");
   command->callback([&context, request] { context.exitCode = WriteTemplate(context, *request); });
 }
 

@@ -79,6 +79,20 @@ int SetOptions(TCommandContext& context, const TSettings& settings) {
     written.push_back(SetOne(settings[i], settings[i + 1]));
     if (written.back().object == nullptr) return ecUsage;  // nothing is saved
   }
+  // Judged once all are written: a setting may depend on one given after it.
+  bool refused = false;
+  for (const TWritten& entry : written) {
+    const auto* options = dynamic_cast<const vy::TVyOptionsObject*>(entry.object->Object());
+    if (options == nullptr) continue;
+    const vy::TVyOptionsObject::TSettingCheck check = options->CheckSetting(entry.property);
+    if (!check.refusal.empty()) {
+      PrintError("vantry: " + entry.label + " is not set: " + check.refusal);
+      refused = true;
+    } else if (!check.warning.empty()) {
+      context.Warn("vantry: warning: " + entry.label + ": " + check.warning);
+    }
+  }
+  if (refused) return ecUsage;
   if (!SaveOptionsStore(context)) return ecUsage;
   // Read back: a reader may compute what it shows (a folder gains the program name).
   for (const TWritten& entry : written) {
@@ -93,7 +107,9 @@ int SetOptions(TCommandContext& context, const TSettings& settings) {
 void AddOptionsCommand(CLI::App& app, TCommandContext& context) {
   CLI::App* command = app.add_subcommand("options", "Show or change the host's options");
   command->require_subcommand(1);
+  SetCommandFooter(*command, "0 done\n2 bad usage, a refused value or an unreadable options store");
   CLI::App* show = command->add_subcommand("show", "Show every options object's properties");
+  SetCommandFooter(*show, "0 the options were shown\n2 an unreadable options store");
   show->callback([&context] { context.exitCode = ShowOptions(context); });
 
   auto settings = std::make_shared<TSettings>();
@@ -104,6 +120,9 @@ void AddOptionsCommand(CLI::App& app, TCommandContext& context) {
                   "ClearCase.CleartoolPath; a VALUE may be empty")
       ->type_name("NAME VALUE")
       ->required();
+  SetCommandFooter(*set,
+                   "0 the values were saved\n2 bad usage or a refused value (nothing was saved), "
+                   "or an unreadable or unwritable options store");
   set->callback([&context, settings] { context.exitCode = SetOptions(context, *settings); });
 }
 

@@ -1,6 +1,9 @@
 #pragma once
-// What the runner prints. Colour is used only when standard output is a
-// terminal and NO_COLOR is not set, so that logs stay clean when piped.
+// What the runner prints, and where. Results of a command (a listing, the
+// options) and the programs' own output go to standard output; progress,
+// diagnostics, errors and the run's summary go to standard error, so that
+// redirecting standard output keeps exactly what the programs printed.
+// Colour is used only on a terminal, and never with NO_COLOR set or TERM=dumb.
 
 #include <string>
 #include <string_view>
@@ -8,21 +11,25 @@
 namespace vantry {
 
 enum class TStyle { Plain, Heading, Error, Success, Dim };
+enum class TStream { Out, Err };
 
-bool ColourEnabled();
+bool ColourEnabled(TStream stream);
 
-// `text` wrapped in the escape codes of `style` when colour is enabled.
-std::string Styled(std::string_view text, TStyle style);
+// `text` wrapped in the escape codes of `style` when the stream takes colour.
+std::string Styled(std::string_view text, TStyle style, TStream stream = TStream::Out);
 
-// Writes one line to standard output; on a terminal it is flushed at once, so
-// that progress shows while a long program runs.
+// One line of a command's result on standard output.
 void PrintLine(std::string_view text, TStyle style = TStyle::Plain);
-// The same with `indent` in front, unstyled.
-void PrintIndentedLine(std::string_view indent, std::string_view text,
-                       TStyle style = TStyle::Plain);
 
-// Writes one line to standard error.
+// One line of progress or diagnostics on standard error.
+void PrintLog(std::string_view text, TStyle style = TStyle::Plain);
+
+// One line of an error on standard error.
 void PrintError(std::string_view text);
+
+// A program's output exactly as it printed it; a line break is added only
+// when the text has none at its end.
+void WriteProgramOutput(std::string_view text);
 
 // Seconds with two decimals, e.g. "0.04 s".
 std::string FormatSeconds(double seconds);

@@ -65,6 +65,9 @@ void AddScriptCommand(CLI::App& app, TCommandContext& context) {
                    "NAME (every property), NAME.PROPERTY (read) or NAME.PROPERTY=VALUE (write), "
                    "e.g. ClearCaseOptions.DesignTimeout=8000")
       ->required();
+  SetCommandFooter(*command,
+                   "0 the property was read or written\n2 bad usage, an unknown function or "
+                   "property, a value that does not fit or an unreadable options store");
   command->callback([&context, expression] { context.exitCode = RunScript(context, *expression); });
 }
 

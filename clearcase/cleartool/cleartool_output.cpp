@@ -1,6 +1,7 @@
 #include "clearcase/cleartool/cleartool_output.h"
 
 #include <memory>
+#include <string_view>
 
 #include "vycore/filesystem.h"
 #include "vycore/platform.h"
@@ -30,12 +31,41 @@ void ApplyDesignTimeout(vy::IVyProcess& process, std::int32_t timeoutMs) {
   }
 }
 
+// At most this many lines of what cleartool printed on its error stream go
+// with a failure report.
+constexpr std::size_t kReportedErrorLines = 5;
+
+void ReportFailure(const std::string& parameters, const vy::IVyProcess& process) noexcept {
+  try {
+    const std::string described = process.Outcome().Describe("cleartool");
+    std::string text = described + " (cleartool " + parameters + ")";
+    std::size_t lines = 0;
+    std::string_view rest = process.ErrorText();
+    while (!rest.empty() && lines < kReportedErrorLines) {
+      const std::size_t end = rest.find('\n');
+      std::string_view line = rest.substr(0, end);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      if (!line.empty() && line != described) {
+        text += "\n" + std::string(line);
+        ++lines;
+      }
+      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
+    vy::VyReportListingFailure(text);
+  } catch (...) {
+  }
+}
+
 std::string Capture(const TCleartoolSettings& settings, const std::string& Command,
                     const std::string& Params, const std::string& Dir, bool Sorted) {
   TStringList output;
   const std::unique_ptr<vy::IVyProcess> process = vy::CreateVyProcess();
   if (!process) return {};
-  if (!vy::FileSystem().FileExists(settings.program)) return {};
+  if (!vy::FileSystem().FileExists(settings.program)) {
+    vy::VyReportListingFailure("Cleartool.exe cannot be found at the path specified: " +
+                               settings.program);
+    return {};
+  }
   process->SetFileName(settings.program);
   process->SetParameters(CleartoolParameterString(Command, Params));
   process->SetWorkingDirectory(Dir.empty() ? vy::ExtractFileDir(process->GetFileName()) : Dir);
@@ -43,6 +73,7 @@ std::string Capture(const TCleartoolSettings& settings, const std::string& Comma
   process->SetCaptureOutput(true);
   ApplyDesignTimeout(*process, settings.timeoutMs);
   const int result = process->Run(output);
+  if (result != vy::prSuccess) ReportFailure(CleartoolParameterString(Command, Params), *process);
   if (Sorted) SortTStrings(output);
   TrimTStrings(output);
   return result == vy::prSuccess ? LinesText(output) : std::string();

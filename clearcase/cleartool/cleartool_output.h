@@ -17,7 +17,8 @@ inline constexpr std::int32_t kMinimumDesignTimeout = 500;
 // the folder of the cleartool program) under the settings' time-out. Returns
 // the output lines, each followed by CR LF, sorted when `Sorted`, without
 // empty lines; "" when cleartool cannot be run, fails, times out or prints
-// nothing. Never throws.
+// nothing; a failure is also reported, in words, to the host's listing
+// failure handler (services.h). Never throws.
 std::string CCGetCleartoolOutput(const TCleartoolSettings& settings, const std::string& Command,
                                  const std::string& Params, const std::string& Dir,
                                  bool Sorted) noexcept;

@@ -6,6 +6,9 @@
 #include "vycore/filesystem.h"
 #include "vycore/platform.h"
 #include "vycore/services.h"
+#include "vycore/text.h"
+
+#include <limits>
 
 namespace clearcase {
 
@@ -24,6 +27,7 @@ TCleartoolSettings ListingSettingsFromOptions() {
 std::string TVyClearCaseOptions::GetCleartoolPath() {
   if (cleartoolPath_.empty()) {
     cleartoolPath_ = defaultClearToolPath();
+    cleartoolPathDiscovered_ = true;
     SetModified(true);
   }
   const auto& fs = vy::FileSystem();
@@ -36,6 +40,7 @@ std::string TVyClearCaseOptions::GetCleartoolPath() {
 void TVyClearCaseOptions::SetClearToolPath(const std::string& value) {
   if (value == cleartoolPath_) return;
   cleartoolPath_ = value;
+  cleartoolPathDiscovered_ = false;
   SetModified(true);
 }
 
@@ -82,6 +87,7 @@ void TVyClearCaseOptions::LoadOptions(vy::IVyOptionsReader& reader) {
   cleartoolPath_.clear();
   defaultViewPath_.clear();
   cleartoolPath_ = reader.ReadString("CleartoolPath", "");
+  cleartoolPathDiscovered_ = cleartoolPath_.empty();
   if (cleartoolPath_.empty()) cleartoolPath_ = defaultClearToolPath();
   defaultViewPath_ = reader.ReadString("DefaultView", "");
   const auto installation = reader.ReadString("InstallationType", "Auto");
@@ -114,6 +120,29 @@ TClearCaseType TVyClearCaseOptions::GetClearCaseTypeProperty() const {
   return const_cast<TVyClearCaseOptions*>(this)->GetClearCaseType();
 }
 
+vy::TVyOptionsObject::TSettingCheck TVyClearCaseOptions::CheckSetting(
+    const std::string& property) const {
+  TSettingCheck check;
+  if (vy::SameText(property, "ClearCaseType") && testForType_) {
+    check.refusal =
+        "detection decides the type while TestForClearCaseType is true, so a stored type is not "
+        "used; to choose it, set TestForClearCaseType to false as well (in the same command, "
+        "e.g. TestForClearCaseType false ClearCaseType ccLT)";
+  } else if (vy::SameText(property, "CleartoolPath") && !cleartoolPath_.empty()) {
+    // The effective path, as GetCleartoolPath computes it (without discovery).
+    const auto& fs = vy::FileSystem();
+    std::string path = cleartoolPath_;
+    if (fs.DirectoryExists(path) && !fs.FileExists(path)) {
+      path = vy::IncludeTrailingPathDelimiter(path) + kCleartoolProgramName;
+    }
+    if (!fs.FileExists(path)) {
+      check.warning = "there is no cleartool at " + path +
+                      "; the path is stored, but every ClearCase action fails until it exists";
+    }
+  }
+  return check;
+}
+
 const vy::TPropertyList& TVyClearCaseOptions::PublishedProperties() const {
   using T = TVyClearCaseOptions;
   static const vy::TPropertyList list =
@@ -123,7 +152,9 @@ const vy::TPropertyList& TVyClearCaseOptions::PublishedProperties() const {
           .Enumeration("ClearCaseType", kTypeNames, &T::GetClearCaseTypeProperty,
                        &T::SetClearCaseType)
           .Boolean("TestForClearCaseType", &T::GetTestForClearCaseType, &T::SetTestForClearCaseType)
-          .Integer("DesignTimeout", &T::GetDesignTimeout, &T::SetDesignTimeout)
+          // Milliseconds; the listings raise anything under the minimum to it.
+          .Integer("DesignTimeout", 0, std::numeric_limits<std::int32_t>::max(),
+                   &T::GetDesignTimeout, &T::SetDesignTimeout)
           .Boolean("DesignListLocal", &T::GetDesignListLocal, &T::SetDesignListLocal);
   return list;
 }

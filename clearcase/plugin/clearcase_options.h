@@ -57,9 +57,12 @@ class TVyClearCaseOptions final : public vy::TVyOptionsObject, public IVyClearCa
   std::string GetCategory() const override { return "Version Control Systems"; }
   std::string GetOptionKey() const override { return "ClearCase"; }
   const vy::TPropertyList& PublishedProperties() const override;
+  TSettingCheck CheckSetting(const std::string& property) const override;
 
   // The stored path, as saved (not the computed one).
   const std::string& StoredCleartoolPath() const { return cleartoolPath_; }
+  // The stored path was found by searching, not given by the user.
+  bool CleartoolPathDiscovered() const { return cleartoolPathDiscovered_; }
 
  private:
   std::string GetCleartoolPathProperty() const;
@@ -67,6 +70,7 @@ class TVyClearCaseOptions final : public vy::TVyOptionsObject, public IVyClearCa
   void DetectInstalledType();
 
   std::string cleartoolPath_;
+  bool cleartoolPathDiscovered_ = false;
   std::string defaultViewPath_;
   bool testForType_ = false;
   bool typeDetected_ = false;

@@ -462,4 +462,13 @@ void Version(Context& ctx, const Args& args) {
   for (const std::string& line : Lines(Trim(banner))) ctx.Print(Trim(line));
 }
 
+void SimLayout(Context& ctx, const Args& args) {
+  LimitOperands(args.operands, 0);
+  for (pugi::xml_node view : ctx.world.root().children("View")) {
+    char tag[64];
+    std::snprintf(tag, sizeof tag, "%-24s ", view.attribute("tag").as_string());
+    ctx.Print(tag + ctx.world.ViewDir(view));
+  }
+}
+
 }  // namespace ctsim

@@ -165,6 +165,7 @@ const std::vector<CommandSpec>& Table() {
        false,
        Lsbl},
       {"-version", {"-ver"}, {}, {}, false, Version},
+      {"sim-layout", {}, {}, {}, false, SimLayout},
   };
   return table;
 }

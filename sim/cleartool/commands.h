@@ -35,6 +35,10 @@ void Lshistory(Context& ctx, const Args& args);
 void Ls(Context& ctx, const Args& args);
 void Describe(Context& ctx, const Args& args);
 void Version(Context& ctx, const Args& args);
+// Not a cleartool command: lays out the world's view folders (loading the
+// world does) and names them, so that a walkthrough can point the options at
+// a view before the first real command.
+void SimLayout(Context& ctx, const Args& args);
 
 // UCM listings.
 void Lsactivity(Context& ctx, const Args& args);

@@ -60,13 +60,40 @@ TEST_F(OptionsStore, AMissingFileOrValueGivesTheDefault) {
   EXPECT_FALSE(Options().GetModified());
   EXPECT_TRUE(dir_.Entries().empty());  // loading writes nothing
 
-  vytest::WriteAll(path_, R"(<VantryOptions version="1"><Options key="ClearCase">
+  EXPECT_TRUE(store.Warnings().empty());
+}
+
+// A value of the wrong kind reads as the default and, like a name no object
+// asks for, is reported where it stands; the file is left as it is.
+TEST_F(OptionsStore, UnreadableAndUnknownValuesAreReportedWithTheirLine) {
+  const std::string text = R"(<VantryOptions version="1">
+<Options key="ClearCase">
 <Value name="DesignTimeout">soon</Value><Value name="DesignListLocal">FALSE</Value>
-</Options></VantryOptions>)");
+<Value name="DesignTimeOut">8000</Value>
+<Value name="CleartoolPath">/opt/ct</Value>
+</Options>
+<Options key="Other"><Value name="X">1</Value></Options>
+<Options key="ClearCase"><Value name="DesignListLocal">maybe</Value></Options>
+</VantryOptions>)";
+  vytest::WriteAll(path_, text);
+  vy::TVyOptionsStore store;
+  std::string error;
   ASSERT_TRUE(store.Load(path_, &error)) << error;
   store.LoadRegisteredOptions();
-  EXPECT_EQ(Options().timeout, 5000);  // a value of the wrong kind reads as the default
-  EXPECT_FALSE(Options().local);
+  EXPECT_EQ(Options().timeout, 5000);
+  EXPECT_TRUE(Options().local);
+  EXPECT_EQ(Options().path, "/opt/ct");
+  EXPECT_EQ(store.Warnings(),
+            (std::vector<std::string>{
+                path_ + ":3: warning: ClearCase.DesignTimeout: \"soon\" is not a whole number; "
+                        "5000 is used",
+                path_ + ":8: warning: ClearCase.DesignListLocal: \"maybe\" is not true or false; "
+                        "true is used",
+                path_ + ":4: warning: ClearCase has no option \"DesignTimeOut\"; it is kept but "
+                        "not used",
+                path_ + ":7: warning: no options object has the key \"Other\"; its values are "
+                        "kept but not used"}));
+  EXPECT_EQ(vytest::ReadAll(path_), text);
 }
 
 TEST_F(OptionsStore, StoresOnlyModifiedObjectsAndKeepsEveryCharacter) {

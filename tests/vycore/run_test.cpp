@@ -141,7 +141,7 @@ TEST_F(RunAction, StopsEarlyWithoutStartingTheProgram) {
     std::string reason;
     std::string lastCall;
   } cases[] = {
-      {"Validate", "Options: No path.", "Validate"},
+      {"Validate", "the action is not valid", "Validate"},
       {"GetCommandLine", "command line could not be built", "GetCommandLine"},
       {"AfterGetCommandLine", "stopped after building its command line", "AfterGetCommandLine"},
       {"GetExecutable", "no starting directory", "GetStartingDir(/no/such/dir/cleartool)"},
@@ -154,6 +154,11 @@ TEST_F(RunAction, StopsEarlyWithoutStartingTheProgram) {
     EXPECT_FALSE(result.started);
     EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
     EXPECT_EQ(action.calls.back(), c.lastCall);
+    if (c.failIn == "Validate") {
+      // In the log once, not repeated in the reason.
+      ASSERT_EQ(action.Messages().size(), 1u);
+      EXPECT_EQ(action.Messages()[0].text, "Options: No path.");
+    }
   }
   EXPECT_TRUE(runner_.specs.empty());
 }

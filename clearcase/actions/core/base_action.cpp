@@ -22,6 +22,17 @@ std::string OptionsDefaultViewPath() {
   return options != nullptr ? options->GetDefaultViewPath() : std::string();
 }
 
+// Where the cleartool path of the options came from.
+vy::TVySettingNote CleartoolPathNote(const std::string& path) {
+  vy::TVySettingNote note{"cleartool path", path, vy::TVySettingNote::soOptions, "ClearCase", ""};
+  auto* options = ClearCaseOptions();
+  if (options != nullptr && options->GetImplementation()->CleartoolPathDiscovered()) {
+    note.origin = vy::TVySettingNote::soOther;
+    note.source = "none set; the first cleartool found on PATH";
+  }
+  return note;
+}
+
 const vy::TVyPersistent* OptionsObject() {
   auto* options = ClearCaseOptions();
   return options != nullptr ? static_cast<const vy::TVyOptionsObject*>(options->GetImplementation())
@@ -60,6 +71,7 @@ bool TClearCaseBaseAction::Validate(vy::IVyActionValidationError& errors) {
   if (!vy::FileSystem().FileExists(GetExecutable())) {
     errors.AddError("Options", "Cleartool.exe cannot be found at the path specified.",
                     OptionsObject());
+    SendSettingNote(CleartoolPathNote(GetExecutable()));
     return false;
   }
   return inherited;
@@ -83,6 +95,7 @@ bool TClearCaseBaseAction::GetCommandLine(vy::ICommandLineBuilder& builder) {
     SendMessage(
         "Cleartool.exe cannot be found at the path specified. Please check under Tools -> Options.",
         vy::tsError);
+    SendSettingNote(CleartoolPathNote(GetExecutable()));
     return false;
   }
   Append(builder, GetCommand());
@@ -101,19 +114,33 @@ std::string TClearCaseBaseAction::GetStartingDir(const std::string& defaultDir) 
     return resolvedStartingDir_;
   }
   std::string directory;
+  // The note shows the folder looked for, and the stored text when an
+  // expression made it something else.
+  bool expanded = false;
+  const auto note = [&](std::string label, const std::string& written,
+                        vy::TVySettingNote::TOrigin origin, std::string source) {
+    const std::string& value = expanded ? directory : written;
+    SendSettingNote({std::move(label), value, origin, std::move(source),
+                     written == value ? std::string() : written});
+  };
   if (useDefaultViewContext_) {
-    if (!TryExpandExpression("Default View Context", OptionsDefaultViewPath(), directory, false) ||
+    const std::string written = OptionsDefaultViewPath();
+    if (!(expanded = TryExpandExpression("Default View Context", written, directory, false)) ||
         !vy::FileSystem().DirectoryExists(directory)) {
       SendMessage(
           "Error: The Default View you have specified is invalid or does not exist. To rectify go "
           "to Tools->Options.",
           vy::tsError);
+      note("default view", written, vy::TVySettingNote::soOptions, "ClearCase");
       return {};
     }
-  } else if (!TryExpandExpression("View Context Path", viewContextPath_, directory, false) ||
+  } else if (!(expanded = TryExpandExpression("View Context Path", viewContextPath_, directory,
+                                               false)) ||
              !vy::FileSystem().DirectoryExists(directory)) {
     SendMessage("Error: The View Context Path you have specified is invalid or does not exist.",
                 vy::tsError);
+    note("view context path", viewContextPath_, vy::TVySettingNote::soProperty,
+         "ViewContextPath");
     return {};
   }
   resolvedStartingDir_ = directory;

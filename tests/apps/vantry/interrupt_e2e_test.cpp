@@ -56,12 +56,12 @@ TEST_F(InterruptTest, EachSignalEndsTheRunAndLeavesNoProcess) {
     const std::string name = std::string("SIG") + sigabbrev_np(signal);
     SCOPED_TRACE(name);
     const TRunOutput output = Interrupted({"run", project}, signal);
-    EXPECT_EQ(output.exitCode, 128 + signal) << output.out << output.err;
-    EXPECT_THAT(output.out,
+    EXPECT_EQ(output.exitCode, 128 + signal) << output.err << output.err;
+    EXPECT_THAT(output.err,
                 HasSubstr("  INTERRUPTED: cleartool was stopped: the run was interrupted by " +
                           name + " ("));
-    EXPECT_THAT(output.out, HasSubstr("0 succeeded, 1 interrupted, 1 not run ("));
-    EXPECT_THAT(output.out, HasSubstr("Interrupted by " + name + ".\n"));
+    EXPECT_THAT(output.err, HasSubstr("0 succeeded, 1 interrupted, 1 not run ("));
+    EXPECT_THAT(output.err, HasSubstr("Interrupted by " + name + ".\n"));
   }
 }
 

@@ -125,25 +125,25 @@ TEST_F(RunTest, AStringAttributeValueIsWrittenWithEscapedQuotes) {
   EXPECT_EQ(journal[1].argv[5], "\"in test\"");
   output = sandbox.Run({apply("passed")});
   EXPECT_EQ(output.exitCode, 1);
-  EXPECT_THAT(output.out, HasSubstr("cleartool: Error: Value \"passed\" is not valid for value "
+  EXPECT_THAT(output.err, HasSubstr("cleartool: Error: Value \"passed\" is not valid for value "
                                     "type \"string\""));
 }
 
 // Values given with --var win over the project's; -v prints them all.
-TEST_F(RunTest, SkipsDisabledActionsAndPrintsProgressTheLogAndTheOutcome) {
+TEST_F(RunTest, SkipsDisabledActionsAndLogsProgressAndTheOutcome) {
   TActionSpec disabled = Checkout({}, "src/b c.c\r\n");
   disabled.enabled = false;
   const TRunOutput output = sandbox.Run(
       {disabled, Checkout({{"Reserved", "true"}, {"Comment", "Build %LABEL%"}}, kTwoFiles)},
       {"-v", "--var", "LABEL=REL_2", "--var", "EXTRA=a=b"}, {{"LABEL", "REL_1"}});
   EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
-  EXPECT_THAT(output.out, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
-  EXPECT_THAT(output.out, HasSubstr("[1/1] ClearCase Check Out: Check out the sources\n"));
-  EXPECT_THAT(output.out, HasSubstr("  Command Line: checkout -reserved -c \"Build REL_2\" -nquery "
+  EXPECT_THAT(output.err, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
+  EXPECT_THAT(output.err, HasSubstr("[1/1] ClearCase Check Out: Check out the sources\n"));
+  EXPECT_THAT(output.err, HasSubstr("  Command Line: checkout -reserved -c \"Build REL_2\" -nquery "
                                     "\"src/a.c\" \"src/b c.c\"\n"));
-  EXPECT_THAT(output.out, HasSubstr("  succeeded in "));
+  EXPECT_THAT(output.err, HasSubstr("  succeeded in "));
   EXPECT_THAT(output.out, Not(HasSubstr("\033[")));  // no colour into a file
-  EXPECT_THAT(output.err, IsEmpty());
+  EXPECT_THAT(output.err, HasSubstr("\n1 succeeded, 1 disabled action skipped ("));
   EXPECT_THAT(sandbox.Journal(), SizeIs(1));
 }
 
@@ -156,25 +156,39 @@ TEST_F(RunTest, FailuresSayWhyAndStopTheRunUnlessKeepGoing) {
       Checkout({})};
   const TRunOutput stopped = sandbox.Run(actions);
   EXPECT_EQ(stopped.exitCode, 1);
-  EXPECT_THAT(stopped.out, HasSubstr("  Error: The View Context Path you have specified is "
-                                     "invalid or does not exist.\n"));
-  EXPECT_THAT(stopped.out, HasSubstr("3 not run"));
+  EXPECT_THAT(stopped.err, HasSubstr("  Error: The View Context Path you have specified is "
+                                     "invalid or does not exist.\n    view context path: "
+                                     "/no/such/view (the action's property ViewContextPath)\n"));
+  EXPECT_THAT(stopped.err, HasSubstr("3 not run"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 
   const TRunOutput kept = sandbox.Run(actions, {"--keep-going"});
   EXPECT_EQ(kept.exitCode, 1);
-  EXPECT_THAT(kept.out, HasSubstr("  cleartool: Error: "));  // what cleartool printed
-  EXPECT_THAT(kept.out, HasSubstr("  FAILED: cleartool exited with code "));
-  EXPECT_THAT(kept.out, HasSubstr("1 succeeded, 3 failed"));
+  EXPECT_THAT(kept.err, HasSubstr("  cleartool: Error: "));  // what cleartool printed
+  EXPECT_THAT(kept.err, HasSubstr("  FAILED: cleartool exited with code "));
+  EXPECT_THAT(kept.err, HasSubstr("1 succeeded, 3 failed"));
   EXPECT_THAT(sandbox.Journal(), SizeIs(2));
+}
+
+// The message keeps its words; the value looked at and its origin follow it.
+TEST_F(RunTest, AMissingDefaultViewIsShownWithTheValueLookedAt) {
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DefaultViewPath", "%ENV:HOME%/nope"}).exitCode, 0);
+  const TRunOutput output = sandbox.Run({Checkout({})});
+  EXPECT_EQ(output.exitCode, 1);
+  EXPECT_THAT(output.err,
+              HasSubstr("\n  Error: The Default View you have specified is invalid or does not "
+                        "exist. To rectify go to Tools->Options.\n    default view: " +
+                        sandbox.Path("home/nope") + " (options store " + sandbox.OptionsFile() +
+                        ", written as %ENV:HOME%/nope)\n"));
+  EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }
 
 TEST_F(RunTest, DryRunOfThreeHundredCheckoutsStartsNothing) {
   const std::vector<TActionSpec> actions(300, Checkout({{"Reserved", "true"}}, kTwoFiles));
   const TRunOutput output = sandbox.Run(actions, {"--dry-run"});
   EXPECT_EQ(output.exitCode, 0) << output.err;
-  EXPECT_EQ(Count(output.out, "checkout -reserved -nc -nquery \"src/a.c\" \"src/b c.c\"\n"), 300u);
-  EXPECT_THAT(output.out, HasSubstr("[300/300]"));
+  EXPECT_EQ(Count(output.err, "checkout -reserved -nc -nquery \"src/a.c\" \"src/b c.c\"\n"), 300u);
+  EXPECT_THAT(output.err, HasSubstr("[300/300]"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }
 
@@ -207,8 +221,15 @@ TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
            "<Property name=\"PathNameStorageString\" value=\"src/a.c&#0;.bak\"/>"
            "</Action></Actions></VantryProject>\n");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("none.xml")}, "none.xml");
-  ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml")}, "broken.xml:");
+  // The element left open, not the end of the file.
+  ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml")}, "broken.xml:2: error: ");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml")}, "NO_SUCH_TYPE");
+  // A misspelt property would otherwise check out unreserved.
+  ExpectBadUsage(
+      sandbox,
+      {"run", sandbox.WriteProject("typo.xml", {}, {Checkout({{"Reserverd", "true"}})})},
+      sandbox.Path("typo.xml") +
+          ":8: error: CC_CHECKOUT has no property \"Reserverd\"; did you mean \"Reserved\"?\n");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("nul.xml")}, "a value holds a NUL character");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml"), "--var", "=x"}, "--var");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml"), "--fast"}, "--fast");
@@ -216,7 +237,7 @@ TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
   const std::string corrupt = "<Options>\n  <Key name=\"ClearCase\"\n";
   WriteAll(sandbox.OptionsFile(), corrupt);
   ExpectBadUsage(sandbox, {"run", sandbox.WriteProject("good.xml", {}, {Checkout({})})},
-                 sandbox.OptionsFile());
+                 sandbox.OptionsFile() + ":2: ");
   EXPECT_EQ(ReadAll(sandbox.OptionsFile()), corrupt);
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }

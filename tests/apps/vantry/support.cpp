@@ -33,6 +33,7 @@ constexpr auto kChildDeadline = std::chrono::seconds(120);
 bool Inherited(const std::string& entry) {
   const std::string name = entry.substr(0, entry.find('='));
   return name != "HOME" && name != "XDG_CONFIG_HOME" && name != "NO_COLOR" && name != "PATH" &&
+         name != "TERM" &&
          name.rfind("VANTRY_", 0) != 0 && name.rfind("CLEARTOOL_SIM_", 0) != 0;
 }
 
@@ -51,8 +52,7 @@ void WaitWithDeadline(pid_t pid, TRunOutput& output) {
 }  // namespace
 
 TSandbox::TSandbox() : root_(temp_.Path()) {
-  const fs::path worlds = fs::path(VANTRY_SOURCE_DIR) / "examples/worlds";
-  fs::copy_file(worlds / "demo.xml", Path("demo.xml"));
+  ResetWorld();
   ctsim::World().Load(Path("demo.xml"));  // lays out the view folders
   fs::create_directories(Path("home"));
   fs::create_directories(Path("config"));
@@ -66,14 +66,40 @@ TSandbox::TSandbox() : root_(temp_.Path()) {
           {"CLEARTOOL_SIM_JOURNAL", JournalFile()}};
 }
 
-TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments) const {
-  return Finish(Start(arguments));
+void TSandbox::ResetWorld() const {
+  const fs::path worlds = fs::path(VANTRY_SOURCE_DIR) / "examples/worlds";
+  fs::copy_file(worlds / "demo.xml", Path("demo.xml"), fs::copy_options::overwrite_existing);
 }
 
-pid_t TSandbox::Start(const std::vector<std::string>& arguments) const {
+std::vector<std::string> TSandbox::VantryArgv(const std::vector<std::string>& arguments) const {
   std::vector<std::string> argv = launcher_;
   argv.push_back(VANTRY_EXE);
   argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return argv;
+}
+
+TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments, TStreams streams) const {
+  int terminal = -1;
+  const pid_t pid = Spawn(VantryArgv(arguments), root_, streams, &terminal);
+  return Collect(pid, streams, terminal);
+}
+
+TRunOutput TSandbox::Shell(const std::string& script, const std::string& dir) const {
+  const pid_t pid =
+      Spawn({"/bin/bash", "-euo", "pipefail", "-c", script}, dir, TStreams::Apart, nullptr);
+  return Collect(pid, TStreams::Apart, -1);
+}
+
+pid_t TSandbox::Start(const std::vector<std::string>& arguments) const {
+  return Spawn(VantryArgv(arguments), root_, TStreams::Apart, nullptr);
+}
+
+TRunOutput TSandbox::Finish(pid_t pid) const {
+  return Collect(pid, TStreams::Apart, -1);
+}
+
+pid_t TSandbox::Spawn(std::vector<std::string> argv, const std::string& dir, TStreams streams,
+                      int* terminalOut) const {
   std::vector<std::string> env;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     if (Inherited(*entry)) env.emplace_back(*entry);
@@ -90,11 +116,25 @@ pid_t TSandbox::Start(const std::vector<std::string>& arguments) const {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  for (const auto& [fd, file] : {std::pair{1, &outFile}, std::pair{2, &errFile}}) {
-    posix_spawn_file_actions_addopen(&actions, fd, file->c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+  int terminal = -1;
+  if (streams == TStreams::Terminal) {
+    terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    if (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0) {
+      throw std::runtime_error("no pseudo-terminal");
+    }
+    posix_spawn_file_actions_addopen(&actions, 1, ptsname(terminal), O_RDWR | O_NOCTTY, 0);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
+    if (streams == TStreams::Together) {
+      posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    } else {
+      posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(),
+                                       O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    }
   }
-  posix_spawn_file_actions_addchdir_np(&actions, root_.c_str());
+  posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
   // The child starts in this process's memory (posix_spawn shares it until
   // the exec), and the kernel carries its peak into the child's: start that
   // peak afresh, so that the child's figure is its own.
@@ -104,14 +144,25 @@ pid_t TSandbox::Start(const std::vector<std::string>& arguments) const {
                                   pointers(env).data());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " + argv[0]);
+  if (terminalOut != nullptr) *terminalOut = terminal;
   return pid;
 }
 
-TRunOutput TSandbox::Finish(pid_t pid) const {
+TRunOutput TSandbox::Collect(pid_t pid, TStreams streams, int terminal) const {
   TRunOutput output;
   WaitWithDeadline(pid, output);
+  if (terminal >= 0) {
+    // What a short run printed still waits in the terminal's buffer.
+    fcntl(terminal, F_SETFL, O_NONBLOCK);
+    char buffer[4096];
+    for (ssize_t got; (got = read(terminal, buffer, sizeof buffer)) > 0;) {
+      output.out.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(terminal);
+    return output;
+  }
   output.out = ReadAll(Path(".stdout"));
-  output.err = ReadAll(Path(".stderr"));
+  if (streams == TStreams::Apart) output.err = ReadAll(Path(".stderr"));
   return output;
 }
 

@@ -53,6 +53,7 @@ class TSandbox {
 
   // Extra (or replaced) environment variables of the children.
   void SetEnv(const std::string& name, const std::string& value) { env_[name] = value; }
+  void UnsetEnv(const std::string& name) { env_.erase(name); }
 
   // Starts vantry (and so cleartool) without the powers that let root write
   // into read-only folders. False when that cannot be done here.
@@ -60,11 +61,22 @@ class TSandbox {
   // The environment entry that marks the stand-in runs of this sandbox.
   std::string WorldEntry() const { return "CLEARTOOL_SIM_WORLD=" + env_.at("CLEARTOOL_SIM_WORLD"); }
 
+  // Where vantry's standard output and error go.
+  enum class TStreams {
+    Apart,     // out and err each into their own file
+    Together,  // both into `out`, in the order written
+    Terminal,  // both into `out` through a pseudo-terminal
+  };
+  // Puts the demo world back as it was before any command changed it.
+  void ResetWorld() const;
   // Runs vantry in Root() with the sandbox's environment.
-  TRunOutput Vantry(const std::vector<std::string>& arguments) const;
+  TRunOutput Vantry(const std::vector<std::string>& arguments,
+                    TStreams streams = TStreams::Apart) const;
   // The same in two steps: start it, then wait for it and collect its output.
   pid_t Start(const std::vector<std::string>& arguments) const;
   TRunOutput Finish(pid_t pid) const;
+  // Runs a bash script (with -euo pipefail) in `dir` with the sandbox's environment.
+  TRunOutput Shell(const std::string& script, const std::string& dir) const;
   // Points the options at the stand-in and at ViewPath() as default view.
   void ConfigureOptions() const;
   // Writes a project file with these variables and actions under Root() and
@@ -81,6 +93,13 @@ class TSandbox {
   std::vector<ctsim::JournalEntry> Journal() const { return ctsim::ReadJournal(JournalFile()); }
 
  private:
+  std::vector<std::string> VantryArgv(const std::vector<std::string>& arguments) const;
+  // Starts a program with the sandbox's environment; `terminal` receives the
+  // pseudo-terminal's controlling side when the streams go there.
+  pid_t Spawn(std::vector<std::string> argv, const std::string& dir, TStreams streams,
+              int* terminal) const;
+  TRunOutput Collect(pid_t pid, TStreams streams, int terminal) const;
+
   vytest::TTempDir temp_;  // removed with everything in it when the sandbox goes
   std::string root_;
   std::map<std::string, std::string> env_;

@@ -14,7 +14,7 @@ class CleartoolOutputTest : public cctest::TPackageTest {
   }
 };
 
-TEST_F(CleartoolOutputTest, RunsCleartoolWithTheCommandLineAndATimeoutNeverBelowTheMinimum) {
+TEST_F(CleartoolOutputTest, RunsWithATimeoutNeverBelowTheMinimum) {
   struct Row {
     std::int32_t designTimeout;
     std::int64_t runTimeout;  // 0: no limit
