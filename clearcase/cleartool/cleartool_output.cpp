@@ -1,5 +1,6 @@
 #include "clearcase/cleartool/cleartool_output.h"
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 
@@ -7,6 +8,7 @@
 #include "vycore/platform.h"
 #include "vycore/process.h"
 #include "vycore/services.h"
+#include "vycore/text.h"
 
 namespace clearcase {
 namespace {
@@ -42,14 +44,13 @@ void ReportFailure(const std::string& parameters, const vy::IVyProcess& process)
     std::size_t lines = 0;
     std::string_view rest = process.ErrorText();
     while (!rest.empty() && lines < kReportedErrorLines) {
-      const std::size_t end = rest.find('\n');
-      std::string_view line = rest.substr(0, end);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      const std::size_t length = std::min(rest.find('\n'), rest.size() - 1) + 1;
+      const std::string_view line = vy::WithoutTerminator(rest.substr(0, length));
       if (!line.empty() && line != described) {
         text += "\n" + std::string(line);
         ++lines;
       }
-      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+      rest.remove_prefix(length);
     }
     vy::VyReportListingFailure(text);
   } catch (...) {
