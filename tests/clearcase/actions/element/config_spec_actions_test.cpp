@@ -21,8 +21,6 @@ TEST_F(ConfigSpec, SetCommandLines) {
        With({"CSFilePath=/no/such.cs"}),
        true,
        {"setcs", "-current"}},
-      {"the default config spec", With({"CSpecChoice=csDefault"}), true, {"setcs", "-default"}},
-      {"the stream's config spec", With({"CSpecChoice=csStream"}), true, {"setcs", "-stream"}},
       {"a file whose path has blanks travels trimmed and quoted as one argument",
        With({"CSpecChoice=csFile", "CSFilePath= " + file + " "}),
        true,
