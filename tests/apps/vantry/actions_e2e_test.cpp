@@ -140,6 +140,21 @@ TEST_F(ActionRunTest, ADryRunOfEveryActionTypeChangesNothing) {
   EXPECT_FALSE(std::filesystem::exists(sandbox.JournalFile()));
 }
 
+// Without a stored path, cleartool is found on PATH; a dry run saves that no
+// more than anything else.
+TEST(DryRunDiscoveryTest, FindsCleartoolOnThePathAndSavesNoOption) {
+  TSandbox sandbox;
+  sandbox.SetEnv("PATH",
+                 std::filesystem::path(CLEARTOOL_EXE).parent_path().string() + ":/usr/bin:/bin");
+  const TRunOutput output = sandbox.Run(
+      {{"CC_CHECKOUT", {{"ViewContextPath", "$VIEW"}, {"PathNameStorageString", "src/a.c"}}}},
+      {"--dry-run"});
+  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
+  EXPECT_THAT(output.out, HasSubstr("Command Line: checkout -nc -nquery \"src/a.c\"\n"));
+  EXPECT_FALSE(std::filesystem::exists(sandbox.OptionsFile()));
+  EXPECT_FALSE(std::filesystem::exists(sandbox.JournalFile()));
+}
+
 // The generic command's output is stored without its last line break.
 TEST_F(ActionRunTest, FoundCheckoutsAndCommandOutputFillVariables) {
   const TRunOutput output = sandbox.Run(
