@@ -150,7 +150,7 @@ TEST(DryRunDiscoveryTest, FindsCleartoolOnThePathAndSavesNoOption) {
       {{"CC_CHECKOUT", {{"ViewContextPath", "$VIEW"}, {"PathNameStorageString", "src/a.c"}}}},
       {"--dry-run"});
   EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
-  EXPECT_THAT(output.out, HasSubstr("Command Line: checkout -nc -nquery \"src/a.c\"\n"));
+  EXPECT_THAT(output.err, HasSubstr("Command Line: checkout -nc -nquery \"src/a.c\"\n"));
   EXPECT_FALSE(std::filesystem::exists(sandbox.OptionsFile()));
   EXPECT_FALSE(std::filesystem::exists(sandbox.JournalFile()));
 }
