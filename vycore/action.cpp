@@ -2,17 +2,9 @@
 
 #include "vycore/filesystem.h"
 #include "vycore/platform.h"
+#include "vycore/text.h"
 
 namespace vy {
-namespace {
-
-std::string_view WithoutTerminator(std::string_view line) {
-  if (line.ends_with('\n')) line.remove_suffix(1);
-  if (line.ends_with('\r')) line.remove_suffix(1);
-  return line;
-}
-
-}  // namespace
 
 TCustomVyAction::TCustomVyAction() : ownVariables_(std::make_unique<TVyVariables>()) {}
 

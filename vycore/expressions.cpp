@@ -38,10 +38,6 @@ namespace {
 
 constexpr std::string_view kEnvPrefix = "ENV:";
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 // The value of one reference (the text between the percent signs), or the
 // reason why there is none.
 bool LookUp(std::string_view name, const TVyVariables& variables, std::string& value,

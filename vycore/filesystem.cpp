@@ -11,6 +11,7 @@
 #include <random>
 
 #include "vycore/platform.h"
+#include "vycore/text.h"
 
 namespace vy {
 namespace {
@@ -135,7 +136,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view content, std::str
   struct stat existing {};
   const bool exists = stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
   if (exists && (existing.st_mode & 0222) == 0) {
-    if (error) *error = "\"" + path + "\" is read-only; make it writable to save it";
+    if (error) *error = Quoted(path) + " is read-only; make it writable to save it";
     return false;
   }
   TTempFile temp;
@@ -185,9 +186,9 @@ bool ReadFileText(const std::string& path, std::string& content, std::string* er
   if (fstat(fd, &info) != 0) {
     refusal = Problem("cannot read", path, errno);
   } else if (!S_ISREG(info.st_mode)) {
-    refusal = "\"" + path + "\" is not a regular file";
+    refusal = Quoted(path) + " is not a regular file";
   } else if (static_cast<std::uint64_t>(info.st_size) > kMaxTextFileSize) {
-    refusal = "\"" + path + "\" is larger than " + std::to_string(kMaxTextFileSize >> 20) + " MB";
+    refusal = Quoted(path) + " is larger than " + std::to_string(kMaxTextFileSize >> 20) + " MB";
   }
   if (!refusal.empty()) {
     close(fd);
@@ -210,8 +211,7 @@ bool ReadFileText(const std::string& path, std::string& content, std::string* er
     if (text.size() > kMaxTextFileSize) {  // it grew while being read
       close(fd);
       if (error)
-        *error =
-            "\"" + path + "\" is larger than " + std::to_string(kMaxTextFileSize >> 20) + " MB";
+        *error = Quoted(path) + " is larger than " + std::to_string(kMaxTextFileSize >> 20) + " MB";
       return false;
     }
   }

@@ -29,6 +29,22 @@ std::string TProcessOutcome::Describe(std::string_view programName) const {
   return name + " ended in an unknown way";
 }
 
+int TProcessOutcome::ResultCode() const {
+  switch (kind) {
+    case Exited:
+      return exitCode;
+    case TimedOut:
+      return prTimedOut;
+    case Signalled:
+      return prSignalled;
+    case Interrupted:
+      return prInterrupted;
+    case CouldNotStart:
+      break;
+  }
+  return prCouldNotStart;
+}
+
 IProcessRunner& ProcessRunner() {
   IProcessRunner* runner = gRunner.load();
   return runner ? *runner : RealProcessRunner();

@@ -36,6 +36,9 @@ struct TProcessOutcome {
   // "cleartool did not finish within 500 ms and was stopped",
   // "cleartool was stopped: the run was interrupted by SIGINT".
   std::string Describe(std::string_view programName) const;
+  // The exit code, or the TVyProcessResult of a run that did not exit: the
+  // one code both the process object and the run protocol report.
+  int ResultCode() const;
 };
 
 // The platform's name of a signal, e.g. "Segmentation fault" for 11.

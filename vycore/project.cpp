@@ -18,10 +18,6 @@ std::string TVyDiagnostic::ToString() const {
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 std::string KnownTypes() {
   std::string known;
   for (const TVyRegisteredAction& entry : VyActionServices().Catalogue()) {
@@ -152,8 +148,8 @@ class TProjectLoader {
       return;
     }
     TPropertyValue value;
-    std::string problem = PropertyValueFromText(*property, node.attribute("value").value(), value);
-    if (problem.empty()) {
+    std::string problem;
+    if (PropertyValueFromText(*property, node.attribute("value").value(), value, &problem)) {
       try {
         property->set(*entry.action, value);
       } catch (const std::exception& e) {

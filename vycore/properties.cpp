@@ -61,74 +61,76 @@ std::string PropertyValueToText(const TPublishedProperty& property, const TPrope
 
 namespace {
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+bool Fail(std::string problem, std::string* error) {
+  if (error) *error = std::move(problem);
+  return false;
 }
 
-std::string BooleanFromText(std::string_view text, TPropertyValue& value) {
+bool BooleanFromText(std::string_view text, TPropertyValue& value, std::string* error) {
   if (SameText(text, "true")) {
     value = true;
   } else if (SameText(text, "false")) {
     value = false;
   } else {
-    return Quoted(text) + " is not a Boolean (true or false)";
+    return Fail(Quoted(text) + " is not a Boolean (true or false)", error);
   }
-  return {};
+  return true;
 }
 
-std::string IntegerFromText(const TPublishedProperty& property, std::string_view text,
-                            TPropertyValue& value) {
+bool IntegerFromText(const TPublishedProperty& property, std::string_view text,
+                     TPropertyValue& value, std::string* error) {
   const bool ranged = property.minimum != std::numeric_limits<std::int32_t>::min() ||
                       property.maximum != std::numeric_limits<std::int32_t>::max();
-  const std::string range =
-      ranged ? "a whole number from " + std::to_string(property.minimum) + " to " +
-                   std::to_string(property.maximum)
-             : "";
+  const std::string range = ranged ? "a whole number from " + std::to_string(property.minimum) +
+                                         " to " + std::to_string(property.maximum)
+                                   : "";
   std::int32_t number = 0;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, number);
   const bool tooBig = ec == std::errc::result_out_of_range;
   if (!tooBig && (text.empty() || ec != std::errc() || ptr != end)) {
-    return Quoted(text) + (ranged ? " is not " + range : " is not an integer");
+    return Fail(Quoted(text) + (ranged ? " is not " + range : " is not an integer"), error);
   }
   if (tooBig || number < property.minimum || number > property.maximum) {
-    return Quoted(text) + (ranged ? " is out of range: " + range : " is out of the integer range");
+    return Fail(
+        Quoted(text) + (ranged ? " is out of range: " + range : " is out of the integer range"),
+        error);
   }
   value = number;
-  return {};
+  return true;
 }
 
-std::string EnumerationFromText(const TPublishedProperty& property, std::string_view text,
-                                TPropertyValue& value) {
+bool EnumerationFromText(const TPublishedProperty& property, std::string_view text,
+                         TPropertyValue& value, std::string* error) {
   for (std::size_t i = 0; i < property.enumNames.size(); ++i) {
     if (SameText(property.enumNames[i], text)) {
       value = static_cast<std::int32_t>(i);
-      return {};
+      return true;
     }
   }
   std::string known;
   for (const std::string& name : property.enumNames) {
     known += (known.empty() ? "" : ", ") + name;
   }
-  return Quoted(text) + " is not one of " + known;
+  return Fail(Quoted(text) + " is not one of " + known, error);
 }
 
 }  // namespace
 
-std::string PropertyValueFromText(const TPublishedProperty& property, std::string_view text,
-                                  TPropertyValue& value) {
+bool PropertyValueFromText(const TPublishedProperty& property, std::string_view text,
+                           TPropertyValue& value, std::string* error) {
   switch (property.kind) {
     case TPropertyKind::String:
       value = std::string(text);
-      return {};
+      return true;
     case TPropertyKind::Boolean:
-      return BooleanFromText(text, value);
+      return BooleanFromText(text, value, error);
     case TPropertyKind::Integer:
-      return IntegerFromText(property, text, value);
+      return IntegerFromText(property, text, value, error);
     case TPropertyKind::Enumeration:
-      return EnumerationFromText(property, text, value);
+      return EnumerationFromText(property, text, value, error);
   }
-  return "unknown property kind";
+  return Fail("unknown property kind", error);
 }
 
 std::optional<std::string> GetPropertyText(const TVyPersistent& object, std::string_view name) {
@@ -140,17 +142,9 @@ std::optional<std::string> GetPropertyText(const TVyPersistent& object, std::str
 bool SetPropertyText(TVyPersistent& object, std::string_view name, std::string_view text,
                      std::string* error) {
   const TPublishedProperty* property = object.PublishedProperties().Find(name);
-  std::string problem;
+  if (!property) return Fail("unknown property " + Quoted(name), error);
   TPropertyValue value;
-  if (!property) {
-    problem = "unknown property " + Quoted(name);
-  } else {
-    problem = PropertyValueFromText(*property, text, value);
-  }
-  if (!problem.empty()) {
-    if (error) *error = problem;
-    return false;
-  }
+  if (!PropertyValueFromText(*property, text, value, error)) return false;
   property->set(object, value);
   return true;
 }

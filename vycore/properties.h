@@ -70,9 +70,9 @@ class TVyPersistent {
 // and script access: Booleans "true"/"false" (read case-insensitively),
 // integers in decimal, enumerations by value name.
 std::string PropertyValueToText(const TPublishedProperty& property, const TPropertyValue& value);
-// Returns the error text (empty on success), e.g. "\"maybe\" is not a Boolean".
-std::string PropertyValueFromText(const TPublishedProperty& property, std::string_view text,
-                                  TPropertyValue& value);
+// False with the reason in `error`, e.g. "\"maybe\" is not a Boolean".
+bool PropertyValueFromText(const TPublishedProperty& property, std::string_view text,
+                           TPropertyValue& value, std::string* error);
 
 // Reads or writes a property of an object by name; nullopt / false when the
 // name is unknown or the text does not fit the property's kind (error set).

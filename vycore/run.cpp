@@ -4,19 +4,10 @@
 #include "vycore/filesystem.h"
 #include "vycore/interrupt.h"
 #include "vycore/platform.h"
+#include "vycore/text.h"
 
 namespace vy {
 namespace {
-
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
-std::string_view WithoutTerminator(std::string_view line) {
-  if (line.ends_with('\n')) line.remove_suffix(1);
-  if (line.ends_with('\r')) line.remove_suffix(1);
-  return line;
-}
 
 // Logs each error as it is added, so that what the action sends after it
 // (a note on the setting it names) follows it in the log.
@@ -69,22 +60,6 @@ class TActionSink final : public IProcessSink {
   bool collect_;
   TStringList lines_;
 };
-
-int FailureCode(const TProcessOutcome& outcome) {
-  switch (outcome.kind) {
-    case TProcessOutcome::Exited:
-      return outcome.exitCode;
-    case TProcessOutcome::TimedOut:
-      return prTimedOut;
-    case TProcessOutcome::Signalled:
-      return prSignalled;
-    case TProcessOutcome::Interrupted:
-      return prInterrupted;
-    case TProcessOutcome::CouldNotStart:
-      break;
-  }
-  return prCouldNotStart;
-}
 
 // Everything up to the start of the program. False with the reason set when
 // the run ends here.
@@ -147,7 +122,7 @@ void Execute(TVyExecuteAbstractAction& action, const TVyRunSettings& settings,
   }
   result.reason = outcome.Describe(program);
   if (outcome.Succeeded()) result.reason += ", which the action judged a failure";
-  action.OnFailure(FailureCode(outcome));
+  action.OnFailure(outcome.ResultCode());
 }
 
 // The action knows it is dry only for the length of the run.

@@ -36,4 +36,17 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
+std::string_view WithoutTerminator(std::string_view line) {
+  if (line.ends_with("\r\n")) {
+    line.remove_suffix(2);
+  } else if (line.ends_with('\n')) {
+    line.remove_suffix(1);
+  }
+  return line;
+}
+
+std::string Quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
 }  // namespace vy

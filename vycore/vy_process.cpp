@@ -2,17 +2,10 @@
 
 #include "vycore/command_line.h"
 #include "vycore/process.h"
+#include "vycore/text.h"
 
 namespace vy {
 namespace {
-
-std::string_view WithoutTerminator(std::string_view line) {
-  if (line.ends_with("\r\n"))
-    line.remove_suffix(2);
-  else if (line.ends_with('\n'))
-    line.remove_suffix(1);
-  return line;
-}
 
 std::string ProgramName(const std::string& program) {
   return std::filesystem::path(program).filename().string();
@@ -53,29 +46,13 @@ class TVyProcess final : public IVyProcess {
     if (outcome_.kind != TProcessOutcome::Exited) {
       errorText_ += outcome_.Describe(ProgramName(program_)) + '\n';
     }
-    return ResultCode();
+    return outcome_.ResultCode();
   }
 
   const TProcessOutcome& Outcome() const override { return outcome_; }
   const std::string& ErrorText() const override { return errorText_; }
 
  private:
-  int ResultCode() const {
-    switch (outcome_.kind) {
-      case TProcessOutcome::Exited:
-        return outcome_.exitCode;
-      case TProcessOutcome::TimedOut:
-        return prTimedOut;
-      case TProcessOutcome::Signalled:
-        return prSignalled;
-      case TProcessOutcome::Interrupted:
-        return prInterrupted;
-      case TProcessOutcome::CouldNotStart:
-        break;
-    }
-    return prCouldNotStart;
-  }
-
   std::string program_;
   std::string directory_;
   std::string parameters_;

@@ -1,13 +1,14 @@
 #include "clearcase/cleartool/cleartool_output.h"
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 
-#include "clearcase/plugin/clearcase_options.h"
 #include "vycore/filesystem.h"
 #include "vycore/platform.h"
 #include "vycore/process.h"
 #include "vycore/services.h"
+#include "vycore/text.h"
 
 namespace clearcase {
 namespace {
@@ -21,8 +22,10 @@ void SetScreenCursor(int cursor) noexcept {
   }
 }
 
-void ApplyDesignTimeout(vy::IVyProcess& process, const IVyClearCaseOptions& options) {
-  process.SetTimeout(options.GetDesignTimeout());
+TCleartoolSettingsSource settingsSource = nullptr;
+
+void ApplyDesignTimeout(vy::IVyProcess& process, std::int32_t timeoutMs) {
+  process.SetTimeout(timeoutMs);
   // Unsigned on purpose: a negative setting (no limit) stays as it is.
   if (static_cast<std::uint32_t>(process.GetTimeout()) <
       static_cast<std::uint32_t>(kMinimumDesignTimeout)) {
@@ -41,37 +44,35 @@ void ReportFailure(const std::string& parameters, const vy::IVyProcess& process)
     std::size_t lines = 0;
     std::string_view rest = process.ErrorText();
     while (!rest.empty() && lines < kReportedErrorLines) {
-      const std::size_t end = rest.find('\n');
-      std::string_view line = rest.substr(0, end);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      const std::size_t length = std::min(rest.find('\n'), rest.size() - 1) + 1;
+      const std::string_view line = vy::WithoutTerminator(rest.substr(0, length));
       if (!line.empty() && line != described) {
         text += "\n" + std::string(line);
         ++lines;
       }
-      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+      rest.remove_prefix(length);
     }
     vy::VyReportListingFailure(text);
   } catch (...) {
   }
 }
 
-std::string Capture(const std::string& Command, const std::string& Params, const std::string& Dir,
-                    bool Sorted) {
+std::string Capture(const TCleartoolSettings& settings, const std::string& Command,
+                    const std::string& Params, const std::string& Dir, bool Sorted) {
   TStringList output;
   const std::unique_ptr<vy::IVyProcess> process = vy::CreateVyProcess();
-  IVyClearCaseOptions* options = ClearCaseOptions();
-  if (!process || !options) return {};
-  if (!vy::FileSystem().FileExists(options->GetCleartoolPath())) {
+  if (!process) return {};
+  if (!vy::FileSystem().FileExists(settings.program)) {
     vy::VyReportListingFailure("Cleartool.exe cannot be found at the path specified: " +
-                               options->GetCleartoolPath());
+                               settings.program);
     return {};
   }
-  process->SetFileName(options->GetCleartoolPath());
+  process->SetFileName(settings.program);
   process->SetParameters(CleartoolParameterString(Command, Params));
   process->SetWorkingDirectory(Dir.empty() ? vy::ExtractFileDir(process->GetFileName()) : Dir);
   process->SetHidden(true);
   process->SetCaptureOutput(true);
-  ApplyDesignTimeout(*process, *options);
+  ApplyDesignTimeout(*process, settings.timeoutMs);
   int result = vy::prCouldNotStart;
   vy::VyRunBlocking([&] { result = process->Run(output); });
   if (result != vy::prSuccess) ReportFailure(CleartoolParameterString(Command, Params), *process);
@@ -82,21 +83,39 @@ std::string Capture(const std::string& Command, const std::string& Params, const
 
 }  // namespace
 
+void SetCleartoolSettingsSource(TCleartoolSettingsSource source) {
+  settingsSource = source;
+}
+
+TCleartoolSettings CurrentCleartoolSettings() {
+  return settingsSource != nullptr ? settingsSource() : TCleartoolSettings{};
+}
+
 std::string CleartoolParameterString(const std::string& Command, const std::string& Params) {
   return Command + " " + Params;
 }
 
-std::string CCGetCleartoolOutput(const std::string& Command, const std::string& Params,
-                                 const std::string& Dir, bool Sorted) noexcept {
+std::string CCGetCleartoolOutput(const TCleartoolSettings& settings, const std::string& Command,
+                                 const std::string& Params, const std::string& Dir,
+                                 bool Sorted) noexcept {
   SetScreenCursor(vy::kVyCursorBusy);
   std::string result;
   try {
-    result = Capture(Command, Params, Dir, Sorted);
+    result = Capture(settings, Command, Params, Dir, Sorted);
   } catch (...) {
     result.clear();
   }
   SetScreenCursor(vy::kVyCursorDefault);
   return result;
+}
+
+std::string CCGetCleartoolOutput(const std::string& Command, const std::string& Params,
+                                 const std::string& Dir, bool Sorted) noexcept {
+  try {
+    return CCGetCleartoolOutput(CurrentCleartoolSettings(), Command, Params, Dir, Sorted);
+  } catch (...) {
+    return {};  // a source that throws lists nothing
+  }
 }
 
 }  // namespace clearcase

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "clearcase/cleartool/clearcase_type.h"
 #include "clearcase/cleartool/string_lists.h"
 #include "clearcase/cleartool/unique_names.h"
-#include "clearcase/plugin/clearcase_options.h"
 
 namespace clearcase {
 

@@ -9,9 +9,9 @@ namespace clearcase {
 namespace {
 
 std::string ListMetadataTypes(const std::string& Kind, const std::string& VOB) {
-  IVyClearCaseOptions* options = ClearCaseOptions();
-  const bool localOnly = options && options->GetDesignListLocal();
-  return CCGetCleartoolOutput("lstype", TypeListingParams(Kind, VOB, localOnly), "", false);
+  const TCleartoolSettings settings = CurrentCleartoolSettings();
+  return CCGetCleartoolOutput(settings, "lstype", TypeListingParams(Kind, VOB, settings.listLocal),
+                              "", false);
 }
 
 // Kinds are matched exactly: "Stream" is no kind.

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "clearcase/plugin/clearcase_options.h"
+#include "clearcase/cleartool/clearcase_type.h"
 
 namespace clearcase {
 

@@ -22,8 +22,8 @@ namespace clearcase {
 
 namespace {
 
-// The class factory under the class's own name.
-#define CC_ACTION_CLASS(T) vy::ActionClass<T>(#T)
+// The class and its factory under the class's own name.
+#define CC_ACTION_CLASS(T) &typeid(T), vy::ActionClass<T>(#T)
 
 // Pages shared by several actions; each row lists its pages in tab order.
 const vy::TVyPageClass kViewPathNames{"TClearCaseViewPathNameFrame"};
@@ -31,91 +31,91 @@ const vy::TVyPageClass kExtendedPathNames{"TClearCaseExtendedPathNameFrame"};
 const vy::TVyPageClass kComment{"TClearCaseCommentFrame"};
 const vy::TVyPageClass kObjectSelectors{"TClearCaseObjectSelectorFrame"};
 
-// Type identifier, class, display name, help topic, subcommand, pages.
+// Type identifier, class, display name, help topic, subcommand, pages, page rank.
 const std::vector<TCatalogueRow>& Rows() {
   // clang-format off
   static const std::vector<TCatalogueRow> rows = {
       {"CC_UPDATE", CC_ACTION_CLASS(TClearCaseUpdateAction),
        "ClearCase Update Snapshot View", 4440, "update",
-       {{"TClearCaseUpdateFrame"}}},
+       {{"TClearCaseUpdateFrame"}}, 1},
       {"CC_CHECKOUT", CC_ACTION_CLASS(TClearCaseCheckoutAction),
        "ClearCase Check Out", 4460, "checkout",
-       {kViewPathNames, kExtendedPathNames, {"TClearCaseCheckOutFrame"}, kComment}},
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseCheckOutFrame"}, kComment}, 2},
       {"CC_CHECKIN", CC_ACTION_CLASS(TClearCaseCheckInPathAction),
        "ClearCase Check In", 4470, "checkin",
-       {kViewPathNames, kExtendedPathNames, {"TClearCaseCheckInFrame"}, kComment}},
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseCheckInFrame"}, kComment}, 3},
       {"CC_UNCHECKOUT", CC_ACTION_CLASS(TClearCaseUnCheckOutAction),
        "ClearCase Undo Checkout", 4480, "uncheckout",
-       {kViewPathNames, kExtendedPathNames, {"TClearCaseUnCheckOutFrame"}}},
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseUnCheckOutFrame"}}, 4},
       {"CC_FINDCHECKOUTS", CC_ACTION_CLASS(TClearCaseFindCheckoutsAction),
        "ClearCase Find Checkouts", 4490, "lscheckout",
-       {{"TClearCaseFindCheckoutsFrame"}}},
+       {{"TClearCaseFindCheckoutsFrame"}}, 23},
       {"CC_MKELEM", CC_ACTION_CLASS(TClearCaseMakeElementAction),
        "ClearCase Make Element", 4500, "mkelem",
-       {kViewPathNames, {"TClearCaseMakeElementFrame"}, kComment}},
+       {kViewPathNames, {"TClearCaseMakeElementFrame"}, kComment}, 24},
       {"CC_MKLBTYPE", CC_ACTION_CLASS(TClearCaseMkLbTypeAction),
        "ClearCase Make Label Type", 4510, "mklbtype",
-       {{"TClearCaseMkLbTypeFrame"}, kComment}},
+       {{"TClearCaseMkLbTypeFrame"}, kComment}, 8},
       {"CC_LABEL", CC_ACTION_CLASS(TClearCaseApplyLabelAction),
        "ClearCase Apply Label", 4520, "mklabel",
-       {kViewPathNames, kExtendedPathNames, {"TClearCaseApplyLabelFrame"}, kComment}},
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseApplyLabelFrame"}, kComment}, 9},
       {"CC_MKATTRTYPE", CC_ACTION_CLASS(TClearCaseMakeAttributeTypeAction),
        "ClearCase Make Attribute Type", 4530, "mkattype",
        {{"TClearCaseMakeAttributeTypeFrame"}, {"TClearCaseMakeAttributeTypeOptionsFrame"},
-        kComment}},
+        kComment}, 18},
       {"CC_APPLYATTR", CC_ACTION_CLASS(TClearCaseApplyAttributePathNamesAction),
        "ClearCase Apply Attribute (Paths)", 4540, "mkattr",
        {kViewPathNames, {"TClearCaseApplyAttributeFrame"},
-        {"TClearCaseApplyAttributePathNamesFrame"}}},
+        {"TClearCaseApplyAttributePathNamesFrame"}}, 19},
       {"CC_APPLYATTR_OBJ", CC_ACTION_CLASS(TClearCaseApplyAttributeObjectsAction),
        "ClearCase Apply Attribute (Objects)", 4540, "mkattr",
        {kObjectSelectors, {"TClearCaseApplyAttributeFrame"},
-        {"TClearCaseApplyAttributeObjectsFrame"}}},
+        {"TClearCaseApplyAttributeObjectsFrame"}}, 20},
       {"CC_LOCK", CC_ACTION_CLASS(TClearCaseLockPathNamesAction),
        "ClearCase Lock (Paths)", 4560, "lock",
-       {kViewPathNames, kExtendedPathNames, {"TClearCaseLockFrame"}, kComment}},
+       {kViewPathNames, kExtendedPathNames, {"TClearCaseLockFrame"}, kComment}, 10},
       {"CC_UNLOCK", CC_ACTION_CLASS(TClearCaseUnlockPathNamesAction),
        "ClearCase Unlock (Paths)", 4570, "unlock",
-       {kViewPathNames, kExtendedPathNames, kComment}},
+       {kViewPathNames, kExtendedPathNames, kComment}, 13},
       {"CC_LOCK_OBJ", CC_ACTION_CLASS(TClearCaseLockObjectsAction),
        "ClearCase Lock (Objects)", 4560, "lock",
-       {kObjectSelectors, {"TClearCaseLockFrame"}, kComment}},
+       {kObjectSelectors, {"TClearCaseLockFrame"}, kComment}, 11},
       {"CC_UNLOCK_OBJ", CC_ACTION_CLASS(TClearCaseUnlockObjectsAction),
        "ClearCase Unlock (Objects)", 4570, "unlock",
-       {kObjectSelectors, kComment}},
+       {kObjectSelectors, kComment}, 12},
       {"CC_GENERIC", CC_ACTION_CLASS(TClearCaseCleartoolAction),
        "ClearCase Run Cleartool (Generic)", 4580, "",
-       {{"TClearCaseCleartoolFrame"}}},
+       {{"TClearCaseCleartoolFrame"}}, 16},
       {"CC_GETCONFIGSPEC", CC_ACTION_CLASS(TClearCaseGetConfigSpecAction),
        "ClearCase Get Config Spec", 4590, "catcs",
-       {{"TClearCaseGetConfigSpecFrame"}}},
+       {{"TClearCaseGetConfigSpecFrame"}}, 22},
       {"CC_SETCONFIGSPEC", CC_ACTION_CLASS(TClearCaseSetConfigSpecAction),
        "ClearCase Set Config Spec", 4600, "setcs",
-       {{"TClearCaseSetConfigSpecFrame"}}},
+       {{"TClearCaseSetConfigSpecFrame"}}, 21},
       {"UCM_MAKEACTIVITY", CC_ACTION_CLASS(TClearCaseMakeActivityAction),
        "UCM Make Activity", 4610, "mkactivity",
-       {{"TClearCaseMakeActivityFrame"}, kComment}},
+       {{"TClearCaseMakeActivityFrame"}, kComment}, 17},
       {"UCM_SETACTIVITY", CC_ACTION_CLASS(TClearCaseSetActivityAction),
        "UCM Set Current Activity", 4620, "setactivity",
-       {{"TClearCaseActivitySelectorFrame"}, kComment}},
+       {{"TClearCaseActivitySelectorFrame"}, kComment}, 7},
       {"UCM_CHECKIN", CC_ACTION_CLASS(TClearCaseCheckInActivityAction),
        "UCM Check In Files for Activity", 4630, "checkin",
-       {{"TClearCaseActivitySelectorFrame"}, {"TClearCaseCheckInFrame"}, kComment}},
+       {{"TClearCaseActivitySelectorFrame"}, {"TClearCaseCheckInFrame"}, kComment}, 6},
       {"UCM_UNCHECKOUT", CC_ACTION_CLASS(TClearCaseUnCheckOutActivityAction),
        "UCM Undo Checkouts for Activity", 4640, "uncheckout",
-       {{"TClearCaseUnCheckOutActivityFrame"}}},
+       {{"TClearCaseUnCheckOutActivityFrame"}}, 5},
       {"UCM_MAKEBL", CC_ACTION_CLASS(TClearCaseMakeBaselineAction),
        "UCM Make Baseline", 4650, "mkbl",
-       {{"TClearCaseMakeBaselineFrame"}, {"TClearCaseMakeBaseLineLabelFrame"}, kComment}},
+       {{"TClearCaseMakeBaselineFrame"}, {"TClearCaseMakeBaseLineLabelFrame"}, kComment}, 14},
       {"UCM_MAKEBL_LABEL", CC_ACTION_CLASS(TClearCaseMakeBaselineFromLabelAction),
        "UCM Make Baseline from Label", 4660, "mkbl",
-       {{"TClearCaseMakeBaselineFromLabelFrame"}, kComment}},
+       {{"TClearCaseMakeBaselineFromLabelFrame"}, kComment}, 15},
       {"CC_CHANGEBASELINE", CC_ACTION_CLASS(TClearCaseChangeBaselineAction),
        "UCM Change Baseline", 5290, "chbl",
-       {{"TClearCaseChangeBaselineFrame"}, kComment}},
+       {{"TClearCaseChangeBaselineFrame"}, kComment}, 25},
       {"CC_CHANGESTREAM", CC_ACTION_CLASS(TClearCaseChangeStreamAction),
        "UCM Change Stream", 5300, "chstream",
-       {{"TClearCaseChangeStreamFrame"}, {"TClearCaseChangeStreamOptionsFrame"}, kComment}},
+       {{"TClearCaseChangeStreamFrame"}, {"TClearCaseChangeStreamOptionsFrame"}, kComment}, 26},
   };
   // clang-format on
   return rows;
@@ -123,24 +123,17 @@ const std::vector<TCatalogueRow>& Rows() {
 
 #undef CC_ACTION_CLASS
 
-constexpr const char* kPageOrder[] = {
-    "CC_UPDATE",         "CC_CHECKOUT",      "CC_CHECKIN",       "CC_UNCHECKOUT",
-    "UCM_UNCHECKOUT",    "UCM_CHECKIN",      "UCM_SETACTIVITY",  "CC_MKLBTYPE",
-    "CC_LABEL",          "CC_LOCK",          "CC_LOCK_OBJ",      "CC_UNLOCK_OBJ",
-    "CC_UNLOCK",         "UCM_MAKEBL",       "UCM_MAKEBL_LABEL", "CC_GENERIC",
-    "UCM_MAKEACTIVITY",  "CC_MKATTRTYPE",    "CC_APPLYATTR",     "CC_APPLYATTR_OBJ",
-    "CC_SETCONFIGSPEC",  "CC_GETCONFIGSPEC", "CC_FINDCHECKOUTS", "CC_MKELEM",
-    "CC_CHANGEBASELINE", "CC_CHANGESTREAM",
-};
-
 }  // namespace
 
 std::span<const TCatalogueRow> Catalogue() {
   return Rows();
 }
 
-std::span<const char* const> PageRegistrationOrder() {
-  return kPageOrder;
+const TCatalogueRow* FindCatalogueRow(const std::type_info& type) {
+  for (const auto& row : Rows()) {
+    if (*row.type == type) return &row;
+  }
+  return nullptr;
 }
 
 }  // namespace clearcase

@@ -1,5 +1,6 @@
 #include "clearcase/plugin/clearcase_options.h"
 
+#include "clearcase/cleartool/cleartool_settings.h"
 #include "clearcase/cleartool/repository_queries.h"
 #include "clearcase/plugin/cleartool_discovery.h"
 #include "vycore/filesystem.h"
@@ -14,6 +15,12 @@ namespace clearcase {
 namespace {
 
 const std::vector<std::string> kTypeNames = {"ccUnknown", "ccLT", "ccFull"};
+
+TCleartoolSettings ListingSettingsFromOptions() {
+  IVyClearCaseOptions* options = ClearCaseOptions();
+  if (options == nullptr) return {};
+  return {options->GetCleartoolPath(), options->GetDesignTimeout(), options->GetDesignListLocal()};
+}
 
 }  // namespace
 
@@ -158,6 +165,7 @@ IVyClearCaseOptions* ClearCaseOptions() {
 }
 
 void RegisterOptions() {
+  SetCleartoolSettingsSource(&ListingSettingsFromOptions);
   auto& scripting = vy::VyScriptingServices();
   scripting.RegisterEnumeration("TClearCaseType", kTypeNames);
   vy::VyOptionsServices().RegisterOptions(

@@ -5,11 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "clearcase/cleartool/clearcase_type.h"
 #include "vycore/options.h"
 
 namespace clearcase {
-
-enum TClearCaseType : std::uint8_t { ccUnknown, ccLT, ccFull };
 
 class TVyClearCaseOptions;
 
@@ -84,7 +83,8 @@ class TVyClearCaseOptions final : public vy::TVyOptionsObject, public IVyClearCa
 IVyClearCaseOptions* ClearCaseOptions();
 
 // Registers the options class, the script enumeration TClearCaseType and the
-// script function "ClearCaseOptions".
+// script function "ClearCaseOptions", and makes the options the settings of
+// the design-time listings.
 void RegisterOptions();
 
 }  // namespace clearcase

@@ -1,6 +1,7 @@
 #include "clearcase/plugin/registration.h"
 
-#include <cstring>
+#include <algorithm>
+#include <vector>
 
 #include "clearcase/cleartool/query_registry.h"
 #include "clearcase/plugin/catalogue.h"
@@ -9,33 +10,20 @@
 
 namespace clearcase {
 
-namespace {
-
-const TCatalogueRow* FindRow(const char* typeId) {
-  for (const auto& row : Catalogue()) {
-    if (std::strcmp(row.typeId, typeId) == 0) return &row;
-  }
-  return nullptr;  // an action whose class is not part of this build
-}
-
-}  // namespace
-
 void VyRegisterPackage(bool RegisterPages) {
   RegisterOptions();
   auto& actions = vy::VyActionServices();
   for (const auto& row : Catalogue()) {
-    const auto name = row.actionClass.create()->GetActionName();
-    actions.RegisterAction(name, "ClearCase", row.actionClass, row.typeId);
+    actions.RegisterAction(row.displayName, "ClearCase", row.actionClass, row.typeId);
   }
   RegisterQueryFunctions();
   if (!RegisterPages) return;
   vy::VyOptionsServices().RegisterOptionsPages(
       vy::OptionsClass<TVyClearCaseOptions>("TVyClearCaseOptions"), {{"TClearCaseOptionsFrame"}});
-  for (const char* typeId : PageRegistrationOrder()) {
-    if (const auto* row = FindRow(typeId)) {
-      actions.RegisterActionPages(row->actionClass, row->pages);
-    }
-  }
+  std::vector<const TCatalogueRow*> byRank;
+  for (const auto& row : Catalogue()) byRank.push_back(&row);
+  std::ranges::sort(byRank, {}, &TCatalogueRow::pageRank);
+  for (const auto* row : byRank) actions.RegisterActionPages(row->actionClass, row->pages);
 }
 
 }  // namespace clearcase

@@ -64,8 +64,8 @@ TEST(Properties, ValuesConvertToAndFromText) {
       property.maximum = 100;
     }
     vy::TPropertyValue value;
-    const std::string error = vy::PropertyValueFromText(property, c.text, value);
-    EXPECT_EQ(error.empty(), c.error.empty()) << error;
+    std::string error;
+    EXPECT_EQ(vy::PropertyValueFromText(property, c.text, value, &error), c.error.empty()) << error;
     EXPECT_NE(error.find(c.error), std::string::npos) << error;
     const std::string back = error.empty() ? vy::PropertyValueToText(property, value) : "";
     EXPECT_EQ(back, c.back);

@@ -9,7 +9,6 @@
 
 namespace {
 
-using vy::TProcessOutcome;
 using Strings = std::vector<std::string>;
 
 // Records every hook the runner calls, in order, with what it was given.
@@ -173,32 +172,7 @@ TEST_F(RunAction, DryRunStopsAfterBeforeExecute) {
   EXPECT_EQ(result.commandLine, "checkout -c \"a comment\" \"src/b c.c\" -last");
 }
 
-TEST_F(RunAction, TheOutcomeIsReportedInWords) {
-  using enum TProcessOutcome::Kind;
-  const struct {
-    TProcessOutcome outcome;
-    std::string words;  // after the program's name; empty for success
-    std::string lastCall;
-  } cases[] = {
-      {{Exited, 0, 0, {}, 0}, "", "OnSuccess(0)"},
-      {{Exited, 3, 0, {}, 0}, "exited with code 3", "OnFailure(3)"},
-      {{CouldNotStart, -1, 0, "not found", 0}, "could not be started: not found", "OnFailure(-1)"},
-      {{TimedOut, -1, 0, {}, 500}, "did not finish within 500 ms and was stopped", "OnFailure(-2)"},
-      {{Signalled, -1, 9, {}, 0},
-       "was killed by signal 9 (" + vy::SignalDescription(9) + ")",
-       "OnFailure(-3)"},
-  };
-  for (const auto& c : cases) {
-    runner_.outcome = c.outcome;
-    TRecordingAction action(program_);
-    const vy::TVyRunResult result = vy::RunAction(action, {});
-    EXPECT_EQ(result.reason, c.words.empty() ? "" : "cleartool " + c.words);
-    EXPECT_EQ(result.succeeded, c.words.empty());
-    EXPECT_EQ(result.started, c.outcome.kind != CouldNotStart);
-    EXPECT_EQ(action.calls.back(), c.lastCall);
-  }
-}
-
+// The outcome in words for each way a program ends is the fault suite's.
 TEST_F(RunAction, TheActionJudgesTheExitCode) {
   action_.successCode = 1;
   const vy::TVyRunResult result = vy::RunAction(action_, {});

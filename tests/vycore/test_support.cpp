@@ -83,4 +83,26 @@ void TScopedEnv::Set(const char* value) {
   }
 }
 
+vy::TProcessOutcome TFakeRunner::Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) {
+  specs.push_back(spec);
+  if (throws) throw std::runtime_error("sink failed");
+  for (const TPiece& piece : output) {
+    piece.err ? sink.OnStdErr(piece.text) : sink.OnStdOut(piece.text);
+  }
+  const auto found = printed.find(spec.arguments);
+  std::string_view text = found == printed.end() ? std::string_view() : found->second;
+  while (!text.empty()) {
+    const std::size_t length = std::min(text.find('\n'), text.size() - 1) + 1;
+    sink.OnStdOut(text.substr(0, length));
+    text.remove_prefix(length);
+  }
+  return outcome;
+}
+
+std::vector<std::vector<std::string>> TFakeRunner::Argvs() const {
+  std::vector<std::vector<std::string>> argvs;
+  for (const vy::TProcessSpec& spec : specs) argvs.push_back(spec.arguments);
+  return argvs;
+}
+
 }  // namespace vytest

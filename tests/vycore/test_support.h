@@ -3,6 +3,7 @@
 // per-user folders pointed at a private temporary folder (test_support.cpp),
 // so no test ever touches the real home.
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,8 +44,9 @@ class TScopedEnv {
   std::optional<std::string> old_;
 };
 
-// Stands in for the process runner while it lives: plays back output and an
-// outcome, and records what it was asked to start.
+// Stands in for the process runner while it lives: records what it was asked
+// to start and plays back output and an outcome. Text `printed` for a start's
+// arguments reaches standard output a line at a time, as a pipe delivers it.
 class TFakeRunner final : public vy::IProcessRunner {
  public:
   struct TPiece {
@@ -55,17 +57,14 @@ class TFakeRunner final : public vy::IProcessRunner {
   TFakeRunner() { vy::SetProcessRunner(this); }
   ~TFakeRunner() override { vy::SetProcessRunner(nullptr); }
 
-  vy::TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override {
-    specs.push_back(spec);
-    for (const TPiece& piece : output) {
-      piece.err ? sink.OnStdErr(piece.text) : sink.OnStdOut(piece.text);
-    }
-    return outcome;
-  }
+  vy::TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override;
+  std::vector<std::vector<std::string>> Argvs() const;  // of every start, in order
 
   std::vector<vy::TProcessSpec> specs;
-  std::vector<TPiece> output;
+  std::vector<TPiece> output;  // played to every start
+  std::map<std::vector<std::string>, std::string> printed;
   vy::TProcessOutcome outcome{vy::TProcessOutcome::Exited, 0, 0, {}, 0};
+  bool throws = false;  // fails the way a throwing sink does
 };
 
 }  // namespace vytest

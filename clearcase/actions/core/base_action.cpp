@@ -1,6 +1,9 @@
 #include "clearcase/actions/core/base_action.h"
 
+#include <typeinfo>
+
 #include "clearcase/actions/core/storage_strings.h"
+#include "clearcase/plugin/catalogue.h"
 #include "clearcase/plugin/clearcase_options.h"
 #include "vycore/filesystem.h"
 
@@ -37,6 +40,21 @@ const vy::TVyPersistent* OptionsObject() {
 }
 
 }  // namespace
+
+std::string TClearCaseBaseAction::GetActionName() const {
+  const auto* row = FindCatalogueRow(typeid(*this));
+  return row != nullptr ? row->displayName : "";
+}
+
+int TClearCaseBaseAction::GetHelpTopicID() const {
+  const auto* row = FindCatalogueRow(typeid(*this));
+  return row != nullptr ? row->helpTopic : 4430;
+}
+
+std::string TClearCaseBaseAction::GetCommand() const {
+  const auto* row = FindCatalogueRow(typeid(*this));
+  return row != nullptr ? row->subcommand : "";
+}
 
 TClearCaseBaseAction::TClearCaseBaseAction() {
   SetCollectOutput(true);
@@ -154,7 +172,7 @@ bool TClearCaseBaseAction::AddComment(vy::ICommandLineBuilder& builder) {
   if (noComment_ || comment.empty()) {
     Append(builder, "-nc");
   } else {
-    Append(builder, "-c " + Quoted(comment));
+    Append(builder, "-c " + vy::QuoteArgument(comment));
   }
   return true;
 }
@@ -168,7 +186,7 @@ bool TClearCaseBaseAction::AddPathNames(vy::ICommandLineBuilder& builder) {
   for (const auto& pathName : pathNames) {
     std::string expanded;
     if (!TryExpandExpression("Pathname", pathName, expanded, true)) return false;
-    Append(builder, Quoted(expanded));
+    Append(builder, vy::QuoteArgument(expanded));
   }
   return true;
 }
@@ -181,7 +199,7 @@ bool TClearCaseBaseAction::AddObjectSelectors(vy::ICommandLineBuilder& builder) 
   for (const auto& selector : objectSelectors_) {
     std::string expanded;
     if (!TryExpandExpression("Object Selector", selector, expanded, true)) return false;
-    Append(builder, QuotedIfNeeded(expanded));
+    Append(builder, vy::QuoteArgumentIfNeeded(expanded));
   }
   return true;
 }
@@ -194,7 +212,7 @@ bool TClearCaseBaseAction::AddLabelTypeName(vy::ICommandLineBuilder& builder) {
     return false;
   }
   if (!vobSelector_.empty()) name += "@" + vob;
-  Append(builder, "lbtype:" + QuotedIfNeeded(name));
+  Append(builder, "lbtype:" + vy::QuoteArgumentIfNeeded(name));
   return true;
 }
 
@@ -233,14 +251,6 @@ void TClearCaseBaseAction::SetObjectsStorageString(const std::string& value) {
 
 void TClearCaseBaseAction::Append(vy::ICommandLineBuilder& builder, const std::string& argument) {
   builder.AddArgument(argument, {}, vy::akPlain);
-}
-
-std::string TClearCaseBaseAction::Quoted(const std::string& text) {
-  return vy::QuoteArgument(text);
-}
-
-std::string TClearCaseBaseAction::QuotedIfNeeded(const std::string& text) {
-  return vy::QuoteArgumentIfNeeded(text);
 }
 
 }  // namespace clearcase

@@ -3,12 +3,11 @@
 // action's view context, with the subcommand first, and offers the shared
 // pieces of a cleartool command line.
 //
-// A concrete action:
+// A concrete action takes its display name, help topic and subcommand from
+// its catalogue row (clearcase/plugin/catalogue.cpp), so that they are written
+// down once; it adds only its command line and properties:
 //   class TMyAction : public TClearCaseBaseAction {
 //    public:
-//     std::string GetActionName() const override { return "ClearCase ..."; }
-//     int GetHelpTopicID() const override { return 4460; }
-//     std::string GetCommand() const override { return "checkout"; }
 //     bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
 //     const vy::TPropertyList& PublishedProperties() const override;  // one line per property
 //   };
@@ -28,7 +27,10 @@ class TClearCaseBaseAction : public vy::TVyExecuteAbstractAction {
   bool Validate(vy::IVyActionValidationError& errors) override;
   vy::TStringList GetHiddenProperties() const override;
   std::string GetQuickHelpFilename() const override { return "Plugins\\ClearCase.html"; }
-  int GetHelpTopicID() const override { return 4430; }
+  // From the catalogue row of the object's class; outside the catalogue the
+  // name and subcommand are empty and the help topic is the package's own.
+  std::string GetActionName() const override;
+  int GetHelpTopicID() const override;
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   std::string GetExecutable() override;
   std::string GetStartingDir(const std::string& defaultDir) override;
@@ -36,7 +38,7 @@ class TClearCaseBaseAction : public vy::TVyExecuteAbstractAction {
 
   // Operations of every ClearCase action.
   virtual bool GetActionDoesNotUseViewContext();
-  virtual std::string GetCommand() const = 0;
+  virtual std::string GetCommand() const;
   virtual bool AddComment(vy::ICommandLineBuilder& builder);
   virtual bool AddPathNames(vy::ICommandLineBuilder& builder);
   virtual bool AddLabelTypeName(vy::ICommandLineBuilder& builder);
@@ -79,12 +81,6 @@ class TClearCaseBaseAction : public vy::TVyExecuteAbstractAction {
  protected:
   // Appends one argument of kind 2 without value.
   static void Append(vy::ICommandLineBuilder& builder, const std::string& argument);
-  // Wraps the text in double quotes, escaped so that cleartool receives it as
-  // exactly one argument, byte for byte.
-  static std::string Quoted(const std::string& text);
-  // Quoted when the text holds a blank, a tab or a double quote (each of which
-  // would otherwise split it or be lost), else the text as it is.
-  static std::string QuotedIfNeeded(const std::string& text);
 
  private:
   bool NoViewConfigured();

@@ -30,7 +30,7 @@ bool TClearCaseUCMAction::AddActivityName(vy::ICommandLineBuilder& builder) {
   if (!GetVOBSelector().empty()) selector += "@" + GetVOBSelector();
   std::string expanded;
   if (!TryExpandExpression("Activity Name", selector, expanded, true)) return false;
-  Append(builder, QuotedIfNeeded(expanded));
+  Append(builder, vy::QuoteArgumentIfNeeded(expanded));
   return true;
 }
 
@@ -46,7 +46,7 @@ bool TClearCaseUCMAction::AddActivitySelectors(vy::ICommandLineBuilder& builder)
     }
   }
   joined.pop_back();
-  Append(builder, QuotedIfNeeded(joined));
+  Append(builder, vy::QuoteArgumentIfNeeded(joined));
   return true;
 }
 
@@ -58,7 +58,7 @@ bool TClearCaseUCMAction::AddComponentSelector(vy::ICommandLineBuilder& builder)
   std::string joined;
   for (const std::string& component : componentSelectors_) joined += component + ",";
   joined.pop_back();
-  Append(builder, QuotedIfNeeded(joined));
+  Append(builder, vy::QuoteArgumentIfNeeded(joined));
   return true;
 }
 

@@ -10,7 +10,6 @@ namespace clearcase {
 
 class TClearCaseCheckInGenericAction : public TClearCaseUCMAction {
  public:
-  std::string GetCommand() const override { return "checkin"; }
   // Everything but the operands; false only when the base could not start
   // the command line.
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
@@ -38,16 +37,12 @@ class TClearCaseCheckInGenericAction : public TClearCaseUCMAction {
 // Publishes what its parent publishes.
 class TClearCaseCheckInPathAction : public TClearCaseCheckInGenericAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Check In"; }
-  int GetHelpTopicID() const override { return 4470; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
 };
 
 // Adds the activity properties; the stored path names are never read.
 class TClearCaseCheckInActivityAction : public TClearCaseCheckInGenericAction {
  public:
-  std::string GetActionName() const override { return "UCM Check In Files for Activity"; }
-  int GetHelpTopicID() const override { return 4630; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 };

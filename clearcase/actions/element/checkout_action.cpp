@@ -20,7 +20,7 @@ bool TClearCaseCheckoutAction::AddDataLocation(vy::ICommandLineBuilder& builder)
   if (dataLocation_ != coOut) return true;
   std::string path;
   if (!TryExpandExpression("External Pathname", outExternalPath_, path, true)) return false;
-  Append(builder, "-out " + Quoted(path));
+  Append(builder, "-out " + vy::QuoteArgument(path));
   return true;
 }
 
@@ -28,10 +28,10 @@ bool TClearCaseCheckoutAction::AddSelection(vy::ICommandLineBuilder& builder) {
   std::string selector;
   if (selectionMode_ == coVersion) {
     if (!TryExpandExpression("Version Selector", versionSelector_, selector, true)) return false;
-    Append(builder, "-version " + Quoted(selector));
+    Append(builder, "-version " + vy::QuoteArgument(selector));
   } else if (selectionMode_ == coBranch) {
     if (!TryExpandExpression("Branch Selector", branchSelector_, selector, true)) return false;
-    Append(builder, "-branch " + Quoted(selector));
+    Append(builder, "-branch " + vy::QuoteArgument(selector));
   }
   return true;
 }

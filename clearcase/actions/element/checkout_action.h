@@ -13,10 +13,7 @@ enum TCCCheckOutSelector : std::uint8_t { coDefault, coVersion, coBranch };
 // Checks elements out with "cleartool checkout".
 class TClearCaseCheckoutAction : public TClearCaseBaseAction {
  public:
-  int GetHelpTopicID() const override { return 4460; }
-  std::string GetActionName() const override { return "ClearCase Check Out"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
-  std::string GetCommand() const override { return "checkout"; }
   const vy::TPropertyList& PublishedProperties() const override;
 
   bool GetReserved() const { return reserved_; }

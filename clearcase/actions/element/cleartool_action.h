@@ -10,8 +10,6 @@ namespace clearcase {
 
 class TClearCaseCleartoolAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Run Cleartool (Generic)"; }
-  int GetHelpTopicID() const override { return 4580; }
   // The subcommand as stored, never expanded.
   std::string GetCommand() const override { return command_; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;

@@ -34,7 +34,7 @@ bool TClearCaseSetConfigSpecAction::AddConfigSpecFile(vy::ICommandLineBuilder& b
                 vy::tsError);
     return false;
   }
-  Append(builder, Quoted(path));
+  Append(builder, vy::QuoteArgument(path));
   return true;
 }
 

@@ -15,9 +15,6 @@ enum TConfigSpecType : std::uint8_t { csCurrent, csDefault, csFile, csStream };
 
 class TClearCaseSetConfigSpecAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Set Config Spec"; }
-  int GetHelpTopicID() const override { return 4600; }
-  std::string GetCommand() const override { return "setcs"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 
@@ -39,9 +36,6 @@ class TClearCaseSetConfigSpecAction : public TClearCaseBaseAction {
 // is closed when the result is judged. A dry run does not touch it.
 class TClearCaseGetConfigSpecAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Get Config Spec"; }
-  int GetHelpTopicID() const override { return 4590; }
-  std::string GetCommand() const override { return "catcs"; }
   bool AfterGetCommandLine() override;
   void OnStdOutData(vy::IVyProcess* process, const std::string& data) override;
   bool InterpretResult(int exitCode) override;

@@ -10,9 +10,6 @@ namespace clearcase {
 
 class TClearCaseFindCheckoutsAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Find Checkouts"; }
-  int GetHelpTopicID() const override { return 4490; }
-  std::string GetCommand() const override { return "lscheckout"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   // Empties the variable once per run, before cleartool starts.
   void BeforeExecute(vy::ICommandLineBuilder& builder) override;

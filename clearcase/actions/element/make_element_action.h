@@ -14,9 +14,6 @@ enum TClearCaseCheckOutType : std::uint8_t { ccCheckedOut, ccCheckedIn, ccNoChec
 
 class TClearCaseMakeElementAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Make Element"; }
-  int GetHelpTopicID() const override { return 4500; }
-  std::string GetCommand() const override { return "mkelem"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 

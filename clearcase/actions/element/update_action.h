@@ -16,9 +16,6 @@ enum TCCHijackMode : std::uint8_t { hmOverwrite, hmNooverwrite, hmRename };
 
 class TClearCaseUpdateAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Update Snapshot View"; }
-  int GetHelpTopicID() const override { return 4440; }
-  std::string GetCommand() const override { return "update"; }
   bool Validate(vy::IVyActionValidationError& errors) override;
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;

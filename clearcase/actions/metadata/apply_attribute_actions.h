@@ -10,9 +10,6 @@ namespace clearcase {
 // Works on path names without a view context of its own.
 class TClearCaseApplyAttributePathNamesAction : public TClearCaseBaseAttributeAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Apply Attribute (Paths)"; }
-  int GetHelpTopicID() const override { return 4540; }
-  std::string GetCommand() const override { return "mkattr"; }
   bool GetActionDoesNotUseViewContext() override { return true; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
@@ -29,9 +26,6 @@ class TClearCaseApplyAttributePathNamesAction : public TClearCaseBaseAttributeAc
 
 class TClearCaseApplyAttributeObjectsAction : public TClearCaseBaseAttributeAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Apply Attribute (Objects)"; }
-  int GetHelpTopicID() const override { return 4540; }
-  std::string GetCommand() const override { return "mkattr"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 

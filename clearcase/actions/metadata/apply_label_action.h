@@ -9,9 +9,6 @@ namespace clearcase {
 
 class TClearCaseApplyLabelAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Apply Label"; }
-  int GetHelpTopicID() const override { return 4520; }
-  std::string GetCommand() const override { return "mklabel"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 

@@ -11,7 +11,6 @@ namespace clearcase {
 // The lock options both lock actions share; never registered itself.
 class TClearCaseLockGenericAction : public TClearCaseBaseAction {
  public:
-  std::string GetCommand() const override { return "lock"; }
   // The subcommand, the lock options and the comment; the operands are the
   // subclass's.
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
@@ -35,34 +34,24 @@ class TClearCaseLockGenericAction : public TClearCaseBaseAction {
 
 class TClearCaseLockPathNamesAction : public TClearCaseLockGenericAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Lock (Paths)"; }
-  int GetHelpTopicID() const override { return 4560; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 };
 
 class TClearCaseLockObjectsAction : public TClearCaseLockGenericAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Lock (Objects)"; }
-  int GetHelpTopicID() const override { return 4560; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 };
 
 class TClearCaseUnlockPathNamesAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Unlock (Paths)"; }
-  int GetHelpTopicID() const override { return 4570; }
-  std::string GetCommand() const override { return "unlock"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 };
 
 class TClearCaseUnlockObjectsAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Unlock (Objects)"; }
-  int GetHelpTopicID() const override { return 4570; }
-  std::string GetCommand() const override { return "unlock"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 };

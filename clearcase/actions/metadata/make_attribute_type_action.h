@@ -14,9 +14,6 @@ enum TClearCaseLabelConstraints : std::uint8_t { lcDefault, lcVPelement, lcVPbra
 
 class TClearCaseMakeAttributeTypeAction : public TClearCaseBaseAttributeAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Make Attribute Type"; }
-  int GetHelpTopicID() const override { return 4530; }
-  std::string GetCommand() const override { return "mkattype"; }
   bool GetActionDoesNotUseViewContext() override { return true; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;

@@ -9,9 +9,6 @@ namespace clearcase {
 
 class TClearCaseMkLbTypeAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "ClearCase Make Label Type"; }
-  int GetHelpTopicID() const override { return 4510; }
-  std::string GetCommand() const override { return "mklbtype"; }
   bool GetActionDoesNotUseViewContext() override { return true; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;

@@ -33,7 +33,7 @@ bool TClearCaseMakeActivityAction::GetCommandLine(vy::ICommandLineBuilder& build
   if (!headline_.empty()) {
     std::string headline;
     if (!TryExpandExpression("Headline", headline_, headline, true)) return false;
-    Append(builder, "-headline " + Quoted(headline));
+    Append(builder, "-headline " + vy::QuoteArgument(headline));
   }
   if (dontSetAsCurrent_) Append(builder, "-nset");
   Append(builder, "-force");

@@ -9,9 +9,6 @@ namespace clearcase {
 
 class TClearCaseSetActivityAction : public TClearCaseUCMAction {
  public:
-  std::string GetActionName() const override { return "UCM Set Current Activity"; }
-  int GetHelpTopicID() const override { return 4620; }
-  std::string GetCommand() const override { return "setactivity"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   // Comment and NoComment are not published: the comment page sets them on
   // the live action only.
@@ -26,9 +23,6 @@ class TClearCaseSetActivityAction : public TClearCaseUCMAction {
 
 class TClearCaseMakeActivityAction : public TClearCaseUCMAction {
  public:
-  std::string GetActionName() const override { return "UCM Make Activity"; }
-  int GetHelpTopicID() const override { return 4610; }
-  std::string GetCommand() const override { return "mkactivity"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 

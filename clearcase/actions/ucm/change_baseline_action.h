@@ -14,9 +14,6 @@ enum TCCBaselineTypeChange : std::uint8_t { blNone, blIncremental, blFull };
 
 class TClearCaseChangeBaselineAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "UCM Change Baseline"; }
-  int GetHelpTopicID() const override { return 5290; }
-  std::string GetCommand() const override { return "chbl"; }
   bool GetActionDoesNotUseViewContext() override { return true; }
   bool Validate(vy::IVyActionValidationError& errors) override;
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;

@@ -11,9 +11,6 @@ namespace clearcase {
 
 class TClearCaseChangeStreamAction : public TClearCaseBaseAction {
  public:
-  std::string GetActionName() const override { return "UCM Change Stream"; }
-  int GetHelpTopicID() const override { return 5300; }
-  std::string GetCommand() const override { return "chstream"; }
   bool GetActionDoesNotUseViewContext() override { return true; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;

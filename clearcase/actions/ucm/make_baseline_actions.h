@@ -16,9 +16,6 @@ enum TLabelBehaviour : std::uint8_t { lbIncremental, lbAll, lbNone };
 
 class TClearCaseMakeBaselineAction : public TClearCaseUCMAction {
  public:
-  std::string GetActionName() const override { return "UCM Make Baseline"; }
-  int GetHelpTopicID() const override { return 4650; }
-  std::string GetCommand() const override { return "mkbl"; }
   vy::TStringList GetHiddenProperties() const override;
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
@@ -57,9 +54,6 @@ class TClearCaseMakeBaselineAction : public TClearCaseUCMAction {
 
 class TClearCaseMakeBaselineFromLabelAction : public TClearCaseUCMAction {
  public:
-  std::string GetActionName() const override { return "UCM Make Baseline from Label"; }
-  int GetHelpTopicID() const override { return 4660; }
-  std::string GetCommand() const override { return "mkbl"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override;
   const vy::TPropertyList& PublishedProperties() const override;
 

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "query_fixture.h"
+#include "package_fixture.h"
 
 namespace clearcase::test {
 namespace {
 
-using CleartoolOutputTest = QueryTest;
+class CleartoolOutputTest : public cctest::TPackageTest {
+ protected:
+  TCleartoolSettings Settings(std::int32_t timeoutMs = 5000) const {
+    return {cleartool_, timeoutMs, false};
+  }
+};
 
 TEST_F(CleartoolOutputTest, RunsWithATimeoutNeverBelowTheMinimum) {
   struct Row {
@@ -15,13 +20,13 @@ TEST_F(CleartoolOutputTest, RunsWithATimeoutNeverBelowTheMinimum) {
     std::int64_t runTimeout;  // 0: no limit
   } rows[] = {{0, 500}, {499, 500}, {500, 500}, {501, 501}, {-1, 0}};
   for (const Row& row : rows) {
-    Options().SetDesignTimeout(row.designTimeout);
-    runner_.starts.clear();
-    CCGetCleartoolOutput("lshistory", "-short \"src/b c.c\"", "/views/dev/vobs/src", false);
-    ASSERT_EQ(runner_.starts.size(), 1u);
-    EXPECT_EQ(runner_.starts[0].timeoutMs, row.runTimeout) << row.designTimeout;
+    runner_.specs.clear();
+    CCGetCleartoolOutput(Settings(row.designTimeout), "lshistory", "-short \"src/b c.c\"",
+                         "/views/dev/vobs/src", false);
+    ASSERT_EQ(runner_.specs.size(), 1u);
+    EXPECT_EQ(runner_.specs[0].timeoutMs, row.runTimeout) << row.designTimeout;
   }
-  const vy::TProcessSpec& run = runner_.starts[0];
+  const vy::TProcessSpec& run = runner_.specs[0];
   EXPECT_EQ(run.program, cleartool_);
   EXPECT_EQ(run.arguments, (vy::TStringList{"lshistory", "-short", "src/b c.c"}));
   EXPECT_EQ(run.workingDirectory, "/views/dev/vobs/src");
@@ -43,22 +48,22 @@ TEST_F(CleartoolOutputTest, ResultText) {
       {"only empty lines", "\n\r\n\n", true, ""},
   };
   for (const Row& row : rows) {
-    runner_.outputs["lsvob"] = row.printed;
-    EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", row.sorted), row.expected) << row.name;
+    runner_.printed[{"lsvob"}] = row.printed;
+    EXPECT_EQ(CCGetCleartoolOutput(Settings(), "lsvob", "", "", row.sorted), row.expected)
+        << row.name;
   }
 }
 
-// Failed runs are the stand-in's tests; here the failures no process shows.
+// Failed runs are the fault suite's; here the failures no process shows.
 TEST_F(CleartoolOutputTest, ExceptionOrMissingProgramGivesEmptyText) {
-  runner_.outputs["lsvob"] = "/vobs/src\n";
+  runner_.printed[{"lsvob"}] = "/vobs/src\n";
   runner_.throws = true;
-  EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "");
-  runner_.starts.clear();
+  EXPECT_EQ(CCGetCleartoolOutput(Settings(), "lsvob", "", "", false), "");
+  runner_.specs.clear();
   for (const char* path : {"", "/nowhere/cleartool"}) {
-    Options().SetClearToolPath(path);
-    EXPECT_EQ(CCGetCleartoolOutput("lsvob", "", "", false), "") << path;
+    EXPECT_EQ(CCGetCleartoolOutput({path, 5000, false}, "lsvob", "", "", false), "") << path;
   }
-  EXPECT_TRUE(runner_.starts.empty());
+  EXPECT_TRUE(runner_.specs.empty());
 }
 
 }  // namespace

@@ -86,11 +86,6 @@ TEST(UcmParsersTest, BaselineComponents) {
 TEST(UcmParsersTest, PromotionLevels) {
   ExpectRows(ParsePromotionLevels,
              {
-                 {"project VOB",
-                  "versioned object base \"/vobs/pvob\"\n  VOB ownership:\n    owner vobadm\n"
-                  "  promotion levels:\n    REJECTED\n    INITIAL\n    BUILT\n"
-                  "  default promotion level: INITIAL\n",
-                  {"REJECTED", "INITIAL", "BUILT"}},
                  {"CR LF, blanks and tabs trimmed",
                   "  promotion levels:\r\n \tTESTED \r\n  RELEASED\r\n  default: X\r\n",
                   {"TESTED", "RELEASED"}},

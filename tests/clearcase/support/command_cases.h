@@ -91,14 +91,14 @@ class ActionCommandTest : public TPackageTest {
   }
 
   // Runs the action in the test's view through the host, cleartool printing
-  // `output` for the arguments `key`; cleartool must start exactly once.
-  vy::TVyRunResult RunPrinting(clearcase::TClearCaseBaseAction& action, const std::string& key,
+  // `output` for the arguments `argv`; cleartool must start exactly once.
+  vy::TVyRunResult RunPrinting(clearcase::TClearCaseBaseAction& action, const Args& argv,
                                const std::string& output) {
     action.SetViewContextPath(view_);
-    runner_.starts.clear();
-    runner_.outputs[key] = output;
+    runner_.specs.clear();
+    runner_.printed[argv] = output;
     const vy::TVyRunResult result = vy::RunAction(action, {});
-    EXPECT_EQ(runner_.starts.size(), result.succeeded ? 1u : 0u);
+    EXPECT_EQ(runner_.specs.size(), result.succeeded ? 1u : 0u);
     return result;
   }
 };

@@ -2,34 +2,12 @@
 
 #include <stdlib.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <stdexcept>
 
 #include "vycore/command_line.h"
 #include "vycore/services.h"
 
 namespace cctest {
-
-vy::TProcessOutcome TRecordingRunner::Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) {
-  starts.push_back(spec);
-  std::string arguments;
-  for (const std::string& argument : spec.arguments) {
-    arguments += (arguments.empty() ? "" : " ") + argument;
-  }
-  joined.push_back(arguments);
-  if (throws) throw std::runtime_error("sink failed");
-  std::string_view text = outputs[arguments];
-  while (!text.empty()) {
-    const std::size_t length = std::min(text.find('\n'), text.size() - 1) + 1;
-    sink.OnStdOut(text.substr(0, length));
-    text.remove_prefix(length);
-  }
-  vy::TProcessOutcome outcome;
-  outcome.kind = vy::TProcessOutcome::Exited;
-  outcome.exitCode = 0;
-  return outcome;
-}
 
 void TValidationSink::AddError(const std::string& property, const std::string& message,
                                const vy::TVyPersistent* related) {
@@ -53,14 +31,12 @@ void TPackageTest::SetUp() {
   view_ = MakeDir("view");
   Options().SetClearToolPath(cleartool_);
   Options().SetDesignTimeout(5000);
-  vy::SetProcessRunner(&runner_);
 }
 
 void TPackageTest::TearDown() {
   std::error_code ignored;
   std::filesystem::current_path(savedDirectory_, ignored);
   vy::SetVyBrowsers(nullptr, nullptr);
-  vy::SetProcessRunner(nullptr);
   vy::ResetVyServicesForTesting();
 }
 

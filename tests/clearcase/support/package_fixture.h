@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -23,17 +22,6 @@ struct TBuiltCommand {
   std::vector<std::string> arguments;  // as each argument renders
   std::vector<std::string> errors;     // messages sent with the error tag
   std::vector<std::string> argv;       // what cleartool receives after its own name
-};
-
-// Records every program start and plays back scripted output a line at a
-// time, as a pipe delivers it; every run exits with 0.
-class TRecordingRunner final : public vy::IProcessRunner {
- public:
-  vy::TProcessOutcome Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) override;
-  std::vector<vy::TProcessSpec> starts;
-  std::vector<std::string> joined;             // each start's arguments, joined by blanks
-  std::map<std::string, std::string> outputs;  // by joined arguments; others print nothing
-  bool throws = false;                         // fails the way a throwing sink does
 };
 
 // Collects validation errors as "Property: message", marked " (options)"
@@ -61,9 +49,9 @@ class TPackageTest : public testing::Test {
   TBuiltCommand Build(clearcase::TClearCaseBaseAction& action) const;
   static std::vector<std::string> Errors(const vy::TCustomVyAction& action);
 
-  std::string cleartool_;  // an existing file the options name
-  std::string view_;       // an existing folder used as view
-  TRecordingRunner runner_;
+  std::string cleartool_;       // an existing file the options name
+  std::string view_;            // an existing folder used as view
+  vytest::TFakeRunner runner_;  // no real process starts
 
  private:
   // Tests may change PATH, the current directory and the folder browser;

@@ -1,4 +1,6 @@
-// Commands that change the world, each shown by a later listing.
+// Commands that change the world, each shown by a later listing. The UCM
+// flow of the end-to-end action tests shows making and setting activities,
+// making baselines and changing their level.
 #include <gtest/gtest.h>
 
 #include "support.h"
@@ -8,7 +10,6 @@ namespace ctsim::test {
 namespace {
 
 constexpr const char* kSrc = "views/snap_view/vobs/src/src";
-constexpr const char* kDev = "views/dev_view";
 
 TEST(Change, LaterListingsShowTheChange) {
   struct Case {
@@ -56,21 +57,6 @@ TEST(Change, LaterListingsShowTheChange) {
         "mkattr -pname -nc S@/vobs/src \"\\\"in test\\\"\" a.c",
         "mkattr -replace -pname -default -nc S@/vobs/src \"b c.c\"", "describe a.c"},
        "    S = in test\n"},
-      {kDev,
-       {"mkactivity -nc -headline \"Fix it\" -force activity:fix_99@/vobs/pvob",
-        "lsactivity -cact -short"},
-       "fix_99\n"},
-      {kDev,
-       {"setactivity -nc activity:feature_login@/vobs/pvob", "setactivity -nc -none",
-        "setactivity -nc fix_23", "describe activity:fix_23@/vobs/pvob"},
-       "  current views:\n    dev_alice_view\n"},
-      {kDev,
-       {"mkbl -nc -all -identical -full BL_3", "lsbl -short -stream dev_alice@/vobs/pvob"},
-       "BL_3\n"},
-      {"",
-       {"chbl -nc -full -level TESTED baseline:BL_2@/vobs/pvob",
-        "describe baseline:BL_2@/vobs/pvob"},
-       "  label status: Full\n  promotion level: TESTED\n"},
       {"",
        {"chstream -nc -ntarget -generate -policy POLICY_CHSTREAM_UNRESTRICTED -npolicy "
         "POLICY_DELIVER_REQUIRE_REBASE -recommended BL_2@/vobs/pvob,DOCS_1@/vobs/pvob "

@@ -48,7 +48,7 @@ TEST_F(Cleartool, StoresTheWholeOutputInAHostVariable) {
     action.SetCommand("lsbl");
     action.SetSaveOutput(c.saveOutput);
     action.SetVyVariable("%BASELINES%");  // used as stored
-    const vy::TVyRunResult result = RunPrinting(action, "lsbl", c.output);
+    const vy::TVyRunResult result = RunPrinting(action, {"lsbl"}, c.output);
     EXPECT_TRUE(result.succeeded) << result.reason;
     EXPECT_EQ(action.IsVariableDefined("%BASELINES%"), c.value != nullptr);
     if (c.value != nullptr) {

@@ -21,8 +21,6 @@ TEST_F(ConfigSpec, SetCommandLines) {
        With({"CSFilePath=/no/such.cs"}),
        true,
        {"setcs", "-current"}},
-      {"the default config spec", With({"CSpecChoice=csDefault"}), true, {"setcs", "-default"}},
-      {"the stream's config spec", With({"CSpecChoice=csStream"}), true, {"setcs", "-stream"}},
       {"a file whose path has blanks travels trimmed and quoted as one argument",
        With({"CSpecChoice=csFile", "CSFilePath= " + file + " "}),
        true,
@@ -46,20 +44,20 @@ TEST_F(ConfigSpec, GetReplacesALongerFileByExactlyWhatCleartoolPrinted) {
   TClearCaseGetConfigSpecAction action;
   action.SetVariable("OUT", Path("out"));
   action.SetOutputFilePath("%OUT%/spec.txt");
-  EXPECT_TRUE(RunPrinting(action, "catcs", "element * CHECKEDOUT\n").succeeded);
-  EXPECT_EQ(runner_.starts.at(0).workingDirectory, view_);
+  EXPECT_TRUE(RunPrinting(action, {"catcs"}, "element * CHECKEDOUT\n").succeeded);
+  EXPECT_EQ(runner_.specs.at(0).workingDirectory, view_);
   EXPECT_EQ(action.Messages().back().text, "element * CHECKEDOUT");
   EXPECT_EQ(vytest::ReadAll(file), old);  // without OutputToFile the config spec is only logged
 
   action.SetOutputToFile(true);
   const auto result =
-      RunPrinting(action, "catcs", "element * CHECKEDOUT\r\nelement * /main/LATEST\nload");
+      RunPrinting(action, {"catcs"}, "element * CHECKEDOUT\r\nelement * /main/LATEST\nload");
   EXPECT_TRUE(result.succeeded) << result.reason;
   EXPECT_EQ(vytest::ReadAll(file), "element * CHECKEDOUT\r\nelement * /main/LATEST\nload");
   EXPECT_TRUE(Errors(action).empty());
 
   // The next run starts from an empty file again, even without output.
-  EXPECT_TRUE(RunPrinting(action, "catcs", "").succeeded);
+  EXPECT_TRUE(RunPrinting(action, {"catcs"}, "").succeeded);
   EXPECT_EQ(vytest::ReadAll(file), "");
 }
 
@@ -80,7 +78,7 @@ TEST_F(ConfigSpec, GetStopsBeforeCleartoolStartsWhenTheFileCannotBeOpened) {
     TClearCaseGetConfigSpecAction action;
     action.SetOutputToFile(true);
     action.SetOutputFilePath(row.path);
-    EXPECT_FALSE(RunPrinting(action, "catcs", "element * CHECKEDOUT\n").succeeded);
+    EXPECT_FALSE(RunPrinting(action, {"catcs"}, "element * CHECKEDOUT\n").succeeded);
     EXPECT_THAT(Errors(action), testing::Contains(testing::HasSubstr(row.error)));
   }
   EXPECT_FALSE(std::filesystem::exists(Path("missing")));
@@ -92,7 +90,7 @@ TEST_F(ConfigSpec, GetReportsAFailingWriteOnceAndGoesOn) {
   action.SetOutputToFile(true);
   action.SetOutputFilePath("/dev/full");
   EXPECT_TRUE(
-      RunPrinting(action, "catcs", "element * CHECKEDOUT\nelement * /main/LATEST\n").succeeded);
+      RunPrinting(action, {"catcs"}, "element * CHECKEDOUT\nelement * /main/LATEST\n").succeeded);
   EXPECT_EQ(Errors(action),
             Args{"An error occured whilst writing to the file. The file could not be written."});
   EXPECT_EQ(action.Messages().back().text, "element * /main/LATEST");  // still logged

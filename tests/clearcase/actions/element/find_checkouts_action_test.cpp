@@ -41,7 +41,7 @@ TEST_F(FindCheckouts, CollectsTheListingIntoAHostVariable) {
     action.SetWriteToVariable(c.writeToVariable);
     action.SetVariableName("Checkouts");
     if (c.before != nullptr) action.SetVariable("CHECKOUTS", c.before);
-    const vy::TVyRunResult result = RunPrinting(action, "lscheckout -short", c.output);
+    const vy::TVyRunResult result = RunPrinting(action, {"lscheckout", "-short"}, c.output);
     EXPECT_TRUE(result.succeeded) << result.reason;
     EXPECT_EQ(action.IsVariableDefined("CHECKOUTS"), c.after != nullptr);
     if (c.after != nullptr) {
