@@ -17,6 +17,20 @@ QString TVyHintListBox::HintAt(const QPoint& viewportPoint) const {
   return full.isValid() ? full.toString() : entry->text();
 }
 
+bool TVyHintListBox::HasChosenEntry() const {
+  const QListWidgetItem* entry = currentItem();
+  return entry != nullptr && entry->isSelected();
+}
+
+int TVyHintListBox::RemoveChosenEntry() {
+  if (!HasChosenEntry()) return -1;
+  const int row = currentRow();
+  delete takeItem(row);
+  setCurrentItem(nullptr);
+  clearSelection();
+  return row;
+}
+
 bool TVyHintListBox::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);

@@ -20,6 +20,13 @@ class TVyHintListBox : public QListWidget {
   // empty over the list's empty part.
   QString HintAt(const QPoint& viewportPoint) const;
 
+  // An entry is chosen when it is current and selected: what Edit and Remove
+  // act on.
+  bool HasChosenEntry() const;
+  // Removes the chosen entry and leaves none chosen, so that a second Delete
+  // cannot remove its neighbour unasked. The row removed, or -1.
+  int RemoveChosenEntry();
+
  signals:
   // Delete or Backspace while an entry is selected.
   void DeletePressed();

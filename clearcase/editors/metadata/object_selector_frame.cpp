@@ -66,13 +66,8 @@ void TClearCaseObjectSelectorFrame::WriteActionData(vy::TCustomVyAction& action)
   clearCase->SetObjectsStorageString(storage);
 }
 
-bool TClearCaseObjectSelectorFrame::HasSelection() const {
-  const QListWidgetItem* current = listObjects_->currentItem();
-  return current != nullptr && current->isSelected();
-}
-
 void TClearCaseObjectSelectorFrame::UpdateButtons() {
-  const bool selected = HasSelection() && listObjects_->isEnabled();
+  const bool selected = listObjects_->HasChosenEntry() && listObjects_->isEnabled();
   btnEdit_->setEnabled(selected);
   btnRemove_->setEnabled(selected);
 }
@@ -83,7 +78,7 @@ void TClearCaseObjectSelectorFrame::AddEntry() {
 }
 
 void TClearCaseObjectSelectorFrame::EditEntry() {
-  if (!HasSelection()) return;
+  if (!listObjects_->HasChosenEntry()) return;
   QListWidgetItem* entry = listObjects_->currentItem();
   TClearCaseObjectSelectorEditForm form(this);
   form.SetObjectSelector(entry->text());
@@ -91,11 +86,7 @@ void TClearCaseObjectSelectorFrame::EditEntry() {
 }
 
 void TClearCaseObjectSelectorFrame::RemoveEntry() {
-  if (!HasSelection()) return;
-  delete listObjects_->takeItem(listObjects_->currentRow());
-  // The list would select the next entry; a second Delete must not remove it
-  // unasked.
-  listObjects_->setCurrentItem(nullptr);
+  listObjects_->RemoveChosenEntry();
   UpdateButtons();
 }
 

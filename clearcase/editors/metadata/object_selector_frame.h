@@ -27,7 +27,6 @@ class TClearCaseObjectSelectorFrame : public vy::gui::TVyActionPage {
   void EditEntry();
   void RemoveEntry();
   void UpdateButtons();
-  bool HasSelection() const;
 
   vy::gui::TVyHintListBox* listObjects_;
   QPushButton* btnAdd_;

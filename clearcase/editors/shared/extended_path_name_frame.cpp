@@ -102,20 +102,14 @@ void TClearCaseExtendedPathNameFrame::EditSelected() {
 }
 
 void TClearCaseExtendedPathNameFrame::RemoveSelected() {
-  QListWidgetItem* entry = pathsListBox_->currentItem();
-  if (entry == nullptr || !entry->isSelected()) return;
-  delete pathsListBox_->takeItem(pathsListBox_->row(entry));
-  // The list would select the next entry; a second Delete should not
-  // remove it unasked.
-  pathsListBox_->setCurrentItem(nullptr);
+  pathsListBox_->RemoveChosenEntry();
   UpdateButtons();
 }
 
 void TClearCaseExtendedPathNameFrame::UpdateButtons() {
-  const bool selected = pathsListBox_->isEnabled() && pathsListBox_->currentItem() != nullptr &&
-                        pathsListBox_->currentItem()->isSelected();
-  editButton_->setEnabled(selected);
-  remButton_->setEnabled(selected);
+  const bool chosen = pathsListBox_->isEnabled() && pathsListBox_->HasChosenEntry();
+  editButton_->setEnabled(chosen);
+  remButton_->setEnabled(chosen);
 }
 
 }  // namespace clearcase::editors

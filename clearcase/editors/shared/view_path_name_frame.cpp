@@ -188,21 +188,15 @@ void TClearCaseViewPathNameFrame::EditSelected() {
 }
 
 void TClearCaseViewPathNameFrame::RemoveSelected() {
-  const int row = pathsListBox_->currentRow();
-  if (row < 0 || !pathsListBox_->currentItem()->isSelected()) return;
-  paths_.removeAt(row);
-  delete pathsListBox_->takeItem(row);
-  // The list would select the next entry; a second Delete should not
-  // remove it unasked.
-  pathsListBox_->setCurrentItem(nullptr);
+  const int row = pathsListBox_->RemoveChosenEntry();
+  if (row >= 0) paths_.removeAt(row);
   UpdateButtons();
 }
 
 void TClearCaseViewPathNameFrame::UpdateButtons() {
-  const bool selected = pathsListBox_->isEnabled() && pathsListBox_->currentItem() != nullptr &&
-                        pathsListBox_->currentItem()->isSelected();
-  editButton_->setEnabled(selected);
-  remButton_->setEnabled(selected);
+  const bool chosen = pathsListBox_->isEnabled() && pathsListBox_->HasChosenEntry();
+  editButton_->setEnabled(chosen);
+  remButton_->setEnabled(chosen);
 }
 
 }  // namespace clearcase::editors

@@ -147,12 +147,8 @@ void TClearCaseChangeStreamFrame::AddBaseline() {
 }
 
 void TClearCaseChangeStreamFrame::RemoveBaseline() {
-  const QList<QListWidgetItem*> selected = listBaselines_->selectedItems();
-  if (!selected.isEmpty()) delete listBaselines_->takeItem(listBaselines_->row(selected.first()));
-  // No entry stays chosen, as in the path lists: a second Delete must not
-  // remove a neighbour unasked, and the arrow keys start again from the top.
-  listBaselines_->setCurrentItem(nullptr);
-  listBaselines_->clearSelection();
+  // The arrow keys start again from the top afterwards, as in the path lists.
+  listBaselines_->RemoveChosenEntry();
   btnBLRemove_->setEnabled(false);
 }
 
