@@ -116,7 +116,7 @@ class PropertyDialogTest : public TDesignerTest {
   TEchoAction action;
 };
 
-TEST_F(PropertyDialogTest, ShowsThePagesInRegistrationOrderWithAPlaceholderForAMissingOne) {
+TEST_F(PropertyDialogTest, PagesInRegistrationOrderPlaceholderForMissing) {
   auto dialog = Open();
   auto* tabs = Find<QTabWidget>(dialog.get(), "pageTabs");
   ASSERT_EQ(tabs->count(), 3);

@@ -105,7 +105,7 @@ TEST_F(CheckOutFrameTest, ClearCaseLTOffersNoVersionOrBranch) {
   EXPECT_EQ(Find<QLineEdit>(page_.get(), "txtVersionName")->text(), "");
 }
 
-TEST_F(CheckOutFrameTest, FolderButtonBrowsesFromTheTypedPathAndChoosesTheAlternativeLocation) {
+TEST_F(CheckOutFrameTest, FolderButtonBrowsesFromTheTypedPath) {
   Open({{"OutExternalPath", "/tmp/first"}, {"DataLocation", "coView"}});
   QTest::mouseClick(OutPath()->Button(), Qt::LeftButton);  // cancelled
   EXPECT_EQ(OutPath()->text(), "/tmp/first");

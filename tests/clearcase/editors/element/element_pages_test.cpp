@@ -106,7 +106,7 @@ TEST_F(ElementPagesTest, MakeElementAsksForElementTypesUntilItGetsSome) {
 }
 
 TEST_F(ElementPagesTest,
-       MakeElementPreservesTimeOnlyForCheckedInElementsAndMastersOnlyInFullClearCase) {
+       MakeElementPreserveTimeAndMasterRules) {
   clearcase::TClearCaseMakeElementAction action;
   Load(action, {{"Checkout", "ccCheckedIn"}, {"Master", "true"}});
   auto page = Open<TClearCaseMakeElementFrame>(action);
@@ -155,7 +155,7 @@ TEST_F(ElementPagesTest, FullCommandLabelFollowsEveryEdit) {
   EXPECT_EQ(label->text(), "Full Command Will Be: 'cleartool status -long'");
 }
 
-TEST_F(ElementPagesTest, ConfigSpecFilesAreChosenWithTheHostsDialogsWhileTheirBoxIsInUse) {
+TEST_F(ElementPagesTest, ConfigSpecFilesChosenWithTheHostsDialogs) {
   clearcase::TClearCaseGetConfigSpecAction get;
   auto getPage = Open<TClearCaseGetConfigSpecFrame>(get);
   auto* output = Find<vy::gui::TVyPathEdit>(getPage.get(), "txtFilePath");

@@ -261,7 +261,7 @@ TEST_F(AttributeTypePageTest, NumbersAreShownGroupedAndStoredPlain) {
   }
 }
 
-TEST_F(AttributeTypePageTest, SwitchingFromIntegerToDateMovesTheValuesToTheDateEditors) {
+TEST_F(AttributeTypePageTest, IntegerToDateMovesValuesToTheDateEditors) {
   action_.SetUseDefaultValue(true);
   action_.SetDefaultValue("5");
   Open(clearcase::atInteger);

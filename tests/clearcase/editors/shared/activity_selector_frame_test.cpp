@@ -17,7 +17,7 @@ using clearcase::editors::TClearCaseActivitySelectorFrame;
 
 class ActivitySelectorTest : public cctest::TPageTest {};
 
-TEST_F(ActivitySelectorTest, FirstChoiceMeansNoActivityForSetActivityAndTheCurrentOneOtherwise) {
+TEST_F(ActivitySelectorTest, FirstChoiceIsNoActivityOrTheCurrentOne) {
   clearcase::TClearCaseSetActivityAction set;
   clearcase::TClearCaseCheckInActivityAction checkin;
   for (vy::TCustomVyAction* action :
@@ -46,7 +46,7 @@ TEST_F(ActivitySelectorTest, FirstChoiceMeansNoActivityForSetActivityAndTheCurre
   }
 }
 
-TEST_F(ActivitySelectorTest, ProjectVobsAreListedOnceAndActivitiesAtEveryDropDownOfAnExistingView) {
+TEST_F(ActivitySelectorTest, VobsListedOnceActivitiesAtEveryDropDown) {
   UseStandIn("demo");
   clearcase::TClearCaseCheckInActivityAction action;
   auto page = Open<TClearCaseActivitySelectorFrame>(action);
