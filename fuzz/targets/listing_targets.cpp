@@ -26,8 +26,6 @@ bool Ascending(const List& lines) {
   return true;
 }
 
-// The name with ASCII letters in lower case: equal for names equal without
-// regard to case.
 // The listings' own notion of "equal without regard to case": a checker that
 // folded only A-Z would count two spellings of one Unicode name as two.
 std::string Folded(std::string_view name) {
