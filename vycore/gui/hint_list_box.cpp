@@ -17,6 +17,16 @@ QString TVyHintListBox::HintAt(const QPoint& viewportPoint) const {
   return full.isValid() ? full.toString() : entry->text();
 }
 
+QHBoxLayout* ListWithButtons(QListWidget* list, std::initializer_list<QWidget*> buttons) {
+  auto* column = new QVBoxLayout;
+  for (QWidget* button : buttons) column->addWidget(button);
+  column->addStretch(1);
+  auto* row = new QHBoxLayout;
+  row->addWidget(list, 1);
+  row->addLayout(column);
+  return row;
+}
+
 bool TVyHintListBox::HasChosenEntry() const {
   const QListWidgetItem* entry = currentItem();
   return entry != nullptr && entry->isSelected();

@@ -2,7 +2,9 @@
 // A list whose hint (tool tip) follows the entry under the mouse: each
 // entry may show a shortened text and carry its full text as the hint.
 
+#include <QHBoxLayout>
 #include <QListWidget>
+#include <initializer_list>
 
 namespace vy::gui {
 
@@ -35,5 +37,9 @@ class TVyHintListBox : public QListWidget {
   bool viewportEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 };
+
+// The list beside a column of its buttons (Add, Edit, Remove ...), the list
+// taking the spare width and the buttons at the top.
+QHBoxLayout* ListWithButtons(QListWidget* list, std::initializer_list<QWidget*> buttons);
 
 }  // namespace vy::gui

@@ -25,14 +25,8 @@ TClearCaseObjectSelectorFrame::TClearCaseObjectSelectorFrame(QWidget* parent)
   btnRemove_->setObjectName(QStringLiteral("btnRemove"));
   btnRemove_->setEnabled(false);
 
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(btnAdd_);
-  buttons->addWidget(btnEdit_);
-  buttons->addWidget(btnRemove_);
-  buttons->addStretch(1);
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(listObjects_, 1);
-  layout->addLayout(buttons);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(vy::gui::ListWithButtons(listObjects_, {btnAdd_, btnEdit_, btnRemove_}));
 
   connect(btnAdd_, &QPushButton::clicked, this, &TClearCaseObjectSelectorFrame::AddEntry);
   connect(btnEdit_, &QPushButton::clicked, this, &TClearCaseObjectSelectorFrame::EditEntry);

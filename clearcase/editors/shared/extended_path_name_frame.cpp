@@ -26,17 +26,10 @@ TClearCaseExtendedPathNameFrame::TClearCaseExtendedPathNameFrame(QWidget* parent
   editButton_->setEnabled(false);
   remButton_->setEnabled(false);
 
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(addButton_);
-  buttons->addWidget(editButton_);
-  buttons->addWidget(remButton_);
-  buttons->addStretch(1);
-  auto* body = new QHBoxLayout;
-  body->addWidget(pathsListBox_, 1);
-  body->addLayout(buttons);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(txtHeading_);
-  layout->addLayout(body, 1);
+  layout->addLayout(
+      vy::gui::ListWithButtons(pathsListBox_, {addButton_, editButton_, remButton_}), 1);
   layout->addWidget(viewContext_);
 
   connect(addButton_, &QPushButton::clicked, this, &TClearCaseExtendedPathNameFrame::AddEntry);

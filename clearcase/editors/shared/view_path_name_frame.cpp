@@ -84,17 +84,10 @@ TClearCaseViewPathNameFrame::TClearCaseViewPathNameFrame(QWidget* parent)
   menuOther->setObjectName(QStringLiteral("menuOther"));
   addButton_->setMenu(menu);
 
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(addButton_);
-  buttons->addWidget(editButton_);
-  buttons->addWidget(remButton_);
-  buttons->addStretch(1);
-  auto* body = new QHBoxLayout;
-  body->addWidget(pathsListBox_, 1);
-  body->addLayout(buttons);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(txtHeading_);
-  layout->addLayout(body, 1);
+  layout->addLayout(
+      vy::gui::ListWithButtons(pathsListBox_, {addButton_, editButton_, remButton_}), 1);
 
   connect(menuDir, &QAction::triggered, this, &TClearCaseViewPathNameFrame::AddDirectory);
   connect(menuFile, &QAction::triggered, this, &TClearCaseViewPathNameFrame::AddFile);
