@@ -120,7 +120,7 @@ TEST_F(ProcessRunnerTest, EndsTheProgramAndItsGrandchild) {
     TProcessOutcome::Kind kind;
   } cases[] = {
       {{grandchild, "out:started\n", "sleep"}, 300, TProcessOutcome::TimedOut},
-      {{grandchild, "ignore-term", "sleep"}, 300, TProcessOutcome::TimedOut},
+      {{"ignore-term", grandchild, "sleep"}, 300, TProcessOutcome::TimedOut},
       {{grandchild, "exit:4"}, 0, TProcessOutcome::Exited},
   };
   for (const auto& c : cases) {
@@ -139,7 +139,9 @@ TEST_F(ProcessRunnerTest, EndsTheProgramAndItsGrandchild) {
 
 // An interrupt of the host stops the program and its grandchild: SIGTERM
 // first, SIGKILL after the grace, or at once on a second interrupt. Once
-// interrupted, no program starts.
+// interrupted, no program starts. The interrupt comes once the grandchild's
+// pid file exists, so a program that ignores SIGTERM must say so before it
+// starts the grandchild (which then ignores it too).
 TEST_F(ProcessRunnerTest, AnInterruptEndsTheProgramAndItsGrandchild) {
   InstallInterruptHandlers();
   const std::string pidFile = dir_.File("pid");
@@ -151,8 +153,8 @@ TEST_F(ProcessRunnerTest, AnInterruptEndsTheProgramAndItsGrandchild) {
     double from, to;  // seconds from the first interrupt to the end
   } rows[] = {
       {"ends at SIGTERM", {grandchild, "sleep"}, 1, 0.0, 1.0},
-      {"ignores SIGTERM: killed after the grace", {grandchild, "ignore-term", "sleep"}, 1, 1.9, 4},
-      {"a second interrupt kills at once", {grandchild, "ignore-term", "sleep"}, 2, 0.0, 1.0},
+      {"ignores SIGTERM: killed after the grace", {"ignore-term", grandchild, "sleep"}, 1, 1.9, 4},
+      {"a second interrupt kills at once", {"ignore-term", grandchild, "sleep"}, 2, 0.0, 1.0},
   };
   using Clock = std::chrono::steady_clock;
   for (const auto& row : rows) {
