@@ -15,34 +15,34 @@ namespace {
 
 using clearcase::editors::TClearCaseActivitySelectorFrame;
 
-class ActivitySelectorTest : public cctest::TPageTest {};
+using ActivitySelectorTest = cctest::TPageTest;
 
+// The activity and its VOB are read and written in the round trip of every type.
 TEST_F(ActivitySelectorTest, FirstChoiceIsNoActivityOrTheCurrentOne) {
   clearcase::TClearCaseSetActivityAction set;
   clearcase::TClearCaseCheckInActivityAction checkin;
-  for (vy::TCustomVyAction* action :
-       {static_cast<vy::TCustomVyAction*>(&set), static_cast<vy::TCustomVyAction*>(&checkin)}) {
-    const bool isSet = action == &set;
-    SCOPED_TRACE(isSet ? "set activity" : "check in");
-    Load(*action, {{"ActivityName", "fix_23"},
-                   {"VOBSelector", "/vobs/pvob"},
-                   {"UseCurrentActivity", isSet ? "false" : "true"}});
-    if (isSet) Load(*action, {{"SetActivityToNone", "true"}});
-    auto page = Open<TClearCaseActivitySelectorFrame>(*action);
+  Load(set, {{"SetActivityToNone", "true"}, {"UseCurrentActivity", "true"}});
+  Load(checkin, {{"UseCurrentActivity", "true"}});
+  const struct {
+    vy::TCustomVyAction& action;
+    const char* caption;
+    const char* current;  // UseCurrentActivity once the user chose an activity
+    const char* none;     // SetActivityToNone then
+  } rows[] = {{set, "Set Current Activity to None (-none)", "true", "false"},
+              {checkin, "Use the Current Activity for the view", "false", "<no such property>"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.caption);
+    auto page = Open<TClearCaseActivitySelectorFrame>(row.action);
     auto* current = Find<QRadioButton>(page.get(), "btnCurrentActivity");
-    EXPECT_EQ(current->text().remove(u'&'), isSet ? "Set Current Activity to None (-none)"
-                                                  : "Use the Current Activity for the view");
+    auto* name = Find<QComboBox>(page.get(), "txtActivityName");
+    EXPECT_EQ(current->text().remove(u'&'), row.caption);
     EXPECT_TRUE(current->isChecked());
-    EXPECT_FALSE(Find<QComboBox>(page.get(), "txtActivityName")->isEnabled());
-    EXPECT_FALSE(Find<QComboBox>(page.get(), "txtVOBSelector")->isEnabled());
-
+    EXPECT_FALSE(name->isEnabled() || Find<QComboBox>(page.get(), "txtVOBSelector")->isEnabled());
     QTest::mouseClick(Find<QRadioButton>(page.get(), "btnCustomActivity"), Qt::LeftButton);
-    EXPECT_TRUE(Find<QComboBox>(page.get(), "txtActivityName")->isEnabled());
-    page->WriteActionData(*action);
-    EXPECT_EQ(Get(*action, "ActivityName"), "fix_23");
-    EXPECT_EQ(Get(*action, "VOBSelector"), "/vobs/pvob");
-    EXPECT_EQ(Get(*action, "UseCurrentActivity"), "false");  // for set activity: untouched
-    EXPECT_EQ(Get(*action, "SetActivityToNone"), isSet ? "false" : "<no such property>");
+    EXPECT_TRUE(name->isEnabled());
+    page->WriteActionData(row.action);
+    ExpectStored(row.action,
+                 {{"UseCurrentActivity", row.current}, {"SetActivityToNone", row.none}});
   }
 }
 

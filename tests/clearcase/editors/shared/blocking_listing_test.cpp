@@ -15,6 +15,7 @@
 #include "clearcase/editors/shared/activity_selector_frame.h"
 #include "page_fixture.h"
 #include "test_support.h"
+#include "user_input.h"
 #include "vycore/gui/desktop_services.h"
 #include "vycore/services.h"
 
@@ -30,14 +31,6 @@ class TPaintCounter final : public QWidget {
   void paintEvent(QPaintEvent*) override { ++paints; }
 };
 
-struct TSeen {
-  QStringList items;
-  int ticks = 0;      // zero-timer shots while the listing ran
-  int paints = 0;     // paint events while the listing ran
-  int busyTicks = 0;  // of the ticks, those that saw the busy cursor
-  bool restored = false;
-};
-
 class BlockingListingTest : public cctest::TPageTest {
  protected:
   void TearDown() override {
@@ -45,7 +38,15 @@ class BlockingListingTest : public cctest::TPageTest {
     TPageTest::TearDown();
   }
 
-  TSeen DropVobList() {
+  // What happened while the VOB list was filled: zero-timer shots, those of
+  // them under the busy cursor, and paints of a window asking at each shot.
+  struct TSeen {
+    QStringList items;
+    int ticks = 0, busyTicks = 0, paints = 0;
+    bool restored = false;  // the cursor once done
+  };
+  TSeen DropVobList(vy::TVyBlockingRunner runner) {
+    vy::SetVyBlockingRunner(std::move(runner));
     clearcase::TClearCaseSetActivityAction action;
     auto page = Open<TClearCaseActivitySelectorFrame>(action);
     TPaintCounter probe;
@@ -57,21 +58,15 @@ class BlockingListingTest : public cctest::TPageTest {
     TSeen seen;
     const int paintsBefore = probe.paints;
     QTimer timer;
-    timer.setInterval(0);
     QObject::connect(&timer, &QTimer::timeout, [&] {
       ++seen.ticks;
       const QCursor* cursor = QApplication::overrideCursor();
       if (cursor && cursor->shape() == Qt::WaitCursor) ++seen.busyTicks;
       probe.update();
     });
-    timer.start();
-    auto* box = Find<QComboBox>(page.get(), "txtVOBSelector");
-    box->showPopup();
-    // Counted before this thread's own loop runs again.
-    seen.paints = probe.paints - paintsBefore;
-    timer.stop();
-    box->hidePopup();
-    for (int i = 0; i < box->count(); ++i) seen.items << box->itemText(i);
+    timer.start(0);
+    seen.items = cctest::DropDown(Find<QComboBox>(page.get(), "txtVOBSelector"));
+    seen.paints = probe.paints - paintsBefore;  // before this thread's own loop runs again
     seen.restored = QApplication::overrideCursor() == nullptr;
     return seen;
   }
@@ -79,14 +74,11 @@ class BlockingListingTest : public cctest::TPageTest {
 
 TEST_F(BlockingListingTest, TheWindowPaintsUnderTheBusyCursorWhileCleartoolIsSlow) {
   UseStandIn("demo");
-  // The real busy cursor, not the fixture's counting double.
+  // The real busy cursor.
   vy::gui::InstallDesktopServices();
   vytest::TScopedEnv slow("CLEARTOOL_SIM_FAULT", "slow:300");
-
-  vy::SetVyBlockingRunner(nullptr);
-  const TSeen headless = DropVobList();
-  vy::SetVyBlockingRunner(vy::gui::RunBlockingWhilePainting);
-  const TSeen desktop = DropVobList();
+  const TSeen headless = DropVobList(nullptr);
+  const TSeen desktop = DropVobList(vy::gui::RunBlockingWhilePainting);
 
   ASSERT_FALSE(headless.items.isEmpty());
   EXPECT_EQ(desktop.items, headless.items);
@@ -94,8 +86,7 @@ TEST_F(BlockingListingTest, TheWindowPaintsUnderTheBusyCursorWhileCleartoolIsSlo
   EXPECT_GT(desktop.ticks, 0);
   EXPECT_EQ(desktop.busyTicks, desktop.ticks);
   EXPECT_GT(desktop.paints, 0);
-  EXPECT_TRUE(headless.restored);
-  EXPECT_TRUE(desktop.restored);
+  EXPECT_TRUE(headless.restored && desktop.restored);
 }
 
 TEST_F(BlockingListingTest, AFailingWorkReachesItsCaller) {

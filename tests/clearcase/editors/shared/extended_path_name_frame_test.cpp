@@ -29,11 +29,10 @@ class ExtendedPathNamesTest : public cctest::TPageTest {
   clearcase::TClearCaseCheckoutAction action_;
 };
 
-TEST_F(ExtendedPathNamesTest, EditsTheExtendedPathsInTheChosenView) {
+// Delete is proven for every list page by the keyboard test, the view
+// context by the round trip.
+TEST_F(ExtendedPathNamesTest, AddAppendsWhatTheDialogGives) {
   auto page = Open<TClearCaseExtendedPathNameFrame>(action_);
-  auto* list = Find<QListWidget>(page.get(), "pathsListBox");
-  list->setCurrentRow(0);
-  QTest::keyClick(list, Qt::Key_Delete);
   cctest::AnswerNextDialog<Form>([&](Form& form) {
     EXPECT_EQ(form.GetPathName(), "");
     QTest::keyClicks(Find<QComboBox>(&form, "txtElement")->lineEdit(), "c.c");
@@ -42,9 +41,7 @@ TEST_F(ExtendedPathNamesTest, EditsTheExtendedPathsInTheChosenView) {
   QTest::mouseClick(Find<QPushButton>(page.get(), "addButton"), Qt::LeftButton);
   page->WriteActionData(action_);
   EXPECT_EQ(Get(action_, "PathNameStorageString"),
-            "/views/dev/a.c\r\nb.c@@/main/LATEST\r\nc.c\r\n");
-  EXPECT_EQ(Get(action_, "UseDefaultViewContext"), "false");
-  EXPECT_EQ(Get(action_, "ViewContextPath"), "/views/dev");
+            "/views/dev/a.c\r\na.c@@/main/1\r\nb.c@@/main/LATEST\r\nc.c\r\n");
 }
 
 TEST_F(ExtendedPathNamesTest, ClearCaseLtDisablesThePageAndLeavesTheActionAlone) {

@@ -11,29 +11,24 @@ namespace cctest {
 
 void TPageTest::SetUp() {
   TPackageTest::SetUp();
+  // Every browser records its call and answers browseAnswer_, or cancels.
+  const auto answer = [this](TBrowseCall call, std::string& chosen) {
+    browseCalls_.push_back(std::move(call));
+    if (!browseAnswer_.empty()) chosen = browseAnswer_;
+    return !browseAnswer_.empty();
+  };
   vy::SetVyBrowsers(
-      [this](const std::string& initial, std::string& directory, const std::string& caption) {
-        browseCalls_.push_back({"directory", initial, caption, {}, 0, {}});
-        if (browseAnswer_.empty()) return false;
-        directory = browseAnswer_;
-        return true;
+      [answer](const std::string& initial, std::string& directory, const std::string& caption) {
+        return answer({"directory", initial, caption, {}, 0, {}}, directory);
       },
-      [this](const std::string& initial, std::string& file, const std::string& pattern,
-             const std::string& caption) {
-        browseCalls_.push_back({"file", initial, caption, pattern, 0, {}});
-        if (browseAnswer_.empty()) return false;
-        file = browseAnswer_;
-        return true;
+      [answer](const std::string& initial, std::string& file, const std::string& pattern,
+               const std::string& caption) {
+        return answer({"file", initial, caption, pattern, 0, {}}, file);
       });
-  vy::SetVySaveFileBrowser([this](const vy::TVySaveFileRequest& request, std::string& file) {
-    browseCalls_.push_back({"save", request.initialDir, request.title, request.filter,
-                            request.filterIndex, request.fileName});
-    if (browseAnswer_.empty()) return false;
-    file = browseAnswer_;
-    return true;
-  });
-  vy::SetVyScreenCursorHandler([this](int cursor) {
-    if (cursor == vy::kVyCursorBusy) ++busyCursorCount_;
+  vy::SetVySaveFileBrowser([answer](const vy::TVySaveFileRequest& request, std::string& file) {
+    return answer({"save", request.initialDir, request.title, request.filter, request.filterIndex,
+                   request.fileName},
+                  file);
   });
 }
 

@@ -42,11 +42,10 @@ class TPageTest : public TPackageTest {
   // How many runs had this subcommand as their first argument.
   int CountRuns(const std::string& subcommand) const;
 
-  // The browser doubles answer with these (empty: the user cancels) and
+  // The browser doubles answer with this (empty: the user cancels) and
   // record every call.
   std::string browseAnswer_;
   std::vector<TBrowseCall> browseCalls_;
-  int busyCursorCount_ = 0;  // busy cursors shown
 
   // Creates the page, InitFrame, InitPage, ReadActionData, shows it.
   template <class Page>
