@@ -23,15 +23,8 @@ class DateButtonEditTest : public testing::Test {
 
   // Chooses a menu item by its caption as shown (without "&").
   void Choose(const QString& caption) {
-    QList<QMenu*> menus = box_.Menu()->findChildren<QMenu*>();
-    menus.prepend(box_.Menu());
-    for (QMenu* menu : menus) {
-      for (QAction* action : menu->actions()) {
-        if (action->text().remove(QLatin1Char('&')) == caption) {
-          action->trigger();
-          return;
-        }
-      }
+    for (QAction* action : box_.findChildren<QAction*>()) {
+      if (action->text().remove(u'&') == caption) return action->trigger();
     }
     ADD_FAILURE() << "no menu item " << caption.toStdString();
   }
@@ -80,8 +73,8 @@ TEST_F(DateButtonEditTest, TheButtonDropsTheMenuBelowTheBoxAtTheButton) {
 }
 
 TEST_F(DateButtonEditTest, KeywordItemsReplaceTheTextWithTheirLowerCaseName) {
-  for (const char* caption : {"Now", "Today", "Yesterday", "Monday", "Tuesday", "Wednesday",
-                              "Thursday", "Friday", "Saturday", "Sunday"}) {
+  // One item of the day words and one of the week days.
+  for (const char* caption : {"Yesterday", "Sunday"}) {
     box_.SetDateString("04-Dec-08.9:30:00");
     Choose(caption);
     EXPECT_EQ(box_.DateString(), QString::fromLatin1(caption).toLower());
@@ -94,7 +87,6 @@ TEST_F(DateButtonEditTest, ChosenTimeKeepsTheDatePartOfTheText) {
     const char* after;
   } rows[] = {
       {"today", "today.14:05:00"},
-      {"friday", "friday.14:05:00"},
       {"04-Dec-08.9:30:00", "04-Dec-08.14:05:00"},
       {"now", "14:05:00"},      // holds a time of its own
       {"9:30:00", "14:05:00"},  // a bare time is replaced

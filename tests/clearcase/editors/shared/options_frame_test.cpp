@@ -13,10 +13,6 @@
 
 namespace {
 
-using clearcase::ccFull;
-using clearcase::ccLT;
-using clearcase::ccUnknown;
-
 class OptionsPageTest : public cctest::TPageTest {
  protected:
   void SetUp() override {
@@ -83,9 +79,9 @@ TEST_F(OptionsPageTest, TimeoutsUnder500AreShownAsStoredButSavedAs500) {
 }
 
 TEST_F(OptionsPageTest, NeitherTypeSelectedLeavesTheStoredTypeAlone) {
-  Load(false, ccUnknown);
+  Load(false, clearcase::ccUnknown);
   EXPECT_FALSE(full_->isChecked() || lt_->isChecked());
-  Options().SetClearCaseType(ccLT);
+  Options().SetClearCaseType(clearcase::ccLT);
   EXPECT_EQ(Saved("ClearCaseType"), "ccLT");
   cctest::Click(full_);
   EXPECT_EQ(Saved("ClearCaseType"), "ccFull");
@@ -99,7 +95,7 @@ TEST_F(OptionsPageTest, DetectionSelectsTheInstalledTypeAndLocksTheButtons) {
     const int before = CountRuns("-version");  // the journal outlives a world
     const auto detections = [&] { return CountRuns("-version") - before; };
 
-    Load(false, ccUnknown);
+    Load(false, clearcase::ccUnknown);
     EXPECT_EQ(detections(), 0);
     EXPECT_TRUE(full_->isEnabled() && lt_->isEnabled());
     cctest::Click(checkType_);
@@ -107,14 +103,14 @@ TEST_F(OptionsPageTest, DetectionSelectsTheInstalledTypeAndLocksTheButtons) {
     EXPECT_FALSE(full_->isEnabled() || lt_->isEnabled());
     EXPECT_TRUE(Find<QRadioButton>(&page_, detected)->isChecked());
 
-    Load(true, ccUnknown);  // already on when the page opens
+    Load(true, clearcase::ccUnknown);  // already on when the page opens
     EXPECT_EQ(detections(), 2);
     EXPECT_FALSE(full_->isEnabled() || lt_->isEnabled());
     EXPECT_TRUE(Find<QRadioButton>(&page_, detected)->isChecked());
   }
   // An installation that cannot be told keeps the choice.
   Options().SetClearToolPath(Path("missing"));
-  Load(false, ccFull);
+  Load(false, clearcase::ccFull);
   cctest::Click(checkType_);
   EXPECT_TRUE(full_->isChecked());
 }
