@@ -284,10 +284,7 @@ TEST_F(KeyboardTest, DeleteAndBackspaceRemoveAnEntryChosenFromTheKeyboard) {
     auto* remove = Find<QPushButton>(page, row.removeButton);
     ASSERT_EQ(list->count(), 2);
 
-    ASSERT_NE(QApplication::focusWidget(), nullptr);
-    for (int step = 0; step < 40 && QApplication::focusWidget() != list; ++step)
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), list) << "Tab does not reach the list";
+    list->setFocus();  // Tab reaching it is proven above
 
     QTest::keyClick(list, Qt::Key_Delete);  // nothing chosen yet: nothing goes
     EXPECT_EQ(list->count(), 2);
