@@ -1,9 +1,13 @@
 // Where the designer looks for page libraries, and what it says about a
-// library it cannot use.
+// library it cannot use. The runner, the host library and the package must
+// run on a build server without any GUI library: none of them may need Qt,
+// directly or through a dependency.
 
 #include <gmock/gmock.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "test_support.h"
 #include "vycore/gui/page_packages.h"
@@ -45,6 +49,30 @@ TEST(PagePackages, ALibraryThatCannotRegisterPagesIsNamedInTheError) {
   EXPECT_EQ(vy::gui::LoadAllPageLibraries({"/nonexistent", folder.Path()}, errors), 0);
   ASSERT_EQ(errors.size(), 1u);  // neither the missing folder nor the others count
   EXPECT_THAT(errors[0], HasSubstr("libbroken.so"));
+}
+
+std::string Output(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen((command + " 2>&1").c_str(), "r")) {
+    char buffer[4096];
+    while (std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, read);
+    pclose(pipe);
+  }
+  return text;
+}
+
+TEST(Headless, TheRunnerAndThePackageNeedNoQt) {
+  const std::string files[] = {VANTRY_EXE, VANTRY_LIBRARY_DIR "/libvycore.so",
+                               VANTRY_PLUGIN_FOLDER "/libclearcase.so"};
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    const std::string loaded = Output("ldd '" + file + "'");
+    ASSERT_THAT(loaded, HasSubstr("libc.so"));  // the tool ran and read the file
+    EXPECT_THAT(loaded, ::testing::Not(HasSubstr("libQt")));
+  }
+  // The check itself works: the pages do need Qt.
+  EXPECT_THAT(Output("ldd '" VANTRY_PAGES_FOLDER "/libclearcase_editors.so'"),
+              HasSubstr("libQt6Widgets"));
 }
 
 }  // namespace
