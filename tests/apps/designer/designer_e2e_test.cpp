@@ -62,12 +62,6 @@ void AddOtherPath(vy::gui::TVyActionPage* page, const QString& path) {
   Find<QAction>(page, "menuOther")->trigger();
 }
 
-void PressOk(designer::TPropertyDialog& dialog) {
-  QTest::mouseClick(Find<QPushButton>(&dialog, "btnOk"), Qt::LeftButton);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted)
-      << dialog.ValidationErrors().join("\n").toStdString();
-}
-
 // Both types have these pages: path names, extended path names, their own,
 // comment.
 void EditCheckOut(designer::TPropertyDialog& dialog) {
@@ -79,7 +73,6 @@ void EditCheckOut(designer::TPropertyDialog& dialog) {
   QTest::keyClicks(Find<QPlainTextEdit>(comment, "txtComment"), "Checked out for build %BUILD%");
   EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.PreviewText().contains("\"src/b c.c\""); }))
       << dialog.PreviewText().toStdString();
-  PressOk(dialog);
 }
 
 void EditApplyLabel(designer::TPropertyDialog& dialog) {
@@ -91,7 +84,6 @@ void EditApplyLabel(designer::TPropertyDialog& dialog) {
   const QStringList offered = cctest::DropDown(labels);
   ASSERT_TRUE(offered.contains("NIGHTLY")) << offered.join(", ").toStdString();
   labels->setCurrentIndex(static_cast<int>(offered.indexOf("NIGHTLY")));
-  PressOk(dialog);
 }
 
 // Stand-in processes of this test's world that are still alive.
@@ -145,6 +137,9 @@ TEST_F(TDesignerTest, ANewProjectIsDesignedSavedReopenedRunAndStopped) {
       ASSERT_NE(dialog, nullptr);
       edit(*dialog);
       if (HasFatalFailure()) return;
+      QTest::mouseClick(Find<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+      EXPECT_EQ(dialog->result(), QDialog::Accepted)
+          << dialog->ValidationErrors().join("\n").toStdString();
     }
     window.ActionList()->topLevelItem(0)->setText(1, "Check out the sources");
 

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QString>
-#include <QWidget>
 #include <string>
 
 #include "designer_host.h"

@@ -5,7 +5,7 @@
 
 #include <gmock/gmock.h>
 
-#include <cstdio>
+#include <QProcess>
 #include <filesystem>
 #include <string>
 
@@ -51,28 +51,22 @@ TEST(PagePackages, ALibraryThatCannotRegisterPagesIsNamedInTheError) {
   EXPECT_THAT(errors[0], HasSubstr("libbroken.so"));
 }
 
-std::string Output(const std::string& command) {
-  std::string text;
-  if (FILE* pipe = popen((command + " 2>&1").c_str(), "r")) {
-    char buffer[4096];
-    while (std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, read);
-    pclose(pipe);
-  }
-  return text;
+std::string Ldd(const QString& file) {
+  QProcess ldd;
+  ldd.start(QStringLiteral("ldd"), {file});
+  return ldd.waitForFinished() ? ldd.readAllStandardOutput().toStdString() : std::string();
 }
 
 TEST(Headless, TheRunnerAndThePackageNeedNoQt) {
-  const std::string files[] = {VANTRY_EXE, VANTRY_LIBRARY_DIR "/libvycore.so",
-                               VANTRY_PLUGIN_FOLDER "/libclearcase.so"};
-  for (const std::string& file : files) {
+  for (const char* file :
+       {VANTRY_EXE, VANTRY_LIBRARY_DIR "/libvycore.so", VANTRY_PLUGIN_FOLDER "/libclearcase.so"}) {
     SCOPED_TRACE(file);
-    const std::string loaded = Output("ldd '" + file + "'");
+    const std::string loaded = Ldd(file);
     ASSERT_THAT(loaded, HasSubstr("libc.so"));  // the tool ran and read the file
     EXPECT_THAT(loaded, ::testing::Not(HasSubstr("libQt")));
   }
   // The check itself works: the pages do need Qt.
-  EXPECT_THAT(Output("ldd '" VANTRY_PAGES_FOLDER "/libclearcase_editors.so'"),
-              HasSubstr("libQt6Widgets"));
+  EXPECT_THAT(Ldd(VANTRY_PAGES_FOLDER "/libclearcase_editors.so"), HasSubstr("libQt6Widgets"));
 }
 
 }  // namespace
