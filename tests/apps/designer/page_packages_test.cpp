@@ -1,9 +1,13 @@
 // Where the designer looks for page libraries, and what it says about a
-// library it cannot use.
+// library it cannot use. The runner, the host library and the package must
+// run on a build server without any GUI library: none of them may need Qt,
+// directly or through a dependency.
 
 #include <gmock/gmock.h>
 
+#include <QProcess>
 #include <filesystem>
+#include <string>
 
 #include "test_support.h"
 #include "vycore/gui/page_packages.h"
@@ -45,6 +49,24 @@ TEST(PagePackages, ALibraryThatCannotRegisterPagesIsNamedInTheError) {
   EXPECT_EQ(vy::gui::LoadAllPageLibraries({"/nonexistent", folder.Path()}, errors), 0);
   ASSERT_EQ(errors.size(), 1u);  // neither the missing folder nor the others count
   EXPECT_THAT(errors[0], HasSubstr("libbroken.so"));
+}
+
+std::string Ldd(const QString& file) {
+  QProcess ldd;
+  ldd.start(QStringLiteral("ldd"), {file});
+  return ldd.waitForFinished() ? ldd.readAllStandardOutput().toStdString() : std::string();
+}
+
+TEST(Headless, TheRunnerAndThePackageNeedNoQt) {
+  for (const char* file :
+       {VANTRY_EXE, VANTRY_LIBRARY_DIR "/libvycore.so", VANTRY_PLUGIN_FOLDER "/libclearcase.so"}) {
+    SCOPED_TRACE(file);
+    const std::string loaded = Ldd(file);
+    ASSERT_THAT(loaded, HasSubstr("libc.so"));  // the tool ran and read the file
+    EXPECT_THAT(loaded, ::testing::Not(HasSubstr("libQt")));
+  }
+  // The check itself works: the pages do need Qt.
+  EXPECT_THAT(Ldd(VANTRY_PAGES_FOLDER "/libclearcase_editors.so"), HasSubstr("libQt6Widgets"));
 }
 
 }  // namespace

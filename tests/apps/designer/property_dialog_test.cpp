@@ -1,17 +1,21 @@
 // The property dialog's rules, on an action type of the test's own with
-// pages of its own, so that they hold whatever pages the package ships.
+// pages of its own, so that they hold whatever pages the package ships; and
+// every installed type as the user meets it: its dialog opens on real pages
+// without running a listing, and OK on unchanged pages gives back the
+// settings the action had.
 
-#include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "designer_fixture.h"
 #include "placeholder_page.h"
+#include "project_document.h"
 #include "property_dialog.h"
 #include "vycore/gui/page_registry.h"
 #include "vycore/services.h"
@@ -24,20 +28,15 @@ class TEchoAction final : public vy::TVyExecuteAbstractAction {
  public:
   const std::string& GetText() const { return text_; }
   void SetText(const std::string& value) { text_ = value; }
-  bool GetLoud() const { return loud_; }
-  void SetLoud(bool value) { loud_ = value; }
 
   const vy::TPropertyList& PublishedProperties() const override {
     static const vy::TPropertyList list =
-        vy::Publish<TEchoAction>()
-            .String("Text", &TEchoAction::GetText, &TEchoAction::SetText)
-            .Boolean("Loud", &TEchoAction::GetLoud, &TEchoAction::SetLoud);
+        vy::Publish<TEchoAction>().String("Text", &TEchoAction::GetText, &TEchoAction::SetText);
     return list;
   }
   std::string GetActionName() const override { return "Test Echo"; }
   std::string GetExecutable() override { return "/bin/echo"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
-    if (loud_) builder.AddArgument("-e", "", 2);
     builder.AddArgument(text_, "", 2);
     return true;
   }
@@ -48,7 +47,6 @@ class TEchoAction final : public vy::TVyExecuteAbstractAction {
 
  private:
   std::string text_;
-  bool loud_ = false;
 };
 
 class TTextPage final : public vy::gui::TVyActionPage {
@@ -64,30 +62,9 @@ class TTextPage final : public vy::gui::TVyActionPage {
   }
   void WriteActionData(vy::TCustomVyAction& action) override {
     dynamic_cast<TEchoAction&>(action).SetText(edit->text().toStdString());
-    writes.push_back("text");
   }
   QString PageName() const override { return "Text"; }
   QLineEdit* edit;
-  static inline std::vector<std::string> writes;
-};
-
-class TLoudPage final : public vy::gui::TVyActionPage {
- public:
-  TLoudPage() {
-    box = new QCheckBox("Loud", this);
-    box->setObjectName("boxLoud");
-    (new QVBoxLayout(this))->addWidget(box);
-    WatchEdits(this);
-  }
-  void ReadActionData(vy::TCustomVyAction& action) override {
-    box->setChecked(dynamic_cast<TEchoAction&>(action).GetLoud());
-  }
-  void WriteActionData(vy::TCustomVyAction& action) override {
-    dynamic_cast<TEchoAction&>(action).SetLoud(box->isChecked());
-    TTextPage::writes.push_back("loud");
-  }
-  QString PageName() const override { return "Loudness"; }
-  QCheckBox* box;
 };
 
 class PropertyDialogTest : public TDesignerTest {
@@ -96,15 +73,10 @@ class PropertyDialogTest : public TDesignerTest {
     TDesignerTest::SetUpTestSuite();
     const vy::TVyActionClass echo = vy::ActionClass<TEchoAction>("TEchoAction");
     vy::VyActionServices().RegisterAction("Test Echo", "Testing", echo, "TEST_ECHO");
-    vy::VyActionServices().RegisterActionPages(
-        echo, {{"TTestTextFrame"}, {"TTestMissingFrame"}, {"TTestLoudFrame"}});
+    vy::VyActionServices().RegisterActionPages(echo, {{"TTestMissingFrame"}, {"TTestTextFrame"}});
     vy::gui::RegisterActionPage<TTextPage>("TTestTextFrame");
-    vy::gui::RegisterActionPage<TLoudPage>("TTestLoudFrame");
   }
-  void SetUp() override {
-    action.SetText("hello");
-    TTextPage::writes.clear();
-  }
+  void SetUp() override { action.SetText("hello"); }
 
   std::unique_ptr<designer::TPropertyDialog> Open() {
     auto dialog = std::make_unique<designer::TPropertyDialog>(
@@ -119,40 +91,28 @@ class PropertyDialogTest : public TDesignerTest {
 TEST_F(PropertyDialogTest, PagesInRegistrationOrderPlaceholderForMissing) {
   auto dialog = Open();
   auto* tabs = Find<QTabWidget>(dialog.get(), "pageTabs");
-  ASSERT_EQ(tabs->count(), 3);
-  EXPECT_EQ(tabs->tabText(0), "Text");
-  EXPECT_EQ(tabs->tabText(1), "TTestMissingFrame");
-  EXPECT_EQ(tabs->tabText(2), "Loudness");
-  auto* placeholder = qobject_cast<designer::TPlaceholderPage*>(dialog->Page(1));
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(0), "TTestMissingFrame");
+  EXPECT_EQ(tabs->tabText(1), "Text");
+  auto* placeholder = qobject_cast<designer::TPlaceholderPage*>(dialog->Page(0));
   ASSERT_NE(placeholder, nullptr);
   EXPECT_TRUE(Find<QLabel>(placeholder, "lblPlaceholder")->text().contains("TTestMissingFrame"));
-  EXPECT_EQ(Find<QLineEdit>(dialog.get(), "txtText")->text(), "hello");  // read on opening
 }
 
-TEST_F(PropertyDialogTest, CancelLeavesTheActionUntouched) {
-  action.SetLoud(false);
-  auto dialog = Open();
-  QLineEdit* edit = Find<QLineEdit>(dialog.get(), "txtText");
-  edit->clear();
-  QTest::keyClicks(edit, "changed");
-  QTest::mouseClick(Find<QCheckBox>(dialog.get(), "boxLoud"), Qt::LeftButton);
-  dialog->RefreshPreview();  // the preview writes the pages into the dialog's copy
-  QTest::mouseClick(Find<QPushButton>(dialog.get(), "btnCancel"), Qt::LeftButton);
-  EXPECT_EQ(dialog->result(), QDialog::Rejected);
-  EXPECT_EQ(action.GetText(), "hello");
-  EXPECT_FALSE(action.GetLoud());
-}
-
-TEST_F(PropertyDialogTest, ValidationErrorsKeepTheDialogOpenUntilFixedOrKept) {
+// The dialog edits a copy: the action changes only once OK finds it valid
+// or the user keeps it anyway, never on Cancel.
+TEST_F(PropertyDialogTest, InvalidSettingsStayOpenUntilFixedKeptOrCancelled) {
   struct Case {
-    const char* name;
-    bool keep;           // press "Keep Anyway" instead of fixing
-    const char* stored;  // the action's text at the end
+    const char* button;
+    const char* typed;  // after the first OK
+    QDialog::DialogCode result;
+    const char* stored;
   };
-  for (const Case& c : {Case{"fixed", false, "fixed"}, Case{"kept", true, ""}}) {
-    SCOPED_TRACE(c.name);
+  for (const Case& c : {Case{"btnOk", "fixed", QDialog::Accepted, "fixed"},
+                        Case{"btnKeepAnyway", "", QDialog::Accepted, ""},
+                        Case{"btnCancel", "fixed", QDialog::Rejected, "before"}}) {
+    SCOPED_TRACE(c.button);
     action.SetText("before");
-    action.SetLoud(false);
     auto dialog = Open();
     QLineEdit* edit = Find<QLineEdit>(dialog.get(), "txtText");
     edit->clear();
@@ -161,18 +121,9 @@ TEST_F(PropertyDialogTest, ValidationErrorsKeepTheDialogOpenUntilFixedOrKept) {
     EXPECT_EQ(dialog->ValidationErrors(), QStringList{"Text: Enter the text to echo."});
     EXPECT_TRUE(Find<QLabel>(dialog.get(), "lblValidationErrors")->isVisible());
     EXPECT_EQ(action.GetText(), "before");  // nothing stored while invalid
-    if (c.keep) {
-      QTest::mouseClick(Find<QPushButton>(dialog.get(), "btnKeepAnyway"), Qt::LeftButton);
-    } else {
-      QTest::keyClicks(edit, "fixed");
-      Find<QCheckBox>(dialog.get(), "boxLoud")->setChecked(true);
-      TTextPage::writes.clear();
-      QTest::mouseClick(Find<QPushButton>(dialog.get(), "btnOk"), Qt::LeftButton);
-      // Every page is written, in page order.
-      EXPECT_EQ(TTextPage::writes, (std::vector<std::string>{"text", "loud"}));
-      EXPECT_TRUE(action.GetLoud());
-    }
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    QTest::keyClicks(edit, c.typed);
+    QTest::mouseClick(Find<QPushButton>(dialog.get(), c.button), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), c.result);
     EXPECT_EQ(action.GetText(), c.stored);
   }
 }
@@ -182,14 +133,53 @@ TEST_F(PropertyDialogTest, ThePreviewFollowsTheEditsAndNamesWhatIsWrong) {
   EXPECT_EQ(dialog->PreviewText(), "echo hello\nin /bin");
   QLineEdit* edit = Find<QLineEdit>(dialog.get(), "txtText");
   QTest::keyClicks(edit, "_world");
-  EXPECT_TRUE(WaitFor([&] { return dialog->PreviewText() == "echo hello_world\nin /bin"; }));
-  QTest::mouseClick(Find<QCheckBox>(dialog.get(), "boxLoud"), Qt::LeftButton);
-  EXPECT_TRUE(WaitFor([&] { return dialog->PreviewText() == "echo -e hello_world\nin /bin"; }))
+  EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->PreviewText() == "echo hello_world\nin /bin"; }))
       << dialog->PreviewText().toStdString();
   edit->clear();
-  EXPECT_TRUE(WaitFor([&] { return dialog->PreviewText().contains("Enter the text to echo."); }))
+  EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->PreviewText().contains("Enter the text"); }))
       << dialog->PreviewText().toStdString();
   EXPECT_EQ(action.GetText(), "hello");  // the preview never touches the action
+}
+
+// Every installed type ----------------------------------------------------
+
+std::vector<std::pair<std::string, std::string>> Properties(const vy::TCustomVyAction& action) {
+  std::vector<std::pair<std::string, std::string>> values;
+  for (const vy::TPublishedProperty& property : action.PublishedProperties().Items())
+    values.emplace_back(property.name, vy::GetPropertyText(action, property.name).value_or("?"));
+  return values;
+}
+
+TEST_F(TDesignerTest, EveryTypeOpensOnRealPagesWithoutListingAndRoundTripsOnOk) {
+  designer::TProjectDocument showcase;
+  std::vector<vy::TVyDiagnostic> diagnostics;
+  ASSERT_TRUE(showcase.Open(VANTRY_SOURCE_DIR "/apps/designer/screenshots/showcase.vantry.xml",
+                            diagnostics));
+  std::set<std::string> types;
+  std::filesystem::remove(SandboxPath("journal.jsonl"));
+  for (int index = 0; index < showcase.Count(); ++index) {
+    vy::TVyProjectAction& entry = showcase.At(index);
+    SCOPED_TRACE(entry.typeId);
+    types.insert(entry.typeId);
+    const auto before = Properties(*entry.action);
+    designer::TPropertyDialog dialog(entry.typeId, *entry.action, showcase.Variables());
+    dialog.show();
+    EXPECT_GE(dialog.PageCount(), 1);
+    for (int page = 0; page < dialog.PageCount(); ++page)
+      EXPECT_EQ(qobject_cast<designer::TPlaceholderPage*>(dialog.Page(page)), nullptr)
+          << dialog.Page(page)->PageName().toStdString() << " is not installed";
+    QTest::mouseClick(Find<QPushButton>(&dialog, "btnOk"), Qt::LeftButton);
+    if (dialog.isVisible())
+      QTest::mouseClick(Find<QPushButton>(&dialog, "btnKeepAnyway"), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Properties(*entry.action), before);
+  }
+  EXPECT_FALSE(std::filesystem::exists(SandboxPath("journal.jsonl")))
+      << "a listing ran while dialogs opened";
+  std::set<std::string> registered;
+  for (const vy::TVyRegisteredAction& entry : vy::VyActionServices().Catalogue())
+    if (entry.category == "ClearCase") registered.insert(entry.typeId);
+  EXPECT_EQ(types, registered) << "the showcase project lacks a type";
 }
 
 }  // namespace
