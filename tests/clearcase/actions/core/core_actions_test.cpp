@@ -1,4 +1,8 @@
+#include "clearcase/actions/core/attribute_action.h"
 #include "clearcase/actions/core/base_action.h"
+#include "clearcase/actions/core/storage_strings.h"
+#include "clearcase/actions/core/ucm_action.h"
+#include "clearcase/actions/element/checkout_action.h"
 
 #include <random>
 #include <string>
@@ -7,10 +11,12 @@
 
 namespace {
 
-using Args = std::vector<std::string>;
+using BaseAction = cctest::ActionCommandTest;
+using cctest::Args;
 using cctest::With;
-
 using TOperation = bool (clearcase::TClearCaseBaseAction::*)(vy::ICommandLineBuilder&);
+using TUCMOperation = bool (clearcase::TClearCaseUCMAction::*)(vy::ICommandLineBuilder&);
+using List = vy::TStringList;
 
 // Runs one shared operation after the base's part of the command line (none: the base alone).
 template <TOperation Op = nullptr>
@@ -41,8 +47,6 @@ class TProbeAction : public clearcase::TClearCaseBaseAction {
     return list;
   }
 };
-
-class BaseAction : public cctest::ActionCommandTest {};
 
 constexpr const char* kDefaultError =
     "Error: The Default View you have specified is invalid or does not exist. To rectify go to "
@@ -97,9 +101,6 @@ TEST_F(BaseAction, ViewContextDecidesWhereCleartoolRuns) {
 TEST_F(BaseAction, CleartoolPathProblemsStopTheBuildAndFailValidation) {
   TProbeAction<> action;
   action.SetViewContextPath(view_);
-  Options().SetClearToolPath(Path("bin"));  // a folder: the program is looked up inside it
-  EXPECT_EQ(action.GetExecutable(), cleartool_);
-  EXPECT_TRUE(Build(action).ok);
   const struct {
     std::string path;
     std::string message;
@@ -220,18 +221,185 @@ TEST_F(BaseAction, AnyCommentAndPathReachCleartoolByteForByte) {
   }
 }
 
-TEST_F(BaseAction, BeforeExecuteLogsStartingDirectoryAndCommandLine) {
-  TProbeAction<> action;
-  action.SetViewContextPath(view_);
-  auto builder = vy::CreateCommandLineBuilder();
-  ASSERT_TRUE(action.GetCommandLine(*builder));
-  builder->AddArgument("\"a b\"");
-  action.ClearMessages();
-  action.BeforeExecute(*builder);
-  ASSERT_EQ(action.Messages().size(), 2u);
-  EXPECT_EQ(action.Messages()[0].text, "Starting Directory: " + view_);
-  EXPECT_EQ(action.Messages()[1].text, "Command Line: probe \"a b\"");
-  EXPECT_EQ(action.Messages()[1].tag, vy::tsInformation);
+// Puts the attribute on the command line after the base's part.
+class TAttributeProbe : public clearcase::TClearCaseBaseAttributeAction {
+ public:
+  std::string GetActionName() const override { return "Probe"; }
+  std::string GetCommand() const override { return "probe"; }
+  bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
+    const bool base = TClearCaseBaseAttributeAction::GetCommandLine(builder);
+    const bool own = withValue ? AddAttributeNameAndValue(builder) : AddAttributeName(builder);
+    return own && base;
+  }
+  bool withValue = true;
+};
+
+struct TAttributeCase {
+  const char* name;
+  bool withValue;  // AddAttributeNameAndValue, else AddAttributeName
+  const char* attribute;
+  const char* vob;
+  const char* value;
+  bool useDefault;
+  bool ok;
+  Args expected;      // after the subcommand
+  const char* error;  // part of the last error message
+};
+
+// Variables: NAME = "Status", VAL = "in test".
+// clang-format off
+const TAttributeCase kAttributeCases[] = {
+    {"blanks are never quoted", false, "My Status", "/vobs/my vob", "", false, true,
+     {"My Status@/vobs/my vob"}, ""},
+    {"VOB expanded too", false, "%NAME%", "%NAME%", "", false, true, {"Status@Status"}, ""},
+    {"empty name", false, "", "/vobs/src", "", false, false, {}, cctest::kNoAttributeName},
+    {"name that cannot be expanded", false, "%NOPE%", "", "", false, false, {},
+     "cannot expand Attribute Name"},
+    {"name and value", true, "Status", "", "%VAL%", false, true, {"Status", "in test"}, ""},
+    {"empty value is still an argument", true, "Status", "", "", false, true, {"Status", ""}, ""},
+    {"default value ignores the value", true, "Status", "/vobs/src", "passed", true, true,
+     {"-default", "Status@/vobs/src"}, ""},
+    {"empty name: the value still follows", true, "", "", "passed", false, false, {"passed"},
+     cctest::kNoAttributeName},
+    {"value that cannot be expanded", true, "Status", "", "%NOPE%", false, false, {"Status"},
+     "cannot expand Attribute Value"},
+};
+// clang-format on
+
+TEST_F(BaseAction, AttributeNameAndValueOnTheCommandLine) {
+  for (const TAttributeCase& c : kAttributeCases) {
+    SCOPED_TRACE(c.name);
+    TAttributeProbe action;
+    action.SetViewContextPath(view_);
+    action.SetVariable("NAME", "Status");
+    action.SetVariable("VAL", "in test");
+    action.withValue = c.withValue;
+    action.SetAttributeName(c.attribute);
+    action.SetVOBSelector(c.vob);
+    action.SetAttributeValue(c.value);
+    action.SetUseDefaultAttributeValue(c.useDefault);
+    Args expected{"probe"};
+    expected.insert(expected.end(), c.expected.begin(), c.expected.end());
+    cctest::ExpectBuilt(Build(action), c.ok, expected, c.error);
+  }
+}
+
+// Runs one UCM operation after the base's part of the command line.
+class TUCMProbe : public clearcase::TClearCaseUCMAction {
+ public:
+  std::string GetActionName() const override { return "Probe"; }
+  std::string GetCommand() const override { return "probe"; }
+  bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
+    const bool base = TClearCaseUCMAction::GetCommandLine(builder);
+    return (this->*operation)(builder) && base;
+  }
+  TUCMOperation operation = nullptr;
+};
+
+constexpr TUCMOperation kName = &clearcase::TClearCaseUCMAction::AddActivityName;
+constexpr TUCMOperation kSelectors = &clearcase::TClearCaseUCMAction::AddActivitySelectors;
+constexpr TUCMOperation kComponents = &clearcase::TClearCaseUCMAction::AddComponentSelector;
+
+struct TUCMCase {
+  const char* name;
+  TUCMOperation operation;
+  const char* activities;  // ActivitySelectorStorageString
+  bool useCurrent;
+  const char* vob;
+  const char* components;  // ComponentSelectorStorageString
+  bool ok;
+  Args expected;      // after the subcommand
+  const char* error;  // the last error message, or a word of the host's expansion message
+};
+
+// Variables: ACT = "fix_23", TWO = two activities on two lines, NONE = "".
+// clang-format off
+const TUCMCase kUCMCases[] = {
+    {"current activity wins", kName, "fix_23\r\n", true, "", "", true, {"-cact"}, ""},
+    {"name with the VOB", kName, "fix_23\r\n", false, "/vobs/pvob", "", true,
+     {"activity:fix_23@/vobs/pvob"}, ""},
+    {"blank in the name: the quotes enclose the kind and the VOB", kName, "fix 23\r\n", false,
+     "/vobs/pvob", "", true, {"\"activity:fix 23@/vobs/pvob\""}, ""},
+    {"both expanded", kName, "%ACT%\r\n", false, "%ACT%", "", true, {"activity:fix_23@fix_23"}, ""},
+    {"only the first counts", kName, "a\r\nb\r\n", false, "", "", true, {"activity:a"}, ""},
+    {"name that cannot be expanded", kName, "%NOPE%\r\n", false, "", "", false, {},
+     "cannot expand Activity Name"},
+    {"selectors: current activity", kSelectors, "a\r\n", true, "", "", true, {"-cact"}, ""},
+    {"selectors joined without the VOB", kSelectors, "a\r\nb@/vobs/pvob\r\n", false,
+     "/vobs/pvob", "", true, {"activity:a,activity:b@/vobs/pvob"}, ""},
+    {"selector expanding to two lines", kSelectors, "%TWO%\r\nc\r\n", false, "", "", true,
+     {"activity:x,activity:y,activity:c"}, ""},
+    {"expands to nothing", kSelectors, "%NONE%\r\n", false, "", "", true, {"activity:"}, ""},
+    {"selector with a blank", kSelectors, "a b\r\n", false, "", "", true, {"\"activity:a b\""}, ""},
+    {"two components in one argument", kComponents, "", false, "", "c1@/vobs/pvob\r\nc2\r\n",
+     true, {"c1@/vobs/pvob,c2"}, ""},
+    {"components are neither expanded nor prefixed", kComponents, "", false, "", "%ACT% x\r\n",
+     true, {"\"%ACT% x\""}, ""},
+    {"no component", kComponents, "", false, "", "", false, {}, cctest::kNoComponents},
+};
+// clang-format on
+
+TEST_F(BaseAction, UCMOperationsRenderActivitiesAndComponents) {
+  for (const TUCMCase& c : kUCMCases) {
+    SCOPED_TRACE(c.name);
+    TUCMProbe action;
+    action.SetViewContextPath(view_);
+    action.SetVariable("ACT", "fix_23");
+    action.SetVariable("TWO", "x\r\ny\r\n");
+    action.SetVariable("NONE", "");
+    action.operation = c.operation;
+    action.SetActivitySelectorStorageString(c.activities);
+    action.SetUseCurrentActivity(c.useCurrent);
+    action.SetVOBSelector(c.vob);
+    action.SetComponentSelectorStorageString(c.components);
+    Args expected{"probe"};
+    expected.insert(expected.end(), c.expected.begin(), c.expected.end());
+    cctest::ExpectBuilt(Build(action), c.ok, expected, c.error);
+  }
+}
+
+TEST_F(BaseAction, UCMActivityNameIsTheFirstSelectorAndReplacesTheList) {
+  TUCMProbe action;
+  action.SetActivitySelectorStorageString("a\r\nb");
+  EXPECT_EQ(action.GetActivityName(), "a");
+  EXPECT_EQ(action.GetActivitySelectorStorageString(), "a\r\nb\r\n");
+  action.SetActivityName("");
+  EXPECT_EQ(action.ActivitySelectors(), Args{""});
+  EXPECT_EQ(action.GetActivitySelectorStorageString(), "\r\n");
+}
+
+TEST(StorageStrings, EveryLineBreakFormEndsAnEntry) {
+  const struct {
+    const char* text;
+    List entries;
+  } rows[] = {
+      {"", {}},
+      {"a\rb\nc\r\n", {"a", "b", "c"}},
+      {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+      {"\n\r", {"", ""}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(clearcase::SplitStorageString(row.text), row.entries) << row.text;
+  }
+  EXPECT_EQ(clearcase::JoinStorageString({}), "");
+  EXPECT_EQ(clearcase::JoinStorageString({"a", "", "b c"}), "a\r\n\r\nb c\r\n");
+}
+
+TEST(StorageStrings, PathNamesReadBackViewNamesFirstAndObjectsInOrder) {
+  clearcase::TClearCaseCheckoutAction action;
+  action.SetPathNameStorageString("src/a.c@@/main/2\nsrc/b c.c\r\n\r\nx@@\rdir/y");
+  EXPECT_EQ(action.ViewPathNames(), (List{"src/b c.c", "", "dir/y"}));
+  EXPECT_EQ(action.ExtendedPathNames(), (List{"src/a.c@@/main/2", "x@@"}));
+  EXPECT_EQ(action.GetPathNameStorageString(),
+            "src/b c.c\r\n\r\ndir/y\r\nsrc/a.c@@/main/2\r\nx@@\r\n");
+  action.SetPathNameStorageString("");
+  EXPECT_TRUE(action.GetPathNames().empty());
+
+  action.SetObjectsStorageString("lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src");
+  EXPECT_EQ(action.ObjectSelectors(),
+            (List{"lbtype:REL@/vobs/src", " brtype:dev ", "vob:/vobs/src"}));
+  EXPECT_EQ(action.GetObjectsStorageString(),
+            "lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src\r\n");
 }
 
 }  // namespace
