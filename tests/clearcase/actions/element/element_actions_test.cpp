@@ -1,10 +1,8 @@
-#include "clearcase/actions/element/checkin_action.h"
-#include "clearcase/actions/element/checkout_action.h"
+// The element actions: one table of their command lines, then what they do with
+// cleartool's output and the files they write.
 #include "clearcase/actions/element/cleartool_action.h"
 #include "clearcase/actions/element/config_spec_actions.h"
 #include "clearcase/actions/element/find_checkouts_action.h"
-#include "clearcase/actions/element/make_element_action.h"
-#include "clearcase/actions/element/uncheckout_action.h"
 #include "clearcase/actions/element/update_action.h"
 
 #include <gmock/gmock.h>
@@ -18,110 +16,131 @@ namespace {
 using ElementAction = cctest::ActionCommandTest;
 using cctest::Args;
 using cctest::With;
-using clearcase::TClearCaseCheckoutAction;
 using clearcase::TClearCaseCleartoolAction;
 using clearcase::TClearCaseFindCheckoutsAction;
 using clearcase::TClearCaseGetConfigSpecAction;
 using clearcase::TClearCaseUpdateAction;
 
-TEST_F(ElementAction, CheckInPathNames) {
-  CheckCommandLines<clearcase::TClearCaseCheckInPathAction>(
-      {
-          {"every switch, in order, after the comment; keep wins over remove",
-           With({"PathNameStorageString=a.c\r\nb c.c@@/main/1\r\n", "Comment=Fix %VAR%",
-                 "IdenticalCheckin", "Remove", "Keep", "PreserveTime", "NoWarnings"}),
-           true,
-           {"checkin", "-c \"Fix value\"", "-nwarn", "-ptime", "-keep", "-identical", "\"a.c\"",
-            "\"b c.c@@/main/1\""}},
-          {"a comment that cannot be expanded is left out and the checkin still runs",
-           With({"Comment=Fix %NOPE%", "NoWarnings"}),
-           true,
-           {"checkin", "-nwarn", "\"a.c\""},
-           "cannot expand Comment"},
-          {"no path names",
-           With({"PathNameStorageString=", "Comment=x"}),
-           false,
-           {"checkin", "-c \"x\""},
-           cctest::kNoPaths},
-          {"a failing base stops the switches but the operands still follow",
-           With({"ViewContextPath=/no/such/view", "PathNameStorageString=a.c@@/main/1", "Keep"}),
-           false,
-           {"checkin", "\"a.c@@/main/1\""},
-           cctest::kViewError},
-      },
-      {"PathNameStorageString=a.c"});
-}
-
-TEST_F(ElementAction, CheckInActivity) {
-  CheckCommandLines<clearcase::TClearCaseCheckInActivityAction>({
-      {"no activity chosen", With({}), true, {"checkin", "-nc", "-cact"}},
-      {"named activity with its VOB; stored path names are never appended",
+// One row per rule that can go wrong: an order, a combination, an exception, a message.
+TEST_F(ElementAction, CommandLines) {
+  Options().SetDefaultViewPath(view_);
+  // clang-format off
+  CheckTypes({
+      {"CC_CHECKIN", "every switch, in order, after the comment; keep wins over remove",
+       With({"PathNameStorageString=a.c\r\nb c.c@@/main/1\r\n", "Comment=Fix %VAR%",
+             "IdenticalCheckin", "Remove", "Keep", "PreserveTime", "NoWarnings"}), true,
+       {"checkin", "-c \"Fix value\"", "-nwarn", "-ptime", "-keep", "-identical", "\"a.c\"",
+        "\"b c.c@@/main/1\""}},
+      {"CC_CHECKIN", "a comment that cannot be expanded is left out and the checkin still runs",
+       With({"Comment=Fix %NOPE%", "NoWarnings"}), true, {"checkin", "-nwarn", "\"a.c\""},
+       "cannot expand Comment"},
+      {"CC_CHECKIN", "no path names", With({"PathNameStorageString=", "Comment=x"}), false,
+       {"checkin", "-c \"x\""}, cctest::kNoPaths},
+      {"CC_CHECKIN", "a failing base stops the switches but the operands still follow",
+       With({"ViewContextPath=/no/such/view", "PathNameStorageString=a.c@@/main/1", "Keep"}),
+       false, {"checkin", "\"a.c@@/main/1\""}, cctest::kViewError},
+      {"CC_CHECKOUT", "reserved and unreserved; the out path is ignored unless the data goes out",
+       With({"Reserved", "Unreserved", "Comment=fix", "OutExternalPath=%NOPE%"}), true,
+       {"checkout", "-reserved", "-unreserved", "-c \"fix\"", "-nquery", "\"a.c\""}},
+      {"CC_CHECKOUT", "out, ptime and branch in that order",
+       With({"DataLocation=coOut", "OutExternalPath=%VAR%/a.c", "SelectionMode=coBranch",
+             "BranchSelector=dev", "VersionSelector=/main/3", "PreserveTime"}), true,
+       {"checkout", "-out \"value/a.c\"", "-ptime", "-branch \"dev\"", "-nc", "-nquery",
+        "\"a.c\""}},
+      {"CC_CHECKOUT", "no data, a version",
+       With({"DataLocation=coNoData", "SelectionMode=coVersion", "VersionSelector=/main/LATEST",
+             "BranchSelector=ignored"}), true,
+       {"checkout", "-ndata", "-version \"/main/LATEST\"", "-nc", "-nquery", "\"a.c\""}},
+      {"CC_CHECKOUT", "a version that cannot be expanded stops at once",
+       With({"Reserved", "SelectionMode=coVersion", "VersionSelector=%NOPE%"}), false,
+       {"checkout", "-reserved"}, "cannot expand Version Selector"},
+      {"CC_CHECKOUT", "an out path that cannot be expanded stops at once",
+       With({"DataLocation=coOut", "OutExternalPath=%NOPE%", "PreserveTime"}), false,
+       {"checkout"}, "cannot expand External Pathname"},
+      {"CC_CHECKOUT", "no path names: the rest is still appended", With({"PathNameStorageString="}),
+       false, {"checkout", "-nc", "-nquery"}, cctest::kNoPaths},
+      {"CC_MKELEM", "the new elements stay checked out; an unused element type is not passed",
+       With({"PathNameStorageString=a.c\r\nb c.c\r\n", "ElementType=text_file"}), true,
+       {"mkelem", "-nc", "\"a.c\"", "\"b c.c\""}},
+      {"CC_MKELEM", "every switch, checked in",
+       With({"Comment=new", "NoWarnings", "Master", "MakePath", "PreserveTime",
+             "Checkout=ccCheckedIn", "ElementType=text_file", "UseElementType"}), true,
+       {"mkelem", "-eltype text_file", "-ci", "-ptime", "-mkpath", "-master", "-nwarn",
+        "-c \"new\"", "\"a.c\""}},
+      {"CC_MKELEM", "preserved time only with a checked-in element",
+       With({"PreserveTime", "Checkout=ccNoCheckOut"}), true, {"mkelem", "-nco", "-nc", "\"a.c\""}},
+      {"CC_MKELEM", "the element type travels as stored, blanks and expressions included",
+       With({"UseElementType", "ElementType=%VAR% file"}), true,
+       {"mkelem", "-eltype %VAR% file", "-nc", "\"a.c\""}},
+      {"CC_MKELEM", "a comment that cannot be expanded fails; the path names still follow",
+       With({"Comment=%NOPE%"}), false, {"mkelem", "\"a.c\""}, "cannot expand Comment"},
+      {"CC_MKELEM", "no path names", With({"PathNameStorageString="}), false, {"mkelem", "-nc"},
+       cctest::kNoPaths},
+      {"CC_UNCHECKOUT", "checked-out data is removed unless kept",
+       With({"PathNameStorageString=a.c\r\n%VAR%.c\r\n"}), true,
+       {"uncheckout", "-rm", "\"a.c\"", "\"value.c\""}},
+  }, {"PathNameStorageString=a.c"});
+  const std::string file = MakeFile("my specs/release 1.cs", "element * /main/LATEST\n");
+  CheckTypes({
+      {"UCM_CHECKIN", "no activity chosen", With({}), true, {"checkin", "-nc", "-cact"}},
+      {"UCM_CHECKIN", "named activity with its VOB; stored path names are never appended",
        With({"ActivityName=%VAR% 1", "VOBSelector=/vobs/pvob", "PathNameStorageString=a.c\r\n",
-             "Comment=done"}),
-       true,
+             "Comment=done"}), true,
        {"checkin", "-c \"done\"", "\"activity:value 1@/vobs/pvob\""}},
-      {"activity that cannot be expanded",
-       With({"ActivityName=%NOPE%"}),
-       false,
-       {"checkin", "-nc"},
-       "cannot expand Activity Name"},
-  });
-}
-
-Args WithPaths(Args head) {
-  head.insert(head.end(), {"\"src/a.c\"", "\"src/b c.c\""});
-  return head;
-}
-
-TEST_F(ElementAction, CheckoutCommandLines) {
-  CheckCommandLines<TClearCaseCheckoutAction>(
-      {
-          {"reserved and unreserved; the out path is ignored unless the data goes out",
-           With({"Reserved", "Unreserved", "Comment=fix", "OutExternalPath=%NOPE%"}), true,
-           WithPaths({"checkout", "-reserved", "-unreserved", "-c \"fix\"", "-nquery"})},
-          {"out, ptime and branch in that order",
-           With({"DataLocation=coOut", "OutExternalPath=%VAR%/a.c", "SelectionMode=coBranch",
-                 "BranchSelector=dev", "VersionSelector=/main/3", "PreserveTime"}),
-           true,
-           WithPaths(
-               {"checkout", "-out \"value/a.c\"", "-ptime", "-branch \"dev\"", "-nc", "-nquery"})},
-          {"no data, a version",
-           With({"DataLocation=coNoData", "SelectionMode=coVersion", "VersionSelector=/main/LATEST",
-                 "BranchSelector=ignored"}),
-           true, WithPaths({"checkout", "-ndata", "-version \"/main/LATEST\"", "-nc", "-nquery"})},
-          {"a version that cannot be expanded stops at once",
-           With({"Reserved", "SelectionMode=coVersion", "VersionSelector=%NOPE%"}),
-           false,
-           {"checkout", "-reserved"},
-           "cannot expand Version Selector"},
-          {"an out path that cannot be expanded stops at once",
-           With({"DataLocation=coOut", "OutExternalPath=%NOPE%", "PreserveTime"}),
-           false,
-           {"checkout"},
-           "cannot expand External Pathname"},
-          {"no path names: the rest is still appended",
-           With({"PathNameStorageString="}),
-           false,
-           {"checkout", "-nc", "-nquery"},
-           cctest::kNoPaths},
-      },
-      {"PathNameStorageString=src/a.c\r\nsrc/b c.c\r\n"});
-}
-
-TEST_F(ElementAction, CleartoolCommandLines) {
-  CheckCommandLines<TClearCaseCleartoolAction>({
-      {"arguments follow the subcommand exactly as typed, as one argument",
-       With({"Command=describe", "Arguments=-fmt \"%%n\" lbtype:%VAR%@/vobs/src  -l"}),
-       true,
+      {"UCM_CHECKIN", "activity that cannot be expanded", With({"ActivityName=%NOPE%"}), false,
+       {"checkin", "-nc"}, "cannot expand Activity Name"},
+      {"UCM_UNCHECKOUT", "kept; stored path names are ignored",
+       With({"Keep", "PathNameStorageString=a.c\r\nb.c@@/main/1\r\n"}), true,
+       {"uncheckout", "-keep", "-cact"}},
+      {"UCM_UNCHECKOUT", "the default view passes the view check",
+       With({"ViewContextPath=", "UseDefaultViewContext"}), true, {"uncheckout", "-rm", "-cact"}},
+      {"UCM_UNCHECKOUT", "no view at all: the base reports it, not the view check",
+       With({"ViewContextPath="}), false, {"uncheckout", "-rm", "-cact"}, cctest::kViewError},
+      {"UCM_UNCHECKOUT",
+       "no view but path names let the base start elsewhere: the view check stops it",
+       With({"ViewContextPath=", "PathNameStorageString=a.c"}), false,
+       {"uncheckout", "-rm", "-cact"},
+       "Error: You have not specified a View to undo checkout for."},
+      {"CC_GENERIC", "arguments follow the subcommand exactly as typed, as one argument",
+       With({"Command=describe", "Arguments=-fmt \"%%n\" lbtype:%VAR%@/vobs/src  -l"}), true,
        {"describe", "-fmt \"%n\" lbtype:value@/vobs/src  -l"}},
-      {"subcommand not expanded", With({"Command=%VAR%", "Arguments=x"}), true, {"%VAR%", "x"}},
-      {"an empty subcommand is not rejected", With({"Arguments=lsvob"}), true, {"", "lsvob"}},
-      {"arguments that cannot be expanded",
-       With({"Command=describe", "Arguments=%NOPE%"}),
-       false,
-       {"describe"},
+      {"CC_GENERIC", "subcommand not expanded", With({"Command=%VAR%", "Arguments=x"}), true,
+       {"%VAR%", "x"}},
+      {"CC_GENERIC", "an empty subcommand is not rejected", With({"Arguments=lsvob"}), true,
+       {"", "lsvob"}},
+      {"CC_GENERIC", "arguments that cannot be expanded",
+       With({"Command=describe", "Arguments=%NOPE%"}), false, {"describe"},
        "cannot expand Arguments"},
+      {"CC_SETCONFIGSPEC", "the current config spec; the file is read only when chosen",
+       With({"CSFilePath=/no/such.cs"}), true, {"setcs", "-current"}},
+      {"CC_SETCONFIGSPEC",
+       "a file whose path has blanks travels trimmed and quoted as one argument",
+       With({"CSpecChoice=csFile", "CSFilePath= " + file + " "}), true,
+       {"setcs", "\"" + file + "\""}},
+      {"CC_SETCONFIGSPEC", "a file that does not exist",
+       With({"CSpecChoice=csFile", "CSFilePath=" + Path("my specs")}), false, {"setcs"},
+       "Error: The file you have specified for the config spec does not exist."},
+      {"CC_SETCONFIGSPEC", "a file path that cannot be expanded",
+       With({"CSpecChoice=csFile", "CSFilePath=%NOPE%/a.cs"}), false, {"setcs"},
+       "cannot expand Config Spec File"},
+      {"CC_FINDCHECKOUTS", "a new action lists path names only", With({}), true,
+       {"lscheckout", "-short"}},
+      {"CC_FINDCHECKOUTS", "recursive, long form", With({"UseShort=false", "Recurse"}), true,
+       {"lscheckout", "-r"}},
+      {"CC_UPDATE", "pretend only comes right after the subcommand",
+       With({"PretendOnly", "HijackMode=hmNooverwrite", "UpdateTimestamp=tbCurrent"}), true,
+       {"update", "-print", "-force", "-noverwrite", "-ctime"}},
+      {"CC_UPDATE", "the default view, default options",
+       With({"ViewContextPath=", "UseDefaultViewContext"}), true,
+       {"update", "-force", "-overwrite"}},
+      {"CC_UPDATE", "no view stops after the pretend option",
+       With({"ViewContextPath=", "PretendOnly"}), false, {"update", "-print"},
+       "Update failed: No snapshot view specified to update!"},
+      {"CC_UPDATE", "a view that does not exist fails but the options follow",
+       With({"ViewContextPath=/no/such/view"}), false, {"update", "-force", "-overwrite"},
+       cctest::kViewError},
   });
+  // clang-format on
 }
 
 struct TOutputCase {
@@ -151,30 +170,6 @@ TEST_F(ElementAction, CleartoolStoresTheWholeOutputInAHostVariable) {
       EXPECT_EQ(action.GetVariableValue("%BASELINES%"), c.value);
     }
   }
-}
-
-TEST_F(ElementAction, ConfigSpecSetCommandLines) {
-  const std::string file = MakeFile("my specs/release 1.cs", "element * /main/LATEST\n");
-  CheckCommandLines<clearcase::TClearCaseSetConfigSpecAction>({
-      {"the current config spec; the file is read only when chosen",
-       With({"CSFilePath=/no/such.cs"}),
-       true,
-       {"setcs", "-current"}},
-      {"a file whose path has blanks travels trimmed and quoted as one argument",
-       With({"CSpecChoice=csFile", "CSFilePath= " + file + " "}),
-       true,
-       {"setcs", "\"" + file + "\""}},
-      {"a file that does not exist",
-       With({"CSpecChoice=csFile", "CSFilePath=" + Path("my specs")}),
-       false,
-       {"setcs"},
-       "Error: The file you have specified for the config spec does not exist."},
-      {"a file path that cannot be expanded",
-       With({"CSpecChoice=csFile", "CSFilePath=%NOPE%/a.cs"}),
-       false,
-       {"setcs"},
-       "cannot expand Config Spec File"},
-  });
 }
 
 TEST_F(ElementAction, ConfigSpecGetReplacesALongerFileByExactlyWhatCleartoolPrinted) {
@@ -235,13 +230,6 @@ TEST_F(ElementAction, ConfigSpecGetReportsAFailingWriteOnceAndGoesOn) {
   EXPECT_EQ(action.Messages().back().text, "element * /main/LATEST");  // still logged
 }
 
-TEST_F(ElementAction, FindCheckoutsCommandLines) {
-  CheckCommandLines<TClearCaseFindCheckoutsAction>({
-      {"a new action lists path names only", With({}), true, {"lscheckout", "-short"}},
-      {"recursive, long form", With({"UseShort=false", "Recurse"}), true, {"lscheckout", "-r"}},
-  });
-}
-
 struct TVariableCase {
   const char* name;
   bool writeToVariable;
@@ -271,98 +259,6 @@ TEST_F(ElementAction, FindCheckoutsCollectsTheListingIntoAHostVariable) {
     }
     EXPECT_TRUE(Errors(action).empty());
   }
-}
-
-TEST_F(ElementAction, MakeElementCommandLines) {
-  CheckCommandLines<clearcase::TClearCaseMakeElementAction>(
-      {
-          {"the new elements stay checked out; an unused element type is not passed",
-           With({"PathNameStorageString=a.c\r\nb c.c\r\n", "ElementType=text_file"}),
-           true,
-           {"mkelem", "-nc", "\"a.c\"", "\"b c.c\""}},
-          {"every switch, checked in",
-           With({"Comment=new", "NoWarnings", "Master", "MakePath", "PreserveTime",
-                 "Checkout=ccCheckedIn", "ElementType=text_file", "UseElementType"}),
-           true,
-           {"mkelem", "-eltype text_file", "-ci", "-ptime", "-mkpath", "-master", "-nwarn",
-            "-c \"new\"", "\"a.c\""}},
-          {"preserved time only with a checked-in element",
-           With({"PreserveTime", "Checkout=ccNoCheckOut"}),
-           true,
-           {"mkelem", "-nco", "-nc", "\"a.c\""}},
-          {"the element type travels as stored, blanks and expressions included",
-           With({"UseElementType", "ElementType=%VAR% file"}),
-           true,
-           {"mkelem", "-eltype %VAR% file", "-nc", "\"a.c\""}},
-          {"a comment that cannot be expanded fails; the path names still follow",
-           With({"Comment=%NOPE%"}),
-           false,
-           {"mkelem", "\"a.c\""},
-           "cannot expand Comment"},
-          {"no path names",
-           With({"PathNameStorageString="}),
-           false,
-           {"mkelem", "-nc"},
-           cctest::kNoPaths},
-      },
-      {"PathNameStorageString=a.c"});
-}
-
-TEST_F(ElementAction, UnCheckOutPathNames) {
-  CheckCommandLines<clearcase::TClearCaseUnCheckOutAction>({
-      {"checked-out data is removed unless kept",
-       With({"PathNameStorageString=a.c\r\n%VAR%.c\r\n"}),
-       true,
-       {"uncheckout", "-rm", "\"a.c\"", "\"value.c\""}},
-  });
-}
-
-TEST_F(ElementAction, UnCheckOutActivity) {
-  Options().SetDefaultViewPath(view_);
-  CheckCommandLines<clearcase::TClearCaseUnCheckOutActivityAction>({
-      {"kept; stored path names are ignored",
-       With({"Keep", "PathNameStorageString=a.c\r\nb.c@@/main/1\r\n"}),
-       true,
-       {"uncheckout", "-keep", "-cact"}},
-      {"the default view passes the view check",
-       With({"ViewContextPath=", "UseDefaultViewContext"}),
-       true,
-       {"uncheckout", "-rm", "-cact"}},
-      {"no view at all: the base reports it, not the view check",
-       With({"ViewContextPath="}),
-       false,
-       {"uncheckout", "-rm", "-cact"},
-       cctest::kViewError},
-      {"no view but path names let the base start elsewhere: the view check stops it",
-       With({"ViewContextPath=", "PathNameStorageString=a.c"}),
-       false,
-       {"uncheckout", "-rm", "-cact"},
-       "Error: You have not specified a View to undo checkout for."},
-  });
-}
-
-TEST_F(ElementAction, UpdateCommandLines) {
-  Options().SetDefaultViewPath(view_);
-  CheckCommandLines<TClearCaseUpdateAction>({
-      {"pretend only comes right after the subcommand",
-       With({"PretendOnly", "HijackMode=hmNooverwrite", "UpdateTimestamp=tbCurrent"}),
-       true,
-       {"update", "-print", "-force", "-noverwrite", "-ctime"}},
-      {"the default view, default options",
-       With({"ViewContextPath=", "UseDefaultViewContext"}),
-       true,
-       {"update", "-force", "-overwrite"}},
-      {"no view stops after the pretend option",
-       With({"ViewContextPath=", "PretendOnly"}),
-       false,
-       {"update", "-print"},
-       "Update failed: No snapshot view specified to update!"},
-      {"a view that does not exist fails but the options follow",
-       With({"ViewContextPath=/no/such/view"}),
-       false,
-       {"update", "-force", "-overwrite"},
-       cctest::kViewError},
-  });
 }
 
 TEST_F(ElementAction, UpdateValidationAsksForASnapshotView) {
