@@ -40,6 +40,14 @@ inline auto With(std::vector<std::string> settings) {
   };
 }
 
+// The same, in a view that does not exist, for actions that do not publish one.
+inline auto WithoutView(std::vector<std::string> settings) {
+  return [settings](clearcase::TClearCaseBaseAction& action) {
+    action.SetViewContextPath("/no/such/view");
+    With(settings)(action);
+  };
+}
+
 // The build ended as expected: its result, every argument, and the last error
 // message containing `error` (no error at all when `error` is empty).
 inline void ExpectBuilt(const TBuiltCommand& built, bool ok, const Args& expected,
@@ -107,7 +115,8 @@ class ActionCommandTest : public TPackageTest {
     for (const auto& c : cases) {
       SCOPED_TRACE(c.name);
       T action;
-      CheckRow(action, common, [&](auto&) { c.settings(action); }, argv, c.ok, c.expected, c.error);
+      CheckRow(
+          action, common, [&](auto&) { c.settings(action); }, argv, c.ok, c.expected, c.error);
     }
   }
 

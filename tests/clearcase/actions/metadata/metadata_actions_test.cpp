@@ -33,12 +33,6 @@ constexpr const char* kNoVob =
 
 // One row per rule that can go wrong: an order, a combination, an exception, a message.
 TEST_F(MetadataAction, CommandLines) {
-  const auto withoutView = [](std::vector<std::string> settings) {
-    return [settings](clearcase::TClearCaseBaseAction& action) {
-      action.SetViewContextPath("/no/such/view");
-      With(settings)(action);
-    };
-  };
   // clang-format off
   CheckTypes({
       {"CC_APPLYATTR", "every switch, in order",
@@ -124,7 +118,7 @@ TEST_F(MetadataAction, CommandLines) {
        {"mkattype", "-ordinary", "-vtype", "string", "-nc"}, cctest::kNoAttributeName},
       {"CC_MKLBTYPE",
        "acquire without global stays ordinary; runs without a view, even when it is invalid",
-       withoutView({"LabelTypeName=REL_2", "VOBSelector=/vobs/src", "Acquire"}), true,
+       cctest::WithoutView({"LabelTypeName=REL_2", "VOBSelector=/vobs/src", "Acquire"}), true,
        {"mklbtype", "-ordinary", "-nc", "lbtype:REL_2@/vobs/src"}},
       {"CC_MKLBTYPE", "every flag, in order",
        With({"LabelTypeName=REL_%VAR%", "VOBSelector=/vobs/src", "Replace", "MakeGlobal", "Acquire",
