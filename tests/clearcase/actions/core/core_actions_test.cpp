@@ -40,8 +40,6 @@ class TProbeAction : public clearcase::TClearCaseBaseAction {
                     &T::SetPathNameStorageString)
             .String("ObjectsStorageString", &T::GetObjectsStorageString,
                     &T::SetObjectsStorageString)
-            .String("LabelTypeName", &T::GetLabelTypeName, &T::SetLabelTypeName)
-            .String("VOBSelector", &T::GetVOBSelector, &T::SetVOBSelector)
             .String("VersionSelector", &T::GetVersionSelector, &T::SetVersionSelector)
             .Boolean("UseVersionSelector", &T::GetUseVersionSelector, &T::SetUseVersionSelector);
     return list;
@@ -155,22 +153,10 @@ TEST_F(BaseAction, OperandsReachCleartoolOneArgumentEach) {
        {"probe", "lbtype:REL@/vobs/src", "lbtype:MY LABEL@/vobs/src", "lbtype:TAB\tBED",
         "lbtype:Q\"UOTE"}},
   });
-  // How the argument is written still matters where a Part places the quotes.
-  CheckCommandLines<TProbeAction<&Base::AddObjectSelectors>>({
-      {"quoted only when needed",
-       With({"ObjectsStorageString=lbtype:REL@/vobs/src\r\nlbtype:MY LABEL@/vobs/src"}),
-       true,
-       {"probe", "lbtype:REL@/vobs/src", "\"lbtype:MY LABEL@/vobs/src\""}},
-  });
-  CheckCommandLines<TProbeAction<&Base::AddLabelTypeName>>({
-      {"label with a blank: the quote follows the colon",
-       With({"LabelTypeName=MY LABEL", "VOBSelector=/vobs/src"}),
-       true,
-       {"probe", "lbtype:\"MY LABEL@/vobs/src\""}},
-  });
+  // Where the quotes go on the command line is the action tables' (objects
+  // quoted only when needed, a label's quote after the colon).
   CheckCommandLines<TProbeAction<&Base::AddVersionSelector>>({
       {"version selector used but empty", With({"UseVersionSelector"}), true, {"probe"}},
-      {"set but not used", With({"VersionSelector=/main/LATEST"}), true, {"probe"}},
   });
 }
 
