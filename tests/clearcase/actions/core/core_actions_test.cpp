@@ -220,54 +220,44 @@ class TAttributeProbe : public clearcase::TClearCaseBaseAttributeAction {
   bool withValue = true;
 };
 
-struct TAttributeCase {
-  const char* name;
-  bool withValue;  // AddAttributeNameAndValue, else AddAttributeName
-  const char* attribute;
-  const char* vob;
-  const char* value;
-  bool useDefault;
-  bool ok;
-  Args expected;      // after the subcommand
-  const char* error;  // part of the last error message
-};
-
-// Variables: NAME = "Status", VAL = "in test".
-// clang-format off
-const TAttributeCase kAttributeCases[] = {
-    {"blanks are never quoted", false, "My Status", "/vobs/my vob", "", false, true,
-     {"My Status@/vobs/my vob"}, ""},
-    {"VOB expanded too", false, "%NAME%", "%NAME%", "", false, true, {"Status@Status"}, ""},
-    {"empty name", false, "", "/vobs/src", "", false, false, {}, cctest::kNoAttributeName},
-    {"name that cannot be expanded", false, "%NOPE%", "", "", false, false, {},
-     "cannot expand Attribute Name"},
-    {"name and value", true, "Status", "", "%VAL%", false, true, {"Status", "in test"}, ""},
-    {"empty value is still an argument", true, "Status", "", "", false, true, {"Status", ""}, ""},
-    {"default value ignores the value", true, "Status", "/vobs/src", "passed", true, true,
-     {"-default", "Status@/vobs/src"}, ""},
-    {"empty name: the value still follows", true, "", "", "passed", false, false, {"passed"},
-     cctest::kNoAttributeName},
-    {"value that cannot be expanded", true, "Status", "", "%NOPE%", false, false, {"Status"},
-     "cannot expand Attribute Value"},
-};
-// clang-format on
+// The probe's settings: the attribute's name and VOB, alone or with a value.
+auto Attribute(const char* name, const char* vob) {
+  return [=](TAttributeProbe& a) {
+    a.withValue = false;
+    a.SetAttributeName(name);
+    a.SetVOBSelector(vob);
+  };
+}
+auto AttributeValue(const char* name, const char* vob, const char* value, bool useDefault = false) {
+  return [=](TAttributeProbe& a) {
+    Attribute(name, vob)(a);
+    a.withValue = true;
+    a.SetAttributeValue(value);
+    a.SetUseDefaultAttributeValue(useDefault);
+  };
+}
 
 TEST_F(BaseAction, AttributeNameAndValueOnTheCommandLine) {
-  for (const TAttributeCase& c : kAttributeCases) {
-    SCOPED_TRACE(c.name);
-    TAttributeProbe action;
-    action.SetViewContextPath(view_);
-    action.SetVariable("NAME", "Status");
-    action.SetVariable("VAL", "in test");
-    action.withValue = c.withValue;
-    action.SetAttributeName(c.attribute);
-    action.SetVOBSelector(c.vob);
-    action.SetAttributeValue(c.value);
-    action.SetUseDefaultAttributeValue(c.useDefault);
-    Args expected{"probe"};
-    expected.insert(expected.end(), c.expected.begin(), c.expected.end());
-    cctest::ExpectBuilt(Build(action), c.ok, expected, c.error);
-  }
+  // clang-format off
+  CheckCommandLines<TAttributeProbe>({
+      {"blanks are never quoted", Attribute("My Status", "/vobs/my vob"), true,
+       {"probe", "My Status@/vobs/my vob"}},
+      {"VOB expanded too", Attribute("%VAR%", "%VAR%"), true, {"probe", "value@value"}},
+      {"empty name", Attribute("", "/vobs/src"), false, {"probe"}, cctest::kNoAttributeName},
+      {"name that cannot be expanded", Attribute("%NOPE%", ""), false, {"probe"},
+       "cannot expand Attribute Name"},
+      {"name and value, not quoted", AttributeValue("Status", "", "in %VAR%"), true,
+       {"probe", "Status", "in value"}},
+      {"empty value is still an argument", AttributeValue("Status", "", ""), true,
+       {"probe", "Status", ""}},
+      {"default value ignores the value", AttributeValue("Status", "/vobs/src", "passed", true),
+       true, {"probe", "-default", "Status@/vobs/src"}},
+      {"empty name: the value still follows", AttributeValue("", "", "passed"), false,
+       {"probe", "passed"}, cctest::kNoAttributeName},
+      {"value that cannot be expanded", AttributeValue("Status", "", "%NOPE%"), false,
+       {"probe", "Status"}, "cannot expand Attribute Value"},
+  });
+  // clang-format on
 }
 
 // Runs one UCM operation after the base's part of the command line.
@@ -286,62 +276,48 @@ constexpr TUCMOperation kName = &clearcase::TClearCaseUCMAction::AddActivityName
 constexpr TUCMOperation kSelectors = &clearcase::TClearCaseUCMAction::AddActivitySelectors;
 constexpr TUCMOperation kComponents = &clearcase::TClearCaseUCMAction::AddComponentSelector;
 
-struct TUCMCase {
-  const char* name;
-  TUCMOperation operation;
-  const char* activities;  // ActivitySelectorStorageString
-  bool useCurrent;
-  const char* vob;
-  const char* components;  // ComponentSelectorStorageString
-  bool ok;
-  Args expected;      // after the subcommand
-  const char* error;  // the last error message, or a word of the host's expansion message
-};
-
-// Variables: ACT = "fix_23", TWO = two activities on two lines, NONE = "".
-// clang-format off
-const TUCMCase kUCMCases[] = {
-    {"current activity wins", kName, "fix_23\r\n", true, "", "", true, {"-cact"}, ""},
-    {"name with the VOB", kName, "fix_23\r\n", false, "/vobs/pvob", "", true,
-     {"activity:fix_23@/vobs/pvob"}, ""},
-    {"blank in the name: the quotes enclose the kind and the VOB", kName, "fix 23\r\n", false,
-     "/vobs/pvob", "", true, {"\"activity:fix 23@/vobs/pvob\""}, ""},
-    {"both expanded", kName, "%ACT%\r\n", false, "%ACT%", "", true, {"activity:fix_23@fix_23"}, ""},
-    {"only the first counts", kName, "a\r\nb\r\n", false, "", "", true, {"activity:a"}, ""},
-    {"name that cannot be expanded", kName, "%NOPE%\r\n", false, "", "", false, {},
-     "cannot expand Activity Name"},
-    {"selectors: current activity", kSelectors, "a\r\n", true, "", "", true, {"-cact"}, ""},
-    {"selectors joined without the VOB", kSelectors, "a\r\nb@/vobs/pvob\r\n", false,
-     "/vobs/pvob", "", true, {"activity:a,activity:b@/vobs/pvob"}, ""},
-    {"selector expanding to two lines", kSelectors, "%TWO%\r\nc\r\n", false, "", "", true,
-     {"activity:x,activity:y,activity:c"}, ""},
-    {"expands to nothing", kSelectors, "%NONE%\r\n", false, "", "", true, {"activity:"}, ""},
-    {"selector with a blank", kSelectors, "a b\r\n", false, "", "", true, {"\"activity:a b\""}, ""},
-    {"two components in one argument", kComponents, "", false, "", "c1@/vobs/pvob\r\nc2\r\n",
-     true, {"c1@/vobs/pvob,c2"}, ""},
-    {"components are neither expanded nor prefixed", kComponents, "", false, "", "%ACT% x\r\n",
-     true, {"\"%ACT% x\""}, ""},
-    {"no component", kComponents, "", false, "", "", false, {}, cctest::kNoComponents},
-};
-// clang-format on
+// The probe's settings. Variables: TWO holds two activities on two lines, NONE nothing.
+auto Ucm(TUCMOperation operation, const char* activities, bool useCurrent = false,
+         const char* vob = "", const char* components = "") {
+  return [=](TUCMProbe& a) {
+    a.SetVariable("TWO", "x\r\ny\r\n");
+    a.SetVariable("NONE", "");
+    a.operation = operation;
+    a.SetActivitySelectorStorageString(activities);
+    a.SetUseCurrentActivity(useCurrent);
+    a.SetVOBSelector(vob);
+    a.SetComponentSelectorStorageString(components);
+  };
+}
 
 TEST_F(BaseAction, UCMOperationsRenderActivitiesAndComponents) {
-  for (const TUCMCase& c : kUCMCases) {
-    SCOPED_TRACE(c.name);
-    TUCMProbe action;
-    action.SetViewContextPath(view_);
-    action.SetVariable("ACT", "fix_23");
-    action.SetVariable("TWO", "x\r\ny\r\n");
-    action.SetVariable("NONE", "");
-    action.operation = c.operation;
-    action.SetActivitySelectorStorageString(c.activities);
-    action.SetUseCurrentActivity(c.useCurrent);
-    action.SetVOBSelector(c.vob);
-    action.SetComponentSelectorStorageString(c.components);
-    Args expected{"probe"};
-    expected.insert(expected.end(), c.expected.begin(), c.expected.end());
-    cctest::ExpectBuilt(Build(action), c.ok, expected, c.error);
-  }
+  // clang-format off
+  CheckCommandLines<TUCMProbe>({
+      {"current activity wins", Ucm(kName, "fix_23\r\n", true), true, {"probe", "-cact"}},
+      {"name with the VOB", Ucm(kName, "fix_23\r\n", false, "/vobs/pvob"), true,
+       {"probe", "activity:fix_23@/vobs/pvob"}},
+      {"blank in the name: the quotes enclose the kind and the VOB",
+       Ucm(kName, "fix 23\r\n", false, "/vobs/pvob"), true,
+       {"probe", "\"activity:fix 23@/vobs/pvob\""}},
+      {"both expanded", Ucm(kName, "%VAR%\r\n", false, "%VAR%"), true,
+       {"probe", "activity:value@value"}},
+      {"only the first counts", Ucm(kName, "a\r\nb\r\n"), true, {"probe", "activity:a"}},
+      {"name that cannot be expanded", Ucm(kName, "%NOPE%\r\n"), false, {"probe"},
+       "cannot expand Activity Name"},
+      {"selectors: current activity", Ucm(kSelectors, "a\r\n", true), true, {"probe", "-cact"}},
+      {"selectors joined without the VOB", Ucm(kSelectors, "a\r\nb@/vobs/pvob\r\n", false,
+       "/vobs/pvob"), true, {"probe", "activity:a,activity:b@/vobs/pvob"}},
+      {"selector expanding to two lines", Ucm(kSelectors, "%TWO%\r\nc\r\n"), true,
+       {"probe", "activity:x,activity:y,activity:c"}},
+      {"expands to nothing", Ucm(kSelectors, "%NONE%\r\n"), true, {"probe", "activity:"}},
+      {"selector with a blank", Ucm(kSelectors, "a b\r\n"), true, {"probe", "\"activity:a b\""}},
+      {"two components in one argument", Ucm(kComponents, "", false, "", "c1@/vobs/pvob\r\nc2\r\n"),
+       true, {"probe", "c1@/vobs/pvob,c2"}},
+      {"components are neither expanded nor prefixed",
+       Ucm(kComponents, "", false, "", "%VAR% x\r\n"), true, {"probe", "\"%VAR% x\""}},
+      {"no component", Ucm(kComponents, ""), false, {"probe"}, cctest::kNoComponents},
+  });
+  // clang-format on
 }
 
 TEST_F(BaseAction, UCMActivityNameIsTheFirstSelectorAndReplacesTheList) {
