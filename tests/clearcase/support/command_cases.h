@@ -48,20 +48,6 @@ inline auto WithoutView(std::vector<std::string> settings) {
   };
 }
 
-// The build ended as expected: its result, every argument, and the last error
-// message containing `error` (no error at all when `error` is empty).
-inline void ExpectBuilt(const TBuiltCommand& built, bool ok, const Args& expected,
-                        const std::string& error) {
-  EXPECT_EQ(built.ok, ok);
-  EXPECT_EQ(built.arguments, expected);
-  const std::string last = built.errors.empty() ? "" : built.errors.back();
-  if (error.empty()) {
-    EXPECT_EQ(last, "");
-  } else {
-    EXPECT_NE(last.find(error), std::string::npos) << last;
-  }
-}
-
 template <class T>
 struct TCommandCase {
   const char* name;
@@ -84,16 +70,21 @@ struct TTypeCase {
 class ActionCommandTest : public TPackageTest {
  protected:
   // `common` is set before each row's own settings. The rows give every
-  // argument as the action appends it.
+  // argument as the action appends it, or with `argv` the argv cleartool
+  // receives: where quoting matters, only that shows where one argument ends.
   template <class T>
-  void CheckCommandLines(const std::vector<TCommandCase<T>>& cases, const Args& common = {}) {
-    CheckRows(cases, common, false);
+  void CheckCommandLines(const std::vector<TCommandCase<T>>& cases, const Args& common = {},
+                         bool argv = false) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.name);
+      T action;
+      CheckRow(
+          action, common, [&](auto&) { c.settings(action); }, argv, c.ok, c.expected, c.error);
+    }
   }
-  // The same, but the rows give the argv cleartool receives: where quoting
-  // matters, only that shows where one argument ends.
   template <class T>
-  void CheckArgv(const std::vector<TCommandCase<T>>& cases, const Args& common = {}) {
-    CheckRows(cases, common, true);
+  void CheckArgv(const std::vector<TCommandCase<T>>& cases) {
+    CheckCommandLines(cases, {}, true);
   }
 
   // Rows of several types, giving every argument as the action appends it.
@@ -110,16 +101,8 @@ class ActionCommandTest : public TPackageTest {
     }
   }
 
-  template <class T>
-  void CheckRows(const std::vector<TCommandCase<T>>& cases, const Args& common, bool argv) {
-    for (const auto& c : cases) {
-      SCOPED_TRACE(c.name);
-      T action;
-      CheckRow(
-          action, common, [&](auto&) { c.settings(action); }, argv, c.ok, c.expected, c.error);
-    }
-  }
-
+  // The build ends as expected: its result, every argument, and the last error
+  // message containing `error` (no error at all when `error` is empty).
   void CheckRow(clearcase::TClearCaseBaseAction& action, const Args& common,
                 const std::function<void(clearcase::TClearCaseBaseAction&)>& settings, bool argv,
                 bool ok, const Args& expected, const std::string& error) {
@@ -127,9 +110,15 @@ class ActionCommandTest : public TPackageTest {
     action.SetVariable("VAR", "value");
     With(common)(action);
     settings(action);
-    TBuiltCommand built = Build(action);
-    if (argv) built.arguments = built.argv;
-    ExpectBuilt(built, ok, expected, error);
+    const TBuiltCommand built = Build(action);
+    EXPECT_EQ(built.ok, ok);
+    EXPECT_EQ(argv ? built.argv : built.arguments, expected);
+    const std::string last = built.errors.empty() ? "" : built.errors.back();
+    if (error.empty()) {
+      EXPECT_EQ(last, "");
+    } else {
+      EXPECT_NE(last.find(error), std::string::npos) << last;
+    }
   }
 
   // Runs the action in the test's view through the host, cleartool printing
