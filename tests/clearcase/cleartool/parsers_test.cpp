@@ -260,11 +260,5 @@ TEST(SortTStringsTest, CaseInsensitiveThenRawBytes) {
   EXPECT_EQ(lines, expected);
 }
 
-TEST(TrimTStringsTest, DropsOnlyEmptyLines) {
-  TStringList lines = {"", "a", " ", "", "\t", "b", ""};
-  TrimTStrings(lines);
-  EXPECT_EQ(lines, (TStringList{"a", " ", "\t", "b"}));
-}
-
 }  // namespace
 }  // namespace clearcase
