@@ -39,7 +39,6 @@ TEST_F(CleartoolOutputTest, ResultText) {
     bool sorted;
     std::string expected;
   } rows[] = {
-      {"LF lines become CR LF", "b\na\n", false, "b\r\na\r\n"},
       {"last line without line break", "b\r\na", false, "b\r\na\r\n"},
       {"only the CR of a CR LF breaks a line", "a\rb\r\r\n", false, "a\rb\r\r\n"},
       {"sorted without regard to case", "b\nA\n\nc\na\n", true, "A\r\na\r\nb\r\nc\r\n"},

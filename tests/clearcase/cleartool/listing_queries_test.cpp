@@ -36,7 +36,6 @@ TEST_F(ListingQueries, RunCleartoolWithExactlyTheseArguments) {
       {[] { CCGetTypeNames("pool", "/vobs/src"); }, {{"lspool", "-short", "-invob", "/vobs/src"}}},
       {[] { CCGetTypeNames("folder", kPvob); }, {{"lsfolder", "-short", "-invob", "/vobs/pvob"}}},
       {[] { CCGetTypeNames("Stream", kPvob); }, {}},  // kinds are case-sensitive
-      {[] { CCGetTypeNames("oid", kPvob); }, {}},
       {[] { CCGetLS("/views/v/vobs/src"); }, {{"ls", "-recurse", "-short"}}, "/views/v/vobs/src"},
       {[] { CCGetHistory("C:\\v\\we\"ird b\\", "/v"); },
        {{"lshistory", "-short", "C:\\v\\we\"ird b\\"}},
@@ -125,8 +124,6 @@ TEST_F(ListingQueries, BaselinesMergeTheStreams) {
                                     {"lsbl", "-short", "-stream", "dev@/vobs/pvob"},
                                     {"lsbl", "-short", "-stream", "idle@/vobs/pvob"},
                                     {"lsbl", "-short", "-stream", "int@/vobs/pvob"}}));
-  runner_.printed[{"lsstream", "-short", "-in", "web@/vobs/pvob"}] = "dev\nint\n";
-  EXPECT_EQ(CCGetUCMBaselinesForProject("web", kPvob), "DOCS_1\r\nDEV_1\r\nBL_1\r\nBL_0\r\n");
 }
 
 TEST_F(ListingQueries, OptionsDetectTheInstalledTypeUntilKnown) {

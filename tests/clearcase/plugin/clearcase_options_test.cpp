@@ -5,7 +5,9 @@
 #include <filesystem>
 
 #include "clearcase/plugin/cleartool_discovery.h"
+#include "clearcase/plugin/last_view_directory.h"
 #include "package_fixture.h"
+#include "vycore/ini.h"
 #include "vycore/options_store.h"
 #include "vycore/platform.h"
 #include "vycore/services.h"
@@ -16,7 +18,8 @@ using clearcase::TVyClearCaseOptions;
 
 using OptionsTest = cctest::TPackageTest;
 
-// The store file's round trip shows "ClearCaseLT" both ways.
+// Saving is the options command's end-to-end tests'; loading tells "ClearCaseLT"
+// from the full type, case-sensitively.
 TEST_F(OptionsTest, InstallationTypeThroughTheStore) {
   struct Load {
     const char* stored;  // nullptr: absent
@@ -36,23 +39,6 @@ TEST_F(OptionsTest, InstallationTypeThroughTheStore) {
     options.SetTestForClearCaseType(false);
     EXPECT_EQ(options.GetClearCaseType(), row.type) << row.stored;
   }
-  // One store saved over and over: a type saved earlier does not outlive a
-  // save that writes none, so that loading turns detection on again.
-  const Load saves[] = {{"Auto", true, clearcase::ccFull},
-                        {"ClearCaseLT", false, clearcase::ccLT},
-                        {nullptr, false, clearcase::ccUnknown}};
-  vy::TVyOptionsStore store;
-  for (const Load& row : saves) {
-    TVyClearCaseOptions options;
-    options.SetTestForClearCaseType(row.test);
-    options.SetClearCaseType(row.type);
-    options.SaveOptions(*store.Writer("k"));
-    EXPECT_EQ(store.Reader("k")->ReadString("InstallationType", "(absent)"),
-              row.stored ? row.stored : "(absent)");
-  }
-  TVyClearCaseOptions reloaded;
-  reloaded.LoadOptions(*store.Reader("k"));
-  EXPECT_TRUE(reloaded.GetTestForClearCaseType());
 }
 
 TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {
@@ -122,15 +108,14 @@ TEST_F(OptionsTest, ModifiedStateRules) {
   EXPECT_TRUE(options.GetModified());
 }
 
-TEST_F(OptionsTest, ScriptAccessReadsAndWritesPublishedProperties) {
-  auto value = vy::VyScriptingServices().Call("ClearCaseOptions");
-  ASSERT_NE(value, nullptr);
-  auto& object = *value->Object();
-  EXPECT_EQ(*vy::GetPropertyText(object, "CleartoolPath"), cleartool_);
-  ASSERT_TRUE(vy::SetPropertyText(object, "ClearCaseType", "ccFull"));
-  EXPECT_EQ(Options().GetClearCaseType(), clearcase::ccFull);
-  EXPECT_FALSE(vy::SetPropertyText(object, "DesignTimeout", "soon"));
-  EXPECT_NE(vy::VyScriptingServices().FindEnumeration("TClearCaseType"), nullptr);
+TEST_F(OptionsTest, LastViewDirectoryFallsBackToTheDefaultView) {
+  EXPECT_EQ(clearcase::CCGetLastViewDirectory(), "");
+  Options().SetDefaultViewPath(view_);
+  EXPECT_EQ(clearcase::CCGetLastViewDirectory(), view_);
+  clearcase::CCSetLastViewDirectory("/views/mine");
+  EXPECT_EQ(clearcase::CCGetLastViewDirectory(), "/views/mine");
+  EXPECT_EQ(vy::IniReadString(vy::GetVyUserIniFileName(), "ClearCase", "LastViewDirectory", ""),
+            "/views/mine");
 }
 
 }  // namespace

@@ -3,10 +3,13 @@
 // action whose view context is the test's view, then the expected result,
 // arguments and last error message.
 
+#include <algorithm>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "clearcase/plugin/catalogue.h"
 #include "package_fixture.h"
 #include "vycore/properties.h"
 #include "vycore/run.h"
@@ -37,18 +40,12 @@ inline auto With(std::vector<std::string> settings) {
   };
 }
 
-// The build ended as expected: its result, every argument, and the last error
-// message containing `error` (no error at all when `error` is empty).
-inline void ExpectBuilt(const TBuiltCommand& built, bool ok, const Args& expected,
-                        const std::string& error) {
-  EXPECT_EQ(built.ok, ok);
-  EXPECT_EQ(built.arguments, expected);
-  const std::string last = built.errors.empty() ? "" : built.errors.back();
-  if (error.empty()) {
-    EXPECT_EQ(last, "");
-  } else {
-    EXPECT_NE(last.find(error), std::string::npos) << last;
-  }
+// The same, in a view that does not exist, for actions that do not publish one.
+inline auto WithoutView(std::vector<std::string> settings) {
+  return [settings](clearcase::TClearCaseBaseAction& action) {
+    action.SetViewContextPath("/no/such/view");
+    With(settings)(action);
+  };
 }
 
 template <class T>
@@ -60,33 +57,67 @@ struct TCommandCase {
   std::string error = "";  // part of the last error message; empty: no error at all
 };
 
+// A row of any of the package's action types, named by its type identifier.
+struct TTypeCase {
+  const char* type;
+  const char* name;
+  std::function<void(clearcase::TClearCaseBaseAction&)> settings;
+  bool ok;
+  Args expected;
+  std::string error = "";
+};
+
 class ActionCommandTest : public TPackageTest {
  protected:
   // `common` is set before each row's own settings. The rows give every
-  // argument as the action appends it.
+  // argument as the action appends it, or with `argv` the argv cleartool
+  // receives: where quoting matters, only that shows where one argument ends.
   template <class T>
-  void CheckCommandLines(const std::vector<TCommandCase<T>>& cases, const Args& common = {}) {
-    CheckRows(cases, common, false);
-  }
-  // The same, but the rows give the argv cleartool receives: where quoting
-  // matters, only that shows where one argument ends.
-  template <class T>
-  void CheckArgv(const std::vector<TCommandCase<T>>& cases, const Args& common = {}) {
-    CheckRows(cases, common, true);
-  }
-
-  template <class T>
-  void CheckRows(const std::vector<TCommandCase<T>>& cases, const Args& common, bool argv) {
+  void CheckCommandLines(const std::vector<TCommandCase<T>>& cases, const Args& common = {},
+                         bool argv = false) {
     for (const auto& c : cases) {
       SCOPED_TRACE(c.name);
       T action;
-      action.SetViewContextPath(view_);
-      action.SetVariable("VAR", "value");
-      With(common)(action);
-      c.settings(action);
-      TBuiltCommand built = Build(action);
-      if (argv) built.arguments = built.argv;
-      ExpectBuilt(built, c.ok, c.expected, c.error);
+      CheckRow(
+          action, common, [&](auto&) { c.settings(action); }, argv, c.ok, c.expected, c.error);
+    }
+  }
+  template <class T>
+  void CheckArgv(const std::vector<TCommandCase<T>>& cases) {
+    CheckCommandLines(cases, {}, true);
+  }
+
+  // Rows of several types, giving every argument as the action appends it.
+  void CheckTypes(const std::vector<TTypeCase>& cases, const Args& common = {}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.type) + ": " + c.name);
+      const auto catalogue = clearcase::Catalogue();
+      const auto row = std::ranges::find_if(
+          catalogue, [&](const auto& r) { return std::string(r.typeId) == c.type; });
+      ASSERT_NE(row, catalogue.end());
+      const std::unique_ptr<vy::TCustomVyAction> created = row->actionClass.create();
+      auto& action = dynamic_cast<clearcase::TClearCaseBaseAction&>(*created);
+      CheckRow(action, common, c.settings, false, c.ok, c.expected, c.error);
+    }
+  }
+
+  // The build ends as expected: its result, every argument, and the last error
+  // message containing `error` (no error at all when `error` is empty).
+  void CheckRow(clearcase::TClearCaseBaseAction& action, const Args& common,
+                const std::function<void(clearcase::TClearCaseBaseAction&)>& settings, bool argv,
+                bool ok, const Args& expected, const std::string& error) {
+    action.SetViewContextPath(view_);
+    action.SetVariable("VAR", "value");
+    With(common)(action);
+    settings(action);
+    const TBuiltCommand built = Build(action);
+    EXPECT_EQ(built.ok, ok);
+    EXPECT_EQ(argv ? built.argv : built.arguments, expected);
+    const std::string last = built.errors.empty() ? "" : built.errors.back();
+    if (error.empty()) {
+      EXPECT_EQ(last, "");
+    } else {
+      EXPECT_NE(last.find(error), std::string::npos) << last;
     }
   }
 

@@ -1,4 +1,8 @@
+#include "clearcase/actions/core/attribute_action.h"
 #include "clearcase/actions/core/base_action.h"
+#include "clearcase/actions/core/storage_strings.h"
+#include "clearcase/actions/core/ucm_action.h"
+#include "clearcase/actions/element/checkout_action.h"
 
 #include <random>
 #include <string>
@@ -7,10 +11,12 @@
 
 namespace {
 
-using Args = std::vector<std::string>;
+using BaseAction = cctest::ActionCommandTest;
+using cctest::Args;
 using cctest::With;
-
 using TOperation = bool (clearcase::TClearCaseBaseAction::*)(vy::ICommandLineBuilder&);
+using TUCMOperation = bool (clearcase::TClearCaseUCMAction::*)(vy::ICommandLineBuilder&);
+using List = vy::TStringList;
 
 // Runs one shared operation after the base's part of the command line (none: the base alone).
 template <TOperation Op = nullptr>
@@ -34,15 +40,11 @@ class TProbeAction : public clearcase::TClearCaseBaseAction {
                     &T::SetPathNameStorageString)
             .String("ObjectsStorageString", &T::GetObjectsStorageString,
                     &T::SetObjectsStorageString)
-            .String("LabelTypeName", &T::GetLabelTypeName, &T::SetLabelTypeName)
-            .String("VOBSelector", &T::GetVOBSelector, &T::SetVOBSelector)
             .String("VersionSelector", &T::GetVersionSelector, &T::SetVersionSelector)
             .Boolean("UseVersionSelector", &T::GetUseVersionSelector, &T::SetUseVersionSelector);
     return list;
   }
 };
-
-class BaseAction : public cctest::ActionCommandTest {};
 
 constexpr const char* kDefaultError =
     "Error: The Default View you have specified is invalid or does not exist. To rectify go to "
@@ -97,9 +99,6 @@ TEST_F(BaseAction, ViewContextDecidesWhereCleartoolRuns) {
 TEST_F(BaseAction, CleartoolPathProblemsStopTheBuildAndFailValidation) {
   TProbeAction<> action;
   action.SetViewContextPath(view_);
-  Options().SetClearToolPath(Path("bin"));  // a folder: the program is looked up inside it
-  EXPECT_EQ(action.GetExecutable(), cleartool_);
-  EXPECT_TRUE(Build(action).ok);
   const struct {
     std::string path;
     std::string message;
@@ -154,22 +153,10 @@ TEST_F(BaseAction, OperandsReachCleartoolOneArgumentEach) {
        {"probe", "lbtype:REL@/vobs/src", "lbtype:MY LABEL@/vobs/src", "lbtype:TAB\tBED",
         "lbtype:Q\"UOTE"}},
   });
-  // How the argument is written still matters where a Part places the quotes.
-  CheckCommandLines<TProbeAction<&Base::AddObjectSelectors>>({
-      {"quoted only when needed",
-       With({"ObjectsStorageString=lbtype:REL@/vobs/src\r\nlbtype:MY LABEL@/vobs/src"}),
-       true,
-       {"probe", "lbtype:REL@/vobs/src", "\"lbtype:MY LABEL@/vobs/src\""}},
-  });
-  CheckCommandLines<TProbeAction<&Base::AddLabelTypeName>>({
-      {"label with a blank: the quote follows the colon",
-       With({"LabelTypeName=MY LABEL", "VOBSelector=/vobs/src"}),
-       true,
-       {"probe", "lbtype:\"MY LABEL@/vobs/src\""}},
-  });
+  // Where the quotes go on the command line is the action tables' (objects
+  // quoted only when needed, a label's quote after the colon).
   CheckCommandLines<TProbeAction<&Base::AddVersionSelector>>({
       {"version selector used but empty", With({"UseVersionSelector"}), true, {"probe"}},
-      {"set but not used", With({"VersionSelector=/main/LATEST"}), true, {"probe"}},
   });
 }
 
@@ -220,18 +207,161 @@ TEST_F(BaseAction, AnyCommentAndPathReachCleartoolByteForByte) {
   }
 }
 
-TEST_F(BaseAction, BeforeExecuteLogsStartingDirectoryAndCommandLine) {
-  TProbeAction<> action;
-  action.SetViewContextPath(view_);
-  auto builder = vy::CreateCommandLineBuilder();
-  ASSERT_TRUE(action.GetCommandLine(*builder));
-  builder->AddArgument("\"a b\"");
-  action.ClearMessages();
-  action.BeforeExecute(*builder);
-  ASSERT_EQ(action.Messages().size(), 2u);
-  EXPECT_EQ(action.Messages()[0].text, "Starting Directory: " + view_);
-  EXPECT_EQ(action.Messages()[1].text, "Command Line: probe \"a b\"");
-  EXPECT_EQ(action.Messages()[1].tag, vy::tsInformation);
+// Puts the attribute on the command line after the base's part.
+class TAttributeProbe : public clearcase::TClearCaseBaseAttributeAction {
+ public:
+  std::string GetActionName() const override { return "Probe"; }
+  std::string GetCommand() const override { return "probe"; }
+  bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
+    const bool base = TClearCaseBaseAttributeAction::GetCommandLine(builder);
+    const bool own = withValue ? AddAttributeNameAndValue(builder) : AddAttributeName(builder);
+    return own && base;
+  }
+  bool withValue = true;
+};
+
+// The probe's settings: the attribute's name and VOB, alone or with a value.
+auto Attribute(const char* name, const char* vob) {
+  return [=](TAttributeProbe& a) {
+    a.withValue = false;
+    a.SetAttributeName(name);
+    a.SetVOBSelector(vob);
+  };
+}
+auto AttributeValue(const char* name, const char* vob, const char* value, bool useDefault = false) {
+  return [=](TAttributeProbe& a) {
+    Attribute(name, vob)(a);
+    a.withValue = true;
+    a.SetAttributeValue(value);
+    a.SetUseDefaultAttributeValue(useDefault);
+  };
+}
+
+TEST_F(BaseAction, AttributeNameAndValueOnTheCommandLine) {
+  // clang-format off
+  CheckCommandLines<TAttributeProbe>({
+      {"blanks are never quoted", Attribute("My Status", "/vobs/my vob"), true,
+       {"probe", "My Status@/vobs/my vob"}},
+      {"VOB expanded too", Attribute("%VAR%", "%VAR%"), true, {"probe", "value@value"}},
+      {"empty name", Attribute("", "/vobs/src"), false, {"probe"}, cctest::kNoAttributeName},
+      {"name that cannot be expanded", Attribute("%NOPE%", ""), false, {"probe"},
+       "cannot expand Attribute Name"},
+      {"name and value, not quoted", AttributeValue("Status", "", "in %VAR%"), true,
+       {"probe", "Status", "in value"}},
+      {"empty value is still an argument", AttributeValue("Status", "", ""), true,
+       {"probe", "Status", ""}},
+      {"default value ignores the value", AttributeValue("Status", "/vobs/src", "passed", true),
+       true, {"probe", "-default", "Status@/vobs/src"}},
+      {"empty name: the value still follows", AttributeValue("", "", "passed"), false,
+       {"probe", "passed"}, cctest::kNoAttributeName},
+      {"value that cannot be expanded", AttributeValue("Status", "", "%NOPE%"), false,
+       {"probe", "Status"}, "cannot expand Attribute Value"},
+  });
+  // clang-format on
+}
+
+// Runs one UCM operation after the base's part of the command line.
+class TUCMProbe : public clearcase::TClearCaseUCMAction {
+ public:
+  std::string GetActionName() const override { return "Probe"; }
+  std::string GetCommand() const override { return "probe"; }
+  bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
+    const bool base = TClearCaseUCMAction::GetCommandLine(builder);
+    return (this->*operation)(builder) && base;
+  }
+  TUCMOperation operation = nullptr;
+};
+
+constexpr TUCMOperation kName = &clearcase::TClearCaseUCMAction::AddActivityName;
+constexpr TUCMOperation kSelectors = &clearcase::TClearCaseUCMAction::AddActivitySelectors;
+constexpr TUCMOperation kComponents = &clearcase::TClearCaseUCMAction::AddComponentSelector;
+
+// The probe's settings. Variables: TWO holds two activities on two lines, NONE nothing.
+auto Ucm(TUCMOperation operation, const char* activities, bool useCurrent = false,
+         const char* vob = "", const char* components = "") {
+  return [=](TUCMProbe& a) {
+    a.SetVariable("TWO", "x\r\ny\r\n");
+    a.SetVariable("NONE", "");
+    a.operation = operation;
+    a.SetActivitySelectorStorageString(activities);
+    a.SetUseCurrentActivity(useCurrent);
+    a.SetVOBSelector(vob);
+    a.SetComponentSelectorStorageString(components);
+  };
+}
+
+TEST_F(BaseAction, UCMOperationsRenderActivitiesAndComponents) {
+  // clang-format off
+  CheckCommandLines<TUCMProbe>({
+      {"current activity wins", Ucm(kName, "fix_23\r\n", true), true, {"probe", "-cact"}},
+      {"name with the VOB", Ucm(kName, "fix_23\r\n", false, "/vobs/pvob"), true,
+       {"probe", "activity:fix_23@/vobs/pvob"}},
+      {"blank in the name: the quotes enclose the kind and the VOB",
+       Ucm(kName, "fix 23\r\n", false, "/vobs/pvob"), true,
+       {"probe", "\"activity:fix 23@/vobs/pvob\""}},
+      {"both expanded", Ucm(kName, "%VAR%\r\n", false, "%VAR%"), true,
+       {"probe", "activity:value@value"}},
+      {"only the first counts", Ucm(kName, "a\r\nb\r\n"), true, {"probe", "activity:a"}},
+      {"name that cannot be expanded", Ucm(kName, "%NOPE%\r\n"), false, {"probe"},
+       "cannot expand Activity Name"},
+      {"selectors: current activity", Ucm(kSelectors, "a\r\n", true), true, {"probe", "-cact"}},
+      {"selectors joined without the VOB", Ucm(kSelectors, "a\r\nb@/vobs/pvob\r\n", false,
+       "/vobs/pvob"), true, {"probe", "activity:a,activity:b@/vobs/pvob"}},
+      {"selector expanding to two lines", Ucm(kSelectors, "%TWO%\r\nc\r\n"), true,
+       {"probe", "activity:x,activity:y,activity:c"}},
+      {"expands to nothing", Ucm(kSelectors, "%NONE%\r\n"), true, {"probe", "activity:"}},
+      {"selector with a blank", Ucm(kSelectors, "a b\r\n"), true, {"probe", "\"activity:a b\""}},
+      {"two components in one argument", Ucm(kComponents, "", false, "", "c1@/vobs/pvob\r\nc2\r\n"),
+       true, {"probe", "c1@/vobs/pvob,c2"}},
+      {"components are neither expanded nor prefixed",
+       Ucm(kComponents, "", false, "", "%VAR% x\r\n"), true, {"probe", "\"%VAR% x\""}},
+      {"no component", Ucm(kComponents, ""), false, {"probe"}, cctest::kNoComponents},
+  });
+  // clang-format on
+}
+
+TEST_F(BaseAction, UCMActivityNameIsTheFirstSelectorAndReplacesTheList) {
+  TUCMProbe action;
+  action.SetActivitySelectorStorageString("a\r\nb");
+  EXPECT_EQ(action.GetActivityName(), "a");
+  EXPECT_EQ(action.GetActivitySelectorStorageString(), "a\r\nb\r\n");
+  action.SetActivityName("");
+  EXPECT_EQ(action.ActivitySelectors(), Args{""});
+  EXPECT_EQ(action.GetActivitySelectorStorageString(), "\r\n");
+}
+
+TEST(StorageStrings, EveryLineBreakFormEndsAnEntry) {
+  const struct {
+    const char* text;
+    List entries;
+  } rows[] = {
+      {"", {}},
+      {"a\rb\nc\r\n", {"a", "b", "c"}},
+      {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+      {"\n\r", {"", ""}},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(clearcase::SplitStorageString(row.text), row.entries) << row.text;
+  }
+  EXPECT_EQ(clearcase::JoinStorageString({}), "");
+  EXPECT_EQ(clearcase::JoinStorageString({"a", "", "b c"}), "a\r\n\r\nb c\r\n");
+}
+
+TEST(StorageStrings, PathNamesReadBackViewNamesFirstAndObjectsInOrder) {
+  clearcase::TClearCaseCheckoutAction action;
+  action.SetPathNameStorageString("src/a.c@@/main/2\nsrc/b c.c\r\n\r\nx@@\rdir/y");
+  EXPECT_EQ(action.ViewPathNames(), (List{"src/b c.c", "", "dir/y"}));
+  EXPECT_EQ(action.ExtendedPathNames(), (List{"src/a.c@@/main/2", "x@@"}));
+  EXPECT_EQ(action.GetPathNameStorageString(),
+            "src/b c.c\r\n\r\ndir/y\r\nsrc/a.c@@/main/2\r\nx@@\r\n");
+  action.SetPathNameStorageString("");
+  EXPECT_TRUE(action.GetPathNames().empty());
+
+  action.SetObjectsStorageString("lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src");
+  EXPECT_EQ(action.ObjectSelectors(),
+            (List{"lbtype:REL@/vobs/src", " brtype:dev ", "vob:/vobs/src"}));
+  EXPECT_EQ(action.GetObjectsStorageString(),
+            "lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src\r\n");
 }
 
 }  // namespace
