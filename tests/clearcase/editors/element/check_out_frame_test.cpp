@@ -52,28 +52,18 @@ TEST_F(CheckOutFrameTest, ReadingShowsTheStoredChoicesAndLetsFilledSelectorsDeci
     const char* checked;  // reservation, location, selection
     bool lazyTicked, lazyEnabled;
   } rows[] = {
-      {{{"Reserved", "true"}, {"Unreserved", "true"}},
-       "btnReserved btnViewDefault btnSelModeDefault",
-       true,
-       true},
-      {{{"Unreserved", "true"}, {"DataLocation", "coNoData"}},
-       "btnUnreserved btnNData btnSelModeDefault",
-       false,
-       false},
+      // clang-format off
+      {{{"Reserved", "true"}, {"Unreserved", "true"}}, "btnReserved btnViewDefault btnSelModeDefault", true, true},
+      {{{"Unreserved", "true"}, {"DataLocation", "coNoData"}}, "btnUnreserved btnNData btnSelModeDefault", false, false},
       // The stored location wins over a filled path, which is read first...
-      {{{"DataLocation", "coView"}, {"OutExternalPath", "/tmp/out"}},
-       "btnUnreserved btnViewDefault btnSelModeDefault",
-       false,
-       false},
+      {{{"DataLocation", "coView"}, {"OutExternalPath", "/tmp/out"}}, "btnUnreserved btnViewDefault btnSelModeDefault",
+       false, false},
       // ...while a filled selector wins over the stored mode, read before it.
-      {{{"SelectionMode", "coDefault"}, {"VersionSelector", "/main/3"}},
-       "btnUnreserved btnViewDefault btnSelModeVersion",
-       false,
-       false},
+      {{{"SelectionMode", "coDefault"}, {"VersionSelector", "/main/3"}}, "btnUnreserved btnViewDefault btnSelModeVersion",
+       false, false},
       {{{"SelectionMode", "coBranch"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}},
-       "btnUnreserved btnViewDefault btnSelModeVersion",
-       false,
-       false},
+       "btnUnreserved btnViewDefault btnSelModeVersion", false, false},
+      // clang-format on
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.checked);
@@ -99,9 +89,9 @@ TEST_F(CheckOutFrameTest, ClearCaseLTOffersNoVersionOrBranch) {
   Options().SetClearCaseType(clearcase::ccLT);
   Open({{"SelectionMode", "coVersion"}, {"VersionSelector", "/main/3"}});
   EXPECT_TRUE(Radio("btnSelModeDefault")->isChecked());
-  for (const char* name : {"btnSelModeDefault", "btnSelModeBranch", "btnSelModeVersion"})
-    EXPECT_FALSE(Radio(name)->isEnabled()) << name;
-  EXPECT_FALSE(Find<QLineEdit>(page_.get(), "txtVersionName")->isEnabled());
+  for (const char* name : {"btnSelModeDefault", "btnSelModeBranch", "btnSelModeVersion",
+                           "txtVersionName"})
+    EXPECT_FALSE(Find<QWidget>(page_.get(), name)->isEnabled()) << name;
   EXPECT_EQ(Find<QLineEdit>(page_.get(), "txtVersionName")->text(), "");
 }
 

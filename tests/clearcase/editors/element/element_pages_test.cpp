@@ -1,5 +1,6 @@
 // The element pages other than check out: the rules each adds to plain
-// loading and storing (which the round trip covers).
+// loading and storing and to switching controls on and off (which the round
+// trip file covers).
 
 #include <gtest/gtest.h>
 
@@ -54,39 +55,6 @@ class ElementPagesTest : public cctest::TPageTest {
   }
 };
 
-TEST_F(ElementPagesTest, CheckInNeverKeepsAndRemovesTogether) {
-  clearcase::TClearCaseCheckInPathAction action;
-  Load(action, {{"Keep", "true"}, {"Remove", "true"}});
-  auto page = Open<TClearCaseCheckInFrame>(action);
-  auto* keep = Find<QCheckBox>(page.get(), "boxKeep");
-  auto* remove = Find<QCheckBox>(page.get(), "boxRemove");
-  Click(keep);  // the round trip shows the reading order
-  EXPECT_TRUE(keep->isChecked());
-  EXPECT_FALSE(remove->isChecked());
-  page->WriteActionData(action);
-  ExpectStored(action, {{"Keep", "true"}, {"Remove", "false"}});
-}
-
-TEST_F(ElementPagesTest, PretendOnlyDisablesTheUpdateChoicesButKeepsThem) {
-  clearcase::TClearCaseUpdateAction action;
-  Load(action,
-       {{"PretendOnly", "true"}, {"HijackMode", "hmRename"}, {"UpdateTimestamp", "tbCheckin"}});
-  auto page = Open<TClearCaseUpdateFrame>(action);
-  const char* radios[] = {"overwriteButton", "noOverwriteButton", "renameButton",
-                          "TSdefaultButton", "TSctimeButton",     "TSptimeButton"};
-  for (const char* name : radios)
-    EXPECT_FALSE(Find<QRadioButton>(page.get(), name)->isEnabled()) << name;
-  EXPECT_TRUE(Find<QRadioButton>(page.get(), "renameButton")->isChecked());
-
-  auto* pretend = Find<QCheckBox>(page.get(), "checkPretend");
-  Click(pretend);
-  for (const char* name : radios)
-    EXPECT_TRUE(Find<QRadioButton>(page.get(), name)->isEnabled()) << name;
-  Click(pretend);
-  page->WriteActionData(action);
-  ExpectStored(action, {{"HijackMode", "hmRename"}, {"UpdateTimestamp", "tbCheckin"}});
-}
-
 TEST_F(ElementPagesTest, MakeElementAsksForElementTypesUntilItGetsSome) {
   clearcase::TClearCaseMakeElementAction action;
   Load(action, {{"ElementType", "my_type"}});
@@ -103,23 +71,6 @@ TEST_F(ElementPagesTest, MakeElementAsksForElementTypesUntilItGetsSome) {
   EXPECT_EQ(DropDown(types), QStringList({"text_file"}));
   EXPECT_EQ(CountRuns("lstype"), 3);
   EXPECT_EQ(types->currentText(), "my_type");
-}
-
-TEST_F(ElementPagesTest,
-       MakeElementPreserveTimeAndMasterRules) {
-  clearcase::TClearCaseMakeElementAction action;
-  Load(action, {{"Checkout", "ccCheckedIn"}, {"Master", "true"}});
-  auto page = Open<TClearCaseMakeElementFrame>(action);
-  auto* preserve = Find<QCheckBox>(page.get(), "boxPreserveTime");
-  EXPECT_TRUE(preserve->isEnabled());
-  EXPECT_TRUE(Find<QCheckBox>(page.get(), "boxMaster")->isChecked());
-  Click(Find<QRadioButton>(page.get(), "btnNoCheckOut"));
-  EXPECT_FALSE(preserve->isEnabled());
-
-  Options().SetClearCaseType(clearcase::ccLT);
-  page = Open<TClearCaseMakeElementFrame>(action);
-  EXPECT_FALSE(Find<QCheckBox>(page.get(), "boxMaster")->isEnabled());
-  EXPECT_FALSE(Find<QCheckBox>(page.get(), "boxMaster")->isChecked());
 }
 
 TEST_F(ElementPagesTest, VariableListsComeFromTheDesignerWithOrWithoutTheEnvironment) {
@@ -159,9 +110,7 @@ TEST_F(ElementPagesTest, ConfigSpecFilesChosenWithTheHostsDialogs) {
   clearcase::TClearCaseGetConfigSpecAction get;
   auto getPage = Open<TClearCaseGetConfigSpecFrame>(get);
   auto* output = Find<vy::gui::TVyPathEdit>(getPage.get(), "txtFilePath");
-  EXPECT_FALSE(output->isEnabled());
   Click(Find<QCheckBox>(getPage.get(), "boxUseFile"));
-  EXPECT_TRUE(output->isEnabled());
   QTest::mouseClick(output->Button(), Qt::LeftButton);  // cancelled
   output->setText("/views/specs/mine.txt");
   browseAnswer_ = "/views/specs/saved.txt";
@@ -175,8 +124,6 @@ TEST_F(ElementPagesTest, ConfigSpecFilesChosenWithTheHostsDialogs) {
   browseAnswer_ = "/tmp/other.txt";
   QTest::mouseClick(input->Button(), Qt::LeftButton);
   EXPECT_EQ(input->text(), "/tmp/other.txt");
-  Click(Find<QRadioButton>(setPage.get(), "btnStream"));
-  EXPECT_FALSE(input->isEnabled());
 
   ASSERT_EQ(browseCalls_.size(), 3u);
   const cctest::TBrowseCall& first = browseCalls_[0];

@@ -5,6 +5,9 @@
 //
 // To cover another type, add a row: its type identifier, the properties to
 // store, and the properties that the pages change.
+//
+// The same pages, opened together, also carry the rules by which one choice
+// switches other controls on or off (kRules below).
 
 #include <gtest/gtest.h>
 
@@ -16,16 +19,17 @@
 #include "clearcase/editors/shared/view_context_sub_frame.h"
 #include "clearcase/plugin/catalogue.h"
 #include "page_fixture.h"
+#include "user_input.h"
 #include "vycore/gui/page_registry.h"
 
 namespace {
 
-using TValues = std::vector<std::pair<const char*, const char*>>;
+using TStored = std::vector<std::pair<const char*, const char*>>;
 
 struct TRoundTripRow {
   const char* typeId;
-  TValues stored;
-  TValues changed;  // what the pages store instead
+  TStored stored;
+  TStored changed;  // what the pages store instead
   bool clearCaseLT = false;
 };
 
@@ -114,11 +118,13 @@ const TRoundTripRow kRows[] = {
                     {"DesignLastProject", "webshop"}, {"DesignLastStream", "dev_alice"}, {"Comment", "nightly"},
                     {"ViewContextPath", "/views/dev"}, {"ActivitySelectorStorageString", "fix_23\r\n"},
                     {"ComponentSelectorStorageString", "comp_core@/vobs/pvob\r\ncomp_docs@/vobs/pvob\r\n"}}, {}},
-    // Blanks separate components; a template is the only name when there is
+    // Blanks separate entries; a template is the only name when there is
     // no root name.
     {"UCM_MAKEBL", {{"SelectionType", "slActivities"}, {"Labelling", "lbAll"},
-                    {"ComponentSelectorStorageString", "comp_core comp_docs\r\n\r\n"}},
-     {{"ComponentSelectorStorageString", "comp_core\r\ncomp_docs\r\n"}, {"UseBaselineNameTemplate", "true"}}},
+                    {"ComponentSelectorStorageString", "comp_core comp_docs\r\n\r\n"},
+                    {"ActivitySelectorStorageString", "fix_23  fix_24\r\n"}},
+     {{"ComponentSelectorStorageString", "comp_core\r\ncomp_docs\r\n"}, {"UseBaselineNameTemplate", "true"},
+      {"ActivitySelectorStorageString", "fix_23\r\nfix_24\r\n"}}},
     // The from-label components are kept as typed, blank line included.
     {"UCM_MAKEBL_LABEL", {{"SpecifyComponents", "true"}, {"Comment", "import"}, {"ViewContextPath", "/views/dev"},
                           {"ComponentSelectorStorageString", "comp core\r\n\r\ncomp_docs\r\n"},
@@ -162,44 +168,128 @@ class RoundTripTest : public cctest::TPageTest {
     clearcase::editors::RegisterPages();
     vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
   }
+
+  // A new action of the type holding the stored values, read by every page
+  // the package registers for the type.
+  void OpenPages(const std::string& typeId, const TStored& stored, bool clearCaseLT) {
+    Options().SetClearCaseType(clearCaseLT ? clearcase::ccLT : clearcase::ccFull);
+    const clearcase::TCatalogueRow* entry = CatalogueRow(typeId);
+    ASSERT_NE(entry, nullptr);
+    action_ = entry->actionClass.create();
+    for (const auto& [name, value] : stored) {
+      std::string error;
+      ASSERT_TRUE(vy::SetPropertyText(*action_, name, value, &error)) << name << ": " << error;
+    }
+    pages_.clear();
+    for (const vy::TVyPageClass& pageClass : entry->pages) {
+      pages_.push_back(vy::gui::CreateActionPage(pageClass.className));
+      ASSERT_NE(pages_.back(), nullptr) << pageClass.className << " is not registered";
+      pages_.back()->InitFrame();
+      pages_.back()->InitPage(*action_);
+      pages_.back()->ReadActionData(*action_);
+    }
+  }
+  // A control of any of the pages.
+  QWidget* Control(const std::string& name) const {
+    for (const auto& page : pages_)
+      if (auto* found = page->findChild<QWidget*>(QString::fromStdString(name))) return found;
+    ADD_FAILURE() << "no control named " << name;
+    return nullptr;
+  }
+
+  std::unique_ptr<vy::TCustomVyAction> action_;
+  std::vector<std::unique_ptr<vy::gui::TVyActionPage>> pages_;
 };
 
 TEST_F(RoundTripTest, AcceptingEveryPageKeepsWhatThePagesDoNotDecide) {
   for (const TRoundTripRow& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.typeId << " row " << (&row - kRows));
-    Options().SetClearCaseType(row.clearCaseLT ? clearcase::ccLT : clearcase::ccFull);
-    const clearcase::TCatalogueRow* entry = CatalogueRow(row.typeId);
-    ASSERT_NE(entry, nullptr);
-    std::unique_ptr<vy::TCustomVyAction> action = entry->actionClass.create();
-    for (const auto& [name, value] : row.stored) {
-      std::string error;
-      ASSERT_TRUE(vy::SetPropertyText(*action, name, value, &error)) << name << ": " << error;
-    }
-    std::map<std::string, std::string> expected = Published(*action);
+    OpenPages(row.typeId, row.stored, row.clearCaseLT);
+    if (HasFatalFailure()) return;
+    std::map<std::string, std::string> expected = Published(*action_);
     for (const auto& [name, value] : row.changed) {
       ASSERT_TRUE(expected.count(name)) << name;
       expected[name] = value;
     }
-
-    std::vector<std::unique_ptr<vy::gui::TVyActionPage>> pages;
-    for (const vy::TVyPageClass& pageClass : entry->pages) {
-      pages.push_back(vy::gui::CreateActionPage(pageClass.className));
-      ASSERT_NE(pages.back(), nullptr) << pageClass.className << " is not registered";
-      pages.back()->InitFrame();
-      pages.back()->InitPage(*action);
-      pages.back()->ReadActionData(*action);
-    }
     // Every view panel turns a custom view without a folder into the
     // default view; the rows need not say so.
     bool viewPanel = false;
-    for (auto& page : pages)
+    for (auto& page : pages_)
       for (auto* panel : page->findChildren<clearcase::editors::TClearCaseViewContextSubFrame*>())
         viewPanel = viewPanel || panel->isEnabled();
     if (viewPanel && expected["ViewContextPath"].empty())
       expected["UseDefaultViewContext"] = "true";
 
-    for (auto& page : pages) page->WriteActionData(*action);
-    EXPECT_EQ(Published(*action), expected);
+    for (auto& page : pages_) page->WriteActionData(*action_);
+    EXPECT_EQ(Published(*action_), expected);
+  }
+}
+
+// The choices that switch other controls on or off, or untick each other:
+// the pages of the type read the stored values, the user clicks one control,
+// and then each named control must be "+" enabled, "-" disabled, "x" ticked
+// or "o" not ticked.
+struct TRuleRow {
+  const char* typeId;
+  TStored stored;
+  const char* click;  // nullptr: the state after reading
+  std::vector<std::string> expected;
+  bool clearCaseLT = false;
+};
+
+// clang-format off
+const TRuleRow kRules[] = {
+    {"CC_UPDATE", {{"PretendOnly", "true"}, {"HijackMode", "hmRename"}}, nullptr,
+     {"-overwriteButton", "-noOverwriteButton", "-renameButton", "xrenameButton", "-TSdefaultButton", "-TSctimeButton",
+      "-TSptimeButton"}},
+    {"CC_UPDATE", {{"PretendOnly", "true"}}, "checkPretend",
+     {"+overwriteButton", "+noOverwriteButton", "+renameButton", "+TSdefaultButton", "+TSctimeButton", "+TSptimeButton"}},
+    {"CC_CHECKIN", {{"Keep", "true"}, {"Remove", "true"}}, "boxKeep", {"xboxKeep", "oboxRemove"}},
+    {"CC_MKELEM", {{"Checkout", "ccCheckedIn"}}, nullptr, {"+boxPreserveTime"}},
+    {"CC_MKELEM", {{"Checkout", "ccCheckedIn"}}, "btnNoCheckOut", {"-boxPreserveTime"}},
+    {"CC_MKELEM", {{"Master", "true"}}, nullptr, {"-boxMaster", "oboxMaster"}, true},
+    {"CC_GETCONFIGSPEC", {}, nullptr, {"-txtFilePath"}},
+    {"CC_GETCONFIGSPEC", {}, "boxUseFile", {"+txtFilePath"}},
+    {"CC_SETCONFIGSPEC", {{"CSpecChoice", "csFile"}}, nullptr, {"+txtSpecFile"}},
+    {"CC_SETCONFIGSPEC", {{"CSpecChoice", "csFile"}}, "btnStream", {"-txtSpecFile"}},
+    {"CC_MKLBTYPE", {{"MakeGlobal", "true"}}, nullptr, {"+boxAcquire"}},
+    {"CC_MKLBTYPE", {{"MakeGlobal", "true"}}, "btnOrdinary", {"-boxAcquire"}},
+    {"CC_LABEL", {{"UseVersionSelector", "true"}}, nullptr, {"+txtVersionSelector"}},
+    {"CC_LABEL", {{"UseVersionSelector", "true"}}, "boxUseVersionSelector", {"-txtVersionSelector"}},
+    // An obsolete object is locked for everyone: the two choices untick each other.
+    {"CC_LOCK", {{"UseNUsers", "true"}, {"Obsolete", "true"}}, nullptr, {"-txtNUsersList"}},
+    {"CC_LOCK", {{"UseNUsers", "true"}, {"Obsolete", "true"}}, "boxUseNUsers", {"oboxObsolete", "+txtNUsersList"}},
+    {"CC_LOCK", {{"UseNUsers", "true"}}, "boxObsolete", {"oboxUseNUsers", "-txtNUsersList"}},
+    {"CC_MKATTRTYPE", {{"NewAttributeType", "atInteger"}, {"UseMin", "true"}, {"UseMax", "true"}}, "boxMin",
+     {"-txtMinNum", "+txtMaxNum"}},
+    {"UCM_MAKEBL", {}, nullptr, {"-txtBaselineRootName", "-edtComponents", "-btnAddComp", "-edtActivities", "-btnAddAct"}},
+    {"UCM_MAKEBL", {}, "btnUseRootName", {"+txtBaselineRootName"}},
+    {"UCM_MAKEBL", {}, "btnComponents", {"+edtComponents", "+btnAddComp", "-edtActivities", "-btnAddAct"}},
+    {"UCM_MAKEBL", {}, "btnActivities", {"-edtComponents", "-btnAddComp", "+edtActivities", "+btnAddAct"}},
+};
+// clang-format on
+
+TEST_F(RoundTripTest, ChoicesSwitchTheControlsTheyGovern) {
+  for (const TRuleRow& row : kRules) {
+    SCOPED_TRACE(testing::Message() << row.typeId << " row " << (&row - kRules));
+    OpenPages(row.typeId, row.stored, row.clearCaseLT);
+    if (HasFatalFailure()) return;
+    for (auto& page : pages_) {
+      page->resize(520, 420);
+      page->show();
+    }
+    if (row.click) cctest::Click(qobject_cast<QAbstractButton*>(Control(row.click)));
+    for (const std::string& expected : row.expected) {
+      QWidget* control = Control(expected.substr(1));
+      if (control == nullptr) continue;
+      auto* button = qobject_cast<QAbstractButton*>(control);
+      if (expected[0] == '+' || expected[0] == '-')
+        EXPECT_EQ(control->isEnabled(), expected[0] == '+') << expected;
+      else if (button == nullptr)
+        ADD_FAILURE() << expected << " is no button";
+      else
+        EXPECT_EQ(button->isChecked(), expected[0] == 'x') << expected;
+    }
   }
 }
 
