@@ -89,8 +89,8 @@ TEST_F(CheckOutFrameTest, ClearCaseLTOffersNoVersionOrBranch) {
   Options().SetClearCaseType(clearcase::ccLT);
   Open({{"SelectionMode", "coVersion"}, {"VersionSelector", "/main/3"}});
   EXPECT_TRUE(Radio("btnSelModeDefault")->isChecked());
-  for (const char* name : {"btnSelModeDefault", "btnSelModeBranch", "btnSelModeVersion",
-                           "txtVersionName"})
+  for (const char* name :
+       {"btnSelModeDefault", "btnSelModeBranch", "btnSelModeVersion", "txtVersionName"})
     EXPECT_FALSE(Find<QWidget>(page_.get(), name)->isEnabled()) << name;
   EXPECT_EQ(Find<QLineEdit>(page_.get(), "txtVersionName")->text(), "");
 }
