@@ -9,22 +9,14 @@
 // The same pages, opened together, also carry the rules by which one choice
 // switches other controls on or off (kRules below).
 
-#include <gtest/gtest.h>
-
 #include <map>
-#include <memory>
-#include <vector>
 
-#include "clearcase/editors/registration.h"
 #include "clearcase/editors/shared/view_context_sub_frame.h"
-#include "clearcase/plugin/catalogue.h"
-#include "page_fixture.h"
-#include "user_input.h"
-#include "vycore/gui/page_registry.h"
+#include "type_pages.h"
 
 namespace {
 
-using TStored = std::vector<std::pair<const char*, const char*>>;
+using cctest::TStored;
 
 struct TRoundTripRow {
   const char* typeId;
@@ -148,12 +140,6 @@ const TRoundTripRow kRows[] = {
 };
 // clang-format on
 
-const clearcase::TCatalogueRow* CatalogueRow(const std::string& typeId) {
-  for (const clearcase::TCatalogueRow& row : clearcase::Catalogue())
-    if (row.typeId == typeId) return &row;
-  return nullptr;
-}
-
 std::map<std::string, std::string> Published(const vy::TCustomVyAction& action) {
   std::map<std::string, std::string> values;
   for (const vy::TPublishedProperty& property : action.PublishedProperties().Items())
@@ -161,44 +147,12 @@ std::map<std::string, std::string> Published(const vy::TCustomVyAction& action) 
   return values;
 }
 
-class RoundTripTest : public cctest::TPageTest {
+class RoundTripTest : public cctest::TTypePagesTest {
  protected:
   void SetUp() override {
-    TPageTest::SetUp();
-    clearcase::editors::RegisterPages();
+    TTypePagesTest::SetUp();
     vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
   }
-
-  // A new action of the type holding the stored values, read by every page
-  // the package registers for the type.
-  void OpenPages(const std::string& typeId, const TStored& stored, bool clearCaseLT) {
-    Options().SetClearCaseType(clearCaseLT ? clearcase::ccLT : clearcase::ccFull);
-    const clearcase::TCatalogueRow* entry = CatalogueRow(typeId);
-    ASSERT_NE(entry, nullptr);
-    action_ = entry->actionClass.create();
-    for (const auto& [name, value] : stored) {
-      std::string error;
-      ASSERT_TRUE(vy::SetPropertyText(*action_, name, value, &error)) << name << ": " << error;
-    }
-    pages_.clear();
-    for (const vy::TVyPageClass& pageClass : entry->pages) {
-      pages_.push_back(vy::gui::CreateActionPage(pageClass.className));
-      ASSERT_NE(pages_.back(), nullptr) << pageClass.className << " is not registered";
-      pages_.back()->InitFrame();
-      pages_.back()->InitPage(*action_);
-      pages_.back()->ReadActionData(*action_);
-    }
-  }
-  // A control of any of the pages.
-  QWidget* Control(const std::string& name) const {
-    for (const auto& page : pages_)
-      if (auto* found = page->findChild<QWidget*>(QString::fromStdString(name))) return found;
-    ADD_FAILURE() << "no control named " << name;
-    return nullptr;
-  }
-
-  std::unique_ptr<vy::TCustomVyAction> action_;
-  std::vector<std::unique_ptr<vy::gui::TVyActionPage>> pages_;
 };
 
 TEST_F(RoundTripTest, AcceptingEveryPageKeepsWhatThePagesDoNotDecide) {
@@ -220,7 +174,7 @@ TEST_F(RoundTripTest, AcceptingEveryPageKeepsWhatThePagesDoNotDecide) {
     if (viewPanel && expected["ViewContextPath"].empty())
       expected["UseDefaultViewContext"] = "true";
 
-    for (auto& page : pages_) page->WriteActionData(*action_);
+    WritePages();
     EXPECT_EQ(Published(*action_), expected);
   }
 }
@@ -274,13 +228,9 @@ TEST_F(RoundTripTest, ChoicesSwitchTheControlsTheyGovern) {
     SCOPED_TRACE(testing::Message() << row.typeId << " row " << (&row - kRules));
     OpenPages(row.typeId, row.stored, row.clearCaseLT);
     if (HasFatalFailure()) return;
-    for (auto& page : pages_) {
-      page->resize(520, 420);
-      page->show();
-    }
-    if (row.click) cctest::Click(qobject_cast<QAbstractButton*>(Control(row.click)));
+    if (row.click) cctest::Click(C<QAbstractButton>(row.click));
     for (const std::string& expected : row.expected) {
-      QWidget* control = Control(expected.substr(1));
+      auto* control = C(expected.substr(1));
       if (control == nullptr) continue;
       auto* button = qobject_cast<QAbstractButton*>(control);
       if (expected[0] == '+' || expected[0] == '-')
