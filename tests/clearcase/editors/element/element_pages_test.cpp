@@ -1,10 +1,11 @@
-// The element pages other than check out: the rules each adds to plain
-// loading and storing and to switching controls on and off (which the round
-// trip file covers).
+// The element pages: the rules each adds to plain loading and storing and to
+// switching controls on and off (which the round trip file covers).
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 #include "type_pages.h"
 #include "vycore/gui/path_edit.h"
@@ -22,6 +23,79 @@ class ElementPagesTest : public cctest::TTypePagesTest {
     vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
   }
 };
+
+// The names of the checked radio buttons of the check-out page, joined by
+// blanks.
+std::string CheckedOnPageOf(QWidget* control) {
+  std::string checked;
+  for (QRadioButton* radio : control->window()->findChildren<QRadioButton*>())
+    if (radio->isChecked())
+      checked += (checked.empty() ? "" : " ") + radio->objectName().toStdString();
+  return checked;
+}
+
+TEST_F(ElementPagesTest, CheckOutReadingShowsTheStoredChoicesAndLetsFilledSelectorsDecide) {
+  const struct {
+    cctest::TStored stored;
+    const char* checked;  // reservation, location, selection
+    bool lazyTicked, lazyEnabled;
+  } rows[] = {
+      // clang-format off
+      {{{"Reserved", "true"}, {"Unreserved", "true"}}, "btnReserved btnViewDefault btnSelModeDefault", true, true},
+      {{{"Unreserved", "true"}, {"DataLocation", "coNoData"}}, "btnUnreserved btnNData btnSelModeDefault", false, false},
+      // The stored location wins over a filled path, which is read first...
+      {{{"DataLocation", "coView"}, {"OutExternalPath", "/tmp/out"}}, "btnUnreserved btnViewDefault btnSelModeDefault",
+       false, false},
+      // ...while a filled selector wins over the stored mode, read before it.
+      {{{"SelectionMode", "coDefault"}, {"VersionSelector", "/main/3"}}, "btnUnreserved btnViewDefault btnSelModeVersion",
+       false, false},
+      {{{"SelectionMode", "coBranch"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}},
+       "btnUnreserved btnViewDefault btnSelModeVersion", false, false},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.checked);
+    OpenPages("CC_CHECKOUT", row.stored);
+    EXPECT_EQ(CheckedOnPageOf(C("btnReserved")), row.checked);
+    EXPECT_EQ(C<QCheckBox>("boxLazyReserved")->isChecked(), row.lazyTicked);
+    EXPECT_EQ(C("boxLazyReserved")->isEnabled(), row.lazyEnabled);
+  }
+}
+
+TEST_F(ElementPagesTest, CheckOutUnreservedWinsOverTheDisabledLazyBox) {
+  OpenPages("CC_CHECKOUT", {{"Reserved", "true"}, {"Unreserved", "true"}});
+  cctest::Click(C<QRadioButton>("btnUnreserved"));
+  EXPECT_FALSE(C("boxLazyReserved")->isEnabled());
+  EXPECT_TRUE(C<QCheckBox>("boxLazyReserved")->isChecked());
+  QTest::keyClicks(C("txtBranchName"), "dev");
+  WritePages();
+  ExpectStored(*action_,
+               {{"Reserved", "false"}, {"Unreserved", "true"}, {"SelectionMode", "coBranch"}});
+}
+
+TEST_F(ElementPagesTest, CheckOutOnClearCaseLTOffersNoVersionOrBranch) {
+  OpenPages("CC_CHECKOUT", {{"SelectionMode", "coVersion"}, {"VersionSelector", "/main/3"}}, true);
+  EXPECT_TRUE(C<QRadioButton>("btnSelModeDefault")->isChecked());
+  for (const char* name :
+       {"btnSelModeDefault", "btnSelModeBranch", "btnSelModeVersion", "txtVersionName"})
+    EXPECT_FALSE(C(name)->isEnabled()) << name;
+  EXPECT_EQ(C<QLineEdit>("txtVersionName")->text(), "");
+}
+
+TEST_F(ElementPagesTest, CheckOutFolderButtonBrowsesFromTheTypedPath) {
+  OpenPages("CC_CHECKOUT", {{"OutExternalPath", "/tmp/first"}, {"DataLocation", "coView"}});
+  auto* path = C<TVyPathEdit>("txtExternalPath");
+  QTest::mouseClick(path->Button(), Qt::LeftButton);  // cancelled
+  EXPECT_EQ(path->text(), "/tmp/first");
+  EXPECT_TRUE(C<QRadioButton>("btnViewDefault")->isChecked());
+  browseAnswer_ = "/tmp/chosen";
+  QTest::mouseClick(path->Button(), Qt::LeftButton);
+  EXPECT_EQ(path->text(), "/tmp/chosen");
+  EXPECT_TRUE(C<QRadioButton>("btnOut")->isChecked());
+  ASSERT_EQ(browseCalls_.size(), 2u);
+  EXPECT_EQ(browseCalls_[0].kind + " " + browseCalls_[0].initialDir + " " + browseCalls_[0].caption,
+            "directory /tmp/first Select Directory");
+}
 
 TEST_F(ElementPagesTest, MakeElementAsksForElementTypesUntilItGetsSome) {
   OpenPages("CC_MKELEM", {{"ElementType", "my_type"}});
