@@ -1,16 +1,19 @@
-// The label, lock and attribute pages: the rules each adds to plain loading
+// The label, lock, object and attribute pages: the rules each adds to plain loading
 // and storing and to switching controls on and off (which the round trip file
 // covers).
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include "../element/type_pages.h"
 #include "clearcase/actions/metadata/make_attribute_type_action.h"
 #include "clearcase/editors/metadata/apply_attribute_frame.h"
+#include "clearcase/editors/metadata/object_selector_edit_form.h"
 #include "clearcase/editors/shared/date_button_edit.h"
 #include "vycore/gui/number_edit.h"
 
@@ -19,6 +22,7 @@ namespace {
 using cctest::DropDown;
 using clearcase::editors::TClearCaseApplyAttributeFrame;
 using clearcase::editors::TClearCaseDateButtonEdit;
+using clearcase::editors::TClearCaseObjectSelectorEditForm;
 using vy::gui::TVyNumberEdit;
 
 class MetadataPageTest : public cctest::TTypePagesTest {};
@@ -85,6 +89,41 @@ TEST_F(MetadataPageTest, LockUsersShowOneALineAndAreStoredCommaSeparated) {
     for (auto& page : pages_) page->ReadActionData(*action_);
     EXPECT_EQ(users->toPlainText().toStdString(), row.shownAgain);
   }
+}
+
+TEST_F(MetadataPageTest, ObjectsPageAddsOnOkOnlyAndEditsTheChosenEntry) {
+  using TForm = TClearCaseObjectSelectorEditForm;
+  OpenPages("CC_LOCK_OBJ",
+            {{"ObjectsStorageString", "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\n"}});
+  auto* list = C<QListWidget>("listObjects");
+  EXPECT_EQ(qobject_cast<vy::gui::TVyActionPage*>(list->window())->PageName(), "Objects");
+  for (const auto& [added, ok] : {std::pair{"brtype:x@/vobs/src", false},
+                                  std::pair{"brtype:maint@/vobs/src", true}, std::pair{"", true}}) {
+    cctest::AnswerNextDialog<TForm>([added, ok](TForm& form) {
+      form.findChild<QLineEdit*>("txtObjectSelector")->setText(added);
+      ok ? form.accept() : form.reject();
+    });
+    QTest::mouseClick(C<QPushButton>("btnAdd"), Qt::LeftButton);
+  }
+  EXPECT_EQ(Written("ObjectsStorageString"),
+            "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\nbrtype:maint@/vobs/src\r\n\r\n");
+
+  EXPECT_FALSE(C("btnEdit")->isEnabled());
+  EXPECT_FALSE(C("btnRemove")->isEnabled());
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(0)).center());
+  EXPECT_TRUE(C("btnEdit")->isEnabled());
+  EXPECT_TRUE(C("btnRemove")->isEnabled());
+  std::string shown;
+  cctest::AnswerNextDialog<TForm>([&shown](TForm& form) {
+    shown = form.GetObjectSelector().toStdString();
+    form.findChild<QComboBox*>("txtObjectName")->setEditText("REL_2");
+    form.accept();
+  });
+  QTest::mouseClick(C<QPushButton>("btnEdit"), Qt::LeftButton);
+  EXPECT_EQ(shown, "lbtype:REL_1@/vobs/src");
+  EXPECT_EQ(Written("ObjectsStorageString"),
+            "lbtype:REL_2@/vobs/src\r\nvob:/vobs/src\r\nbrtype:maint@/vobs/src\r\n\r\n");
 }
 
 // Make attribute type -----------------------------------------------------

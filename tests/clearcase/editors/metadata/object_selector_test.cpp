@@ -4,25 +4,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "clearcase/actions/metadata/lock_actions.h"
 #include "clearcase/editors/metadata/object_selector_edit_form.h"
-#include "clearcase/editors/metadata/object_selector_frame.h"
 #include "page_fixture.h"
 #include "user_input.h"
 #include "vycore/ini.h"
-#include "vycore/properties.h"
 
 namespace {
 
 using clearcase::editors::TClearCaseObjectSelectorEditForm;
-using clearcase::editors::TClearCaseObjectSelectorFrame;
 
 // Entries of the kind list.
 constexpr int kNone = 0, kVob = 1, kLabel = 6, kActivity = 10, kBaseline = 11, kComponent = 12,
@@ -251,69 +244,6 @@ TEST_F(SelectorFormTest, KeyboardReachesEveryPartInOrder) {
     QTest::keyClick(QApplication::focusWidget(), letters[i], Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>(order[i].c_str()));
   }
-}
-
-using TForm = TClearCaseObjectSelectorEditForm;
-
-class ObjectsPageTest : public cctest::TPageTest {
- protected:
-  void SetUp() override {
-    TPageTest::SetUp();
-    action_.SetObjectsStorageString("lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\n");
-    page_ = Open<TClearCaseObjectSelectorFrame>(action_);
-    list_ = Find<QListWidget>(page_.get(), "listObjects");
-  }
-  std::string Stored() {
-    page_->WriteActionData(action_);
-    return *vy::GetPropertyText(action_, "ObjectsStorageString");
-  }
-  QPushButton* Button(const char* name) { return Find<QPushButton>(page_.get(), name); }
-  void Select(int row) {
-    QTest::mouseClick(list_->viewport(), Qt::LeftButton, {},
-                      list_->visualItemRect(list_->item(row)).center());
-  }
-
-  clearcase::TClearCaseLockObjectsAction action_;
-  std::unique_ptr<TClearCaseObjectSelectorFrame> page_;
-  QListWidget* list_ = nullptr;
-};
-
-TEST_F(ObjectsPageTest, AddAppendsWhatTheDialogGivesOnOkOnly) {
-  EXPECT_EQ(page_->PageName(), "Objects");
-  cctest::AnswerNextDialog<TForm>([](TForm& form) {
-    form.findChild<QLineEdit*>("txtObjectSelector")->setText("brtype:maint@/vobs/src");
-    form.reject();
-  });
-  QTest::mouseClick(Button("btnAdd"), Qt::LeftButton);
-  EXPECT_EQ(list_->count(), 2);
-
-  for (const char* added : {"brtype:maint@/vobs/src", ""}) {
-    cctest::AnswerNextDialog<TForm>([added](TForm& form) {
-      form.findChild<QLineEdit*>("txtObjectSelector")->setText(added);
-      form.accept();
-    });
-    QTest::mouseClick(Button("btnAdd"), Qt::LeftButton);
-  }
-  EXPECT_EQ(Stored(), "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\nbrtype:maint@/vobs/src\r\n\r\n");
-}
-
-TEST_F(ObjectsPageTest, EditOpensTheSelectedEntryAndReplacesIt) {
-  EXPECT_FALSE(Button("btnEdit")->isEnabled());
-  EXPECT_FALSE(Button("btnRemove")->isEnabled());
-  Select(0);
-  EXPECT_TRUE(Button("btnEdit")->isEnabled());
-  EXPECT_TRUE(Button("btnRemove")->isEnabled());
-
-  std::string shown;
-  cctest::AnswerNextDialog<TForm>([&shown](TForm& form) {
-    shown = form.GetObjectSelector().toStdString();
-    auto* name = form.findChild<QComboBox*>("txtObjectName");
-    name->setEditText("REL_2");
-    form.accept();
-  });
-  QTest::mouseClick(Button("btnEdit"), Qt::LeftButton);
-  EXPECT_EQ(shown, "lbtype:REL_1@/vobs/src");
-  EXPECT_EQ(Stored(), "lbtype:REL_2@/vobs/src\r\nvob:/vobs/src\r\n");
 }
 
 }  // namespace
