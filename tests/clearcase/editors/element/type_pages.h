@@ -4,14 +4,6 @@
 // page the package registers for the type. The page tests of every folder
 // use it, so that they need not name the classes of pages and actions.
 
-#include <gtest/gtest.h>
-
-#include <QWidget>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "clearcase/editors/registration.h"
 #include "clearcase/plugin/catalogue.h"
 #include "page_fixture.h"

@@ -108,12 +108,10 @@ TEST_F(MetadataPageTest, ObjectsPageAddsOnOkOnlyAndEditsTheChosenEntry) {
   EXPECT_EQ(Written("ObjectsStorageString"),
             "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\nbrtype:maint@/vobs/src\r\n\r\n");
 
-  EXPECT_FALSE(C("btnEdit")->isEnabled());
-  EXPECT_FALSE(C("btnRemove")->isEnabled());
+  EXPECT_FALSE(C("btnEdit")->isEnabled());  // the keyboard test covers Remove
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                     list->visualItemRect(list->item(0)).center());
   EXPECT_TRUE(C("btnEdit")->isEnabled());
-  EXPECT_TRUE(C("btnRemove")->isEnabled());
   std::string shown;
   cctest::AnswerNextDialog<TForm>([&shown](TForm& form) {
     shown = form.GetObjectSelector().toStdString();
@@ -237,8 +235,7 @@ TEST_F(ApplyAttributePageTest, TypingLooksTheTypeUpOnceAfterThePause) {
 TEST_F(ApplyAttributePageTest, ReadingLooksTheTypeUpAtOnce) {
   const struct {
     const char *name, *label;
-    bool useDefaultEnabled;
-    bool valueEnabled;  // the stored choice is "use the default"
+    bool useDefaultEnabled, valueEnabled;  // the stored choice is "use the default"
   } rows[] = {
       {"BuildNumber", "(Type: Integer)", false, true},
       {"NoSuchType", "", true, false},

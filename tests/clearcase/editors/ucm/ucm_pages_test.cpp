@@ -23,24 +23,20 @@ class UcmPagesTest : public cctest::TTypePagesTest {};
 // never without what it lists in; opening the pages lists nothing.
 TEST_F(UcmPagesTest, ListsQueryAtDropDownOnlyWithWhatTheyNeed) {
   const struct {
-    const char* typeId;
-    const char *needs, *needsText;  // a box typed into first, or nullptr
-    const char* box;
-    int drops;
-    const char* subcommand;
-    int runs;
-    const char* firstItem;
+    // The box typed into first (or nullptr), the list, the listing it runs.
+    const char *typeId, *needs, *needsText, *box, *subcommand, *firstItem;
+    int drops, runs;
   } rows[] = {
       // clang-format off
-      {"UCM_MAKEACTIVITY", nullptr, "", "txtVOBSelector", 2, "lsvob", 1, "/vobs/pvob"},
-      {"UCM_MAKEBL_LABEL", nullptr, "", "txtVOB", 2, "lsvob", 2, "/vobs/pvob"},
-      {"UCM_MAKEBL_LABEL", nullptr, "", "txtLabel", 1, "lstype", 0, ""},
-      {"UCM_MAKEBL_LABEL", "txtVOB", "/vobs/src", "txtLabel", 1, "lstype", 1, "NIGHTLY"},
-      {"CC_CHANGEBASELINE", nullptr, "", "cmbPVOB", 2, "lsvob", 2, "/vobs/pvob"},
-      {"CC_CHANGEBASELINE", nullptr, "", "cmbPromo", 1, "describe", 0, ""},
-      {"CC_CHANGEBASELINE", "cmbPVOB", "/vobs/pvob", "cmbPromo", 1, "describe", 1, "REJECTED"},
-      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbProject", 2, "lsproject", 2, "webshop"},
-      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbStream", 1, "lsstream", 1, "dev_alice"},
+      {"UCM_MAKEACTIVITY", nullptr, "", "txtVOBSelector", "lsvob", "/vobs/pvob", 2, 1},
+      {"UCM_MAKEBL_LABEL", nullptr, "", "txtVOB", "lsvob", "/vobs/pvob", 2, 2},
+      {"UCM_MAKEBL_LABEL", nullptr, "", "txtLabel", "lstype", "", 1, 0},
+      {"UCM_MAKEBL_LABEL", "txtVOB", "/vobs/src", "txtLabel", "lstype", "NIGHTLY", 1, 1},
+      {"CC_CHANGEBASELINE", nullptr, "", "cmbPVOB", "lsvob", "/vobs/pvob", 2, 2},
+      {"CC_CHANGEBASELINE", nullptr, "", "cmbPromo", "describe", "", 1, 0},
+      {"CC_CHANGEBASELINE", "cmbPVOB", "/vobs/pvob", "cmbPromo", "describe", "REJECTED", 1, 1},
+      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbProject", "lsproject", "webshop", 2, 2},
+      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbStream", "lsstream", "dev_alice", 1, 1},
       // clang-format on
   };
   UseStandIn();
