@@ -15,14 +15,7 @@ namespace {
 using cctest::DropDown;
 using vy::gui::TVyPathEdit;
 
-class ElementPagesTest : public cctest::TTypePagesTest {
- protected:
-  void SetUp() override {
-    TTypePagesTest::SetUp();
-    vy::VyDesignApplicationServices().DesignVariables().Set("BUILD_LABEL", "");
-    vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
-  }
-};
+using ElementPagesTest = cctest::TTypePagesTest;
 
 // The names of the checked radio buttons of the check-out page, joined by
 // blanks.

@@ -7,7 +7,8 @@
 // store, and the properties that the pages change.
 //
 // The same pages, opened together, also carry the rules by which one choice
-// switches other controls on or off (kRules below).
+// switches other controls on or off (kRules below), and the rules by which
+// their lists run the listings.
 
 #include <map>
 
@@ -16,7 +17,9 @@
 
 namespace {
 
+using cctest::DropDown;
 using cctest::TStored;
+using cctest::Type;
 
 struct TRoundTripRow {
   const char* typeId;
@@ -143,15 +146,9 @@ std::map<std::string, std::string> Published(const vy::TCustomVyAction& action) 
   return values;
 }
 
-class RoundTripTest : public cctest::TTypePagesTest {
- protected:
-  void SetUp() override {
-    TTypePagesTest::SetUp();
-    vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
-  }
-};
+using TypePagesTest = cctest::TTypePagesTest;
 
-TEST_F(RoundTripTest, AcceptingEveryPageKeepsWhatThePagesDoNotDecide) {
+TEST_F(TypePagesTest, AcceptingEveryPageKeepsWhatThePagesDoNotDecide) {
   for (const TRoundTripRow& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.typeId << " row " << (&row - kRows));
     OpenPages(row.typeId, row.stored, row.clearCaseLT);
@@ -218,7 +215,7 @@ const TRuleRow kRules[] = {
 };
 // clang-format on
 
-TEST_F(RoundTripTest, ChoicesSwitchTheControlsTheyGovern) {
+TEST_F(TypePagesTest, ChoicesSwitchTheControlsTheyGovern) {
   for (const TRuleRow& row : kRules) {
     SCOPED_TRACE(testing::Message() << row.typeId << " row " << (&row - kRules));
     OpenPages(row.typeId, row.stored, row.clearCaseLT);
@@ -234,6 +231,47 @@ TEST_F(RoundTripTest, ChoicesSwitchTheControlsTheyGovern) {
         ADD_FAILURE() << expected << " is no button";
       else
         EXPECT_EQ(button->isChecked(), expected[0] == 'x') << expected;
+    }
+  }
+}
+
+// Each list runs its listing when it drops down, as often as it must and
+// never without what it lists in; opening the pages lists nothing.
+TEST_F(TypePagesTest, ListsQueryAtDropDownOnlyWithWhatTheyNeed) {
+  const struct {
+    // The box typed into first (or nullptr), the list, the listing it runs.
+    const char *typeId, *needs, *needsText, *box, *subcommand, *firstItem;
+    int drops, runs;
+  } rows[] = {
+      // clang-format off
+      {"CC_LABEL", "txtVOBSelector", "/vobs/src", "txtLabelName", "lstype", "NIGHTLY", 2, 2},
+      {"CC_APPLYATTR_OBJ", nullptr, "", "txtAttrName", "lstype", "", 1, 0},
+      {"CC_APPLYATTR_OBJ", "txtVOBSelector", "/vobs/src", "txtAttrName", "lstype", "BuildNumber", 1, 1},
+      {"UCM_MAKEACTIVITY", nullptr, "", "txtVOBSelector", "lsvob", "/vobs/pvob", 2, 1},
+      {"UCM_MAKEBL_LABEL", nullptr, "", "txtVOB", "lsvob", "/vobs/pvob", 2, 2},
+      {"UCM_MAKEBL_LABEL", nullptr, "", "txtLabel", "lstype", "", 1, 0},
+      {"UCM_MAKEBL_LABEL", "txtVOB", "/vobs/src", "txtLabel", "lstype", "NIGHTLY", 1, 1},
+      {"CC_CHANGEBASELINE", nullptr, "", "cmbPVOB", "lsvob", "/vobs/pvob", 2, 2},
+      {"CC_CHANGEBASELINE", nullptr, "", "cmbPromo", "describe", "", 1, 0},
+      {"CC_CHANGEBASELINE", "cmbPVOB", "/vobs/pvob", "cmbPromo", "describe", "REJECTED", 1, 1},
+      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbProject", "lsproject", "webshop", 2, 2},
+      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbStream", "lsstream", "dev_alice", 1, 1},
+      // clang-format on
+  };
+  UseStandIn();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.typeId) + " " + row.box);
+    const std::size_t runsBeforeOpening = StandInRuns().size();
+    OpenPages(row.typeId);
+    EXPECT_EQ(StandInRuns().size(), runsBeforeOpening);
+    if (row.needs) Type(C<QComboBox>(row.needs), row.needsText);
+    const int before = CountRuns(row.subcommand);
+    auto* box = C<QComboBox>(row.box);
+    for (int drop = 0; drop < row.drops; ++drop) DropDown(box);
+    EXPECT_EQ(CountRuns(row.subcommand) - before, row.runs);
+    EXPECT_EQ(box->count() > 0 ? box->itemText(0).toStdString() : "", row.firstItem);
+    if (row.needs && row.runs > 0) {  // listed in what was typed
+      EXPECT_TRUE(StandInRuns().back().back().ends_with(row.needsText));
     }
   }
 }

@@ -19,6 +19,9 @@ class TTypePagesTest : public TPageTest {
   void SetUp() override {
     TPageTest::SetUp();
     clearcase::editors::RegisterPages();
+    // What the variable lists offer.
+    vy::VyDesignApplicationServices().DesignVariables().Set("BUILD_LABEL", "");
+    vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
   }
 
   void OpenPages(const std::string& typeId, const TStored& stored = {}, bool clearCaseLT = false) {

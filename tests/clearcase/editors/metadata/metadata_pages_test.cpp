@@ -25,7 +25,7 @@ using clearcase::editors::TClearCaseDateButtonEdit;
 using clearcase::editors::TClearCaseObjectSelectorEditForm;
 using vy::gui::TVyNumberEdit;
 
-class MetadataPageTest : public cctest::TTypePagesTest {};
+using MetadataPageTest = cctest::TTypePagesTest;
 
 TEST_F(MetadataPageTest, LabelTypeNameKeepsAStoredMixedCaseAndCapitalizesTyping) {
   const struct {
@@ -59,17 +59,6 @@ TEST_F(MetadataPageTest, VobListIsAskedForOncePerPageUnlessItCameBackEmpty) {
   EXPECT_TRUE(DropDown(vobs).contains(QStringLiteral("/vobs/src")));
   DropDown(vobs);
   EXPECT_EQ(CountRuns("lsvob"), 2);
-}
-
-TEST_F(MetadataPageTest, LabelListFollowsTheVobAtEveryDropDown) {
-  UseStandIn();
-  OpenPages("CC_LABEL", {{"VOBSelector", "/vobs/src"}});
-  auto* labels = C<QComboBox>("txtLabelName");
-  EXPECT_TRUE(DropDown(labels).contains(QStringLiteral("REL_1.0")));
-  DropDown(labels);
-  EXPECT_EQ(CountRuns("lstype"), 2);
-  EXPECT_EQ(StandInRuns().back(), (std::vector<std::string>{"lstype", "-short", "-kind", "lbtype",
-                                                            "-invob", "/vobs/src"}));
 }
 
 TEST_F(MetadataPageTest, LockUsersShowOneALineAndAreStoredCommaSeparated) {
@@ -254,15 +243,6 @@ TEST_F(ApplyAttributePageTest, ReadingLooksTheTypeUpAtOnce) {
   }
   cctest::Click(C<QCheckBox>("boxUseDefault"));
   EXPECT_TRUE(C("txtValue")->isEnabled());
-}
-
-TEST_F(ApplyAttributePageTest, NameListNeedsAVob) {
-  Open();
-  auto* names = C<QComboBox>("txtAttrName");
-  DropDown(names);
-  EXPECT_TRUE(StandInRuns().empty());
-  C<QComboBox>("txtVOBSelector")->setEditText("/vobs/src");
-  EXPECT_TRUE(DropDown(names).contains(QStringLiteral("BuildNumber")));
 }
 
 }  // namespace

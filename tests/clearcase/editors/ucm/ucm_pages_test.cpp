@@ -17,42 +17,7 @@ using cctest::DropDown;
 using cctest::Type;
 using clearcase::editors::TComponentActivitySelectorForm;
 
-class UcmPagesTest : public cctest::TTypePagesTest {};
-
-// Each list runs its listing when it drops down, as often as it must and
-// never without what it lists in; opening the pages lists nothing.
-TEST_F(UcmPagesTest, ListsQueryAtDropDownOnlyWithWhatTheyNeed) {
-  const struct {
-    // The box typed into first (or nullptr), the list, the listing it runs.
-    const char *typeId, *needs, *needsText, *box, *subcommand, *firstItem;
-    int drops, runs;
-  } rows[] = {
-      // clang-format off
-      {"UCM_MAKEACTIVITY", nullptr, "", "txtVOBSelector", "lsvob", "/vobs/pvob", 2, 1},
-      {"UCM_MAKEBL_LABEL", nullptr, "", "txtVOB", "lsvob", "/vobs/pvob", 2, 2},
-      {"UCM_MAKEBL_LABEL", nullptr, "", "txtLabel", "lstype", "", 1, 0},
-      {"UCM_MAKEBL_LABEL", "txtVOB", "/vobs/src", "txtLabel", "lstype", "NIGHTLY", 1, 1},
-      {"CC_CHANGEBASELINE", nullptr, "", "cmbPVOB", "lsvob", "/vobs/pvob", 2, 2},
-      {"CC_CHANGEBASELINE", nullptr, "", "cmbPromo", "describe", "", 1, 0},
-      {"CC_CHANGEBASELINE", "cmbPVOB", "/vobs/pvob", "cmbPromo", "describe", "REJECTED", 1, 1},
-      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbProject", "lsproject", "webshop", 2, 2},
-      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbStream", "lsstream", "dev_alice", 1, 1},
-      // clang-format on
-  };
-  UseStandIn();
-  for (const auto& row : rows) {
-    SCOPED_TRACE(std::string(row.typeId) + " " + row.box);
-    const std::size_t runsBeforeOpening = StandInRuns().size();
-    OpenPages(row.typeId);
-    EXPECT_EQ(StandInRuns().size(), runsBeforeOpening);
-    if (row.needs) Type(C<QComboBox>(row.needs), row.needsText);
-    const int before = CountRuns(row.subcommand);
-    auto* box = C<QComboBox>(row.box);
-    for (int drop = 0; drop < row.drops; ++drop) DropDown(box);
-    EXPECT_EQ(CountRuns(row.subcommand) - before, row.runs);
-    EXPECT_EQ(box->count() > 0 ? box->itemText(0).toStdString() : "", row.firstItem);
-  }
-}
+using UcmPagesTest = cctest::TTypePagesTest;
 
 TEST_F(UcmPagesTest, RecommendableBaselinesCarryTheRootedProjectVob) {
   UseStandIn();
