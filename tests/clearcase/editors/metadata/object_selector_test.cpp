@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-#include <string>
-#include <vector>
 
 #include "clearcase/editors/metadata/object_selector_edit_form.h"
 #include "page_fixture.h"
@@ -33,13 +31,12 @@ class SelectorFormTest : public cctest::TPageTest {
   Widget* Control(const char* name) const {
     return Find<Widget>(form_.get(), name);
   }
-  // Types into a box as a user does, after emptying it.
+  // Empties a box and types into it.
   void Type(const char* name, const QString& text) const {
     QWidget* control = Control<QWidget>(name);
     auto* edit = qobject_cast<QLineEdit*>(control);
     if (edit == nullptr) edit = qobject_cast<QComboBox*>(control)->lineEdit();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
+    edit->clear();
     QTest::keyClicks(edit, text);
   }
   void ChooseKind(int kind) const { Control("cmbObjectTypeName")->setCurrentIndex(kind); }
