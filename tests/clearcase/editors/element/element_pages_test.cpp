@@ -1,97 +1,98 @@
-// The element pages other than check out: the rules each adds to plain
-// loading and storing (which the round trip covers).
-
-#include <gtest/gtest.h>
+// The element pages: the rules each adds to plain loading and storing and to
+// switching controls on and off (which the round trip file covers).
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <cstdlib>
 
-#include "clearcase/actions/element/checkin_action.h"
-#include "clearcase/actions/element/cleartool_action.h"
-#include "clearcase/actions/element/config_spec_actions.h"
-#include "clearcase/actions/element/find_checkouts_action.h"
-#include "clearcase/actions/element/make_element_action.h"
-#include "clearcase/actions/element/update_action.h"
-#include "clearcase/editors/element/check_in_frame.h"
-#include "clearcase/editors/element/cleartool_frame.h"
-#include "clearcase/editors/element/find_checkouts_frame.h"
-#include "clearcase/editors/element/get_config_spec_frame.h"
-#include "clearcase/editors/element/make_element_frame.h"
-#include "clearcase/editors/element/set_config_spec_frame.h"
-#include "clearcase/editors/element/update_frame.h"
-#include "page_fixture.h"
-#include "user_input.h"
+#include "type_pages.h"
 #include "vycore/gui/path_edit.h"
 
 namespace {
 
-using cctest::Click;
 using cctest::DropDown;
+using vy::gui::TVyPathEdit;
 
-using namespace clearcase::editors;
+using ElementPagesTest = cctest::TTypePagesTest;
 
-class ElementPagesTest : public cctest::TPageTest {
- protected:
-  void SetUp() override {
-    TPageTest::SetUp();
-    vy::VyDesignApplicationServices().DesignVariables().Set("BUILD_LABEL", "");
-    vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
-    ::setenv("CC_PAGE_TEST_ONLY", "1", 1);
-  }
-  void TearDown() override {
-    ::unsetenv("CC_PAGE_TEST_ONLY");
-    TPageTest::TearDown();
-  }
-
-  static QStringList Items(QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-    return items;
-  }
-};
-
-TEST_F(ElementPagesTest, CheckInNeverKeepsAndRemovesTogether) {
-  clearcase::TClearCaseCheckInPathAction action;
-  Load(action, {{"Keep", "true"}, {"Remove", "true"}});
-  auto page = Open<TClearCaseCheckInFrame>(action);
-  auto* keep = Find<QCheckBox>(page.get(), "boxKeep");
-  auto* remove = Find<QCheckBox>(page.get(), "boxRemove");
-  Click(keep);  // the round trip shows the reading order
-  EXPECT_TRUE(keep->isChecked());
-  EXPECT_FALSE(remove->isChecked());
-  page->WriteActionData(action);
-  ExpectStored(action, {{"Keep", "true"}, {"Remove", "false"}});
+// The names of the checked radio buttons of the check-out page, joined by
+// blanks.
+std::string CheckedOnPageOf(QWidget* control) {
+  std::string checked;
+  for (QRadioButton* radio : control->window()->findChildren<QRadioButton*>())
+    if (radio->isChecked())
+      checked += (checked.empty() ? "" : " ") + radio->objectName().toStdString();
+  return checked;
 }
 
-TEST_F(ElementPagesTest, PretendOnlyDisablesTheUpdateChoicesButKeepsThem) {
-  clearcase::TClearCaseUpdateAction action;
-  Load(action,
-       {{"PretendOnly", "true"}, {"HijackMode", "hmRename"}, {"UpdateTimestamp", "tbCheckin"}});
-  auto page = Open<TClearCaseUpdateFrame>(action);
-  const char* radios[] = {"overwriteButton", "noOverwriteButton", "renameButton",
-                          "TSdefaultButton", "TSctimeButton",     "TSptimeButton"};
-  for (const char* name : radios)
-    EXPECT_FALSE(Find<QRadioButton>(page.get(), name)->isEnabled()) << name;
-  EXPECT_TRUE(Find<QRadioButton>(page.get(), "renameButton")->isChecked());
+TEST_F(ElementPagesTest, CheckOutReadingShowsTheStoredChoicesAndLetsFilledSelectorsDecide) {
+  const struct {
+    cctest::TStored stored;
+    const char* checked;  // reservation, location, selection
+    bool lazyTicked, lazyEnabled;
+  } rows[] = {
+      // clang-format off
+      {{{"Reserved", "true"}, {"Unreserved", "true"}}, "btnReserved btnViewDefault btnSelModeDefault", true, true},
+      {{{"Unreserved", "true"}, {"DataLocation", "coNoData"}}, "btnUnreserved btnNData btnSelModeDefault", false, false},
+      // The stored location wins over a filled path, which is read first...
+      {{{"DataLocation", "coView"}, {"OutExternalPath", "/tmp/out"}}, "btnUnreserved btnViewDefault btnSelModeDefault",
+       false, false},
+      // ...while a filled selector wins over the stored mode, read before it.
+      {{{"SelectionMode", "coDefault"}, {"VersionSelector", "/main/3"}}, "btnUnreserved btnViewDefault btnSelModeVersion",
+       false, false},
+      {{{"SelectionMode", "coBranch"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}},
+       "btnUnreserved btnViewDefault btnSelModeVersion", false, false},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.checked);
+    OpenPages("CC_CHECKOUT", row.stored);
+    EXPECT_EQ(CheckedOnPageOf(C("btnReserved")), row.checked);
+    EXPECT_EQ(C<QCheckBox>("boxLazyReserved")->isChecked(), row.lazyTicked);
+    EXPECT_EQ(C("boxLazyReserved")->isEnabled(), row.lazyEnabled);
+  }
+}
 
-  auto* pretend = Find<QCheckBox>(page.get(), "checkPretend");
-  Click(pretend);
-  for (const char* name : radios)
-    EXPECT_TRUE(Find<QRadioButton>(page.get(), name)->isEnabled()) << name;
-  Click(pretend);
-  page->WriteActionData(action);
-  ExpectStored(action, {{"HijackMode", "hmRename"}, {"UpdateTimestamp", "tbCheckin"}});
+TEST_F(ElementPagesTest, CheckOutUnreservedWinsOverTheDisabledLazyBox) {
+  OpenPages("CC_CHECKOUT", {{"Reserved", "true"}, {"Unreserved", "true"}});
+  cctest::Click(C<QRadioButton>("btnUnreserved"));
+  EXPECT_FALSE(C("boxLazyReserved")->isEnabled());
+  EXPECT_TRUE(C<QCheckBox>("boxLazyReserved")->isChecked());
+  QTest::keyClicks(C("txtBranchName"), "dev");
+  WritePages();
+  ExpectStored(*action_,
+               {{"Reserved", "false"}, {"Unreserved", "true"}, {"SelectionMode", "coBranch"}});
+}
+
+TEST_F(ElementPagesTest, CheckOutOnClearCaseLTOffersNoVersionOrBranch) {
+  OpenPages("CC_CHECKOUT", {{"SelectionMode", "coVersion"}, {"VersionSelector", "/main/3"}}, true);
+  EXPECT_TRUE(C<QRadioButton>("btnSelModeDefault")->isChecked());
+  for (const char* name :
+       {"btnSelModeDefault", "btnSelModeBranch", "btnSelModeVersion", "txtVersionName"})
+    EXPECT_FALSE(C(name)->isEnabled()) << name;
+  EXPECT_EQ(C<QLineEdit>("txtVersionName")->text(), "");
+}
+
+TEST_F(ElementPagesTest, CheckOutFolderButtonBrowsesFromTheTypedPath) {
+  OpenPages("CC_CHECKOUT", {{"OutExternalPath", "/tmp/first"}, {"DataLocation", "coView"}});
+  auto* path = C<TVyPathEdit>("txtExternalPath");
+  QTest::mouseClick(path->Button(), Qt::LeftButton);  // cancelled
+  EXPECT_EQ(path->text(), "/tmp/first");
+  EXPECT_TRUE(C<QRadioButton>("btnViewDefault")->isChecked());
+  browseAnswer_ = "/tmp/chosen";
+  QTest::mouseClick(path->Button(), Qt::LeftButton);
+  EXPECT_EQ(path->text(), "/tmp/chosen");
+  EXPECT_TRUE(C<QRadioButton>("btnOut")->isChecked());
+  ASSERT_EQ(browseCalls_.size(), 2u);
+  EXPECT_EQ(browseCalls_[0].kind + " " + browseCalls_[0].initialDir + " " + browseCalls_[0].caption,
+            "directory /tmp/first Select Directory");
 }
 
 TEST_F(ElementPagesTest, MakeElementAsksForElementTypesUntilItGetsSome) {
-  clearcase::TClearCaseMakeElementAction action;
-  Load(action, {{"ElementType", "my_type"}});
-  auto page = Open<TClearCaseMakeElementFrame>(action);
-  auto* types = Find<QComboBox>(page.get(), "txtElementType");
+  OpenPages("CC_MKELEM", {{"ElementType", "my_type"}});
+  auto* types = C<QComboBox>("txtElementType");
   // The demo world's first VOB, its project VOB, has no element types, and
   // the walk over the VOBs stops there.
   UseStandIn("demo");
@@ -105,78 +106,45 @@ TEST_F(ElementPagesTest, MakeElementAsksForElementTypesUntilItGetsSome) {
   EXPECT_EQ(types->currentText(), "my_type");
 }
 
-TEST_F(ElementPagesTest,
-       MakeElementPreserveTimeAndMasterRules) {
-  clearcase::TClearCaseMakeElementAction action;
-  Load(action, {{"Checkout", "ccCheckedIn"}, {"Master", "true"}});
-  auto page = Open<TClearCaseMakeElementFrame>(action);
-  auto* preserve = Find<QCheckBox>(page.get(), "boxPreserveTime");
-  EXPECT_TRUE(preserve->isEnabled());
-  EXPECT_TRUE(Find<QCheckBox>(page.get(), "boxMaster")->isChecked());
-  Click(Find<QRadioButton>(page.get(), "btnNoCheckOut"));
-  EXPECT_FALSE(preserve->isEnabled());
-
-  Options().SetClearCaseType(clearcase::ccLT);
-  page = Open<TClearCaseMakeElementFrame>(action);
-  EXPECT_FALSE(Find<QCheckBox>(page.get(), "boxMaster")->isEnabled());
-  EXPECT_FALSE(Find<QCheckBox>(page.get(), "boxMaster")->isChecked());
-}
-
 TEST_F(ElementPagesTest, VariableListsComeFromTheDesignerWithOrWithoutTheEnvironment) {
-  clearcase::TClearCaseFindCheckoutsAction find;
-  Load(find, {{"VariableName", "CHECKOUTS"}});
-  auto findPage = Open<TClearCaseFindCheckoutsFrame>(find);
-  auto* findList = Find<QComboBox>(findPage.get(), "cmbVariable");
-  EXPECT_EQ(Items(findList), QStringList({"BUILD_LABEL", "CHECKOUTS"}));
-  EXPECT_EQ(findList->currentText(), "CHECKOUTS");
+  const auto items = [this] { return DropDown(C<QComboBox>("cmbVariable")); };
+  vytest::TScopedEnv variable("CC_PAGE_TEST_ONLY", "1");
+  OpenPages("CC_FINDCHECKOUTS", {{"VariableName", "CHECKOUTS"}});
+  EXPECT_EQ(items(), QStringList({"BUILD_LABEL", "CHECKOUTS"}));
+  EXPECT_EQ(C<QComboBox>("cmbVariable")->currentText(), "CHECKOUTS");
 
-  clearcase::TClearCaseCleartoolAction generic;
-  Load(generic, {{"VyVariable", "BUILD_LABEL"}});
-  auto genericPage = Open<TClearCaseCleartoolFrame>(generic);
-  auto* genericList = Find<QComboBox>(genericPage.get(), "cmbVariable");
-  EXPECT_EQ(genericList->itemText(0), "");
-  EXPECT_TRUE(Items(genericList).contains("ENV:CC_PAGE_TEST_ONLY"));
-  EXPECT_EQ(genericList->currentText(), "BUILD_LABEL");
+  OpenPages("CC_GENERIC", {{"VyVariable", "BUILD_LABEL"}});
+  EXPECT_EQ(items().value(0), "");
+  EXPECT_TRUE(items().contains("ENV:CC_PAGE_TEST_ONLY"));
+  EXPECT_EQ(C<QComboBox>("cmbVariable")->currentText(), "BUILD_LABEL");
 }
 
 TEST_F(ElementPagesTest, FullCommandLabelFollowsEveryEdit) {
-  clearcase::TClearCaseCleartoolAction action;
-  Load(action, {{"Command", "lsview"}, {"Arguments", "-short"}});
-  auto page = Open<TClearCaseCleartoolFrame>(action);
-  auto* label = Find<QLabel>(page.get(), "lblPath");
+  OpenPages("CC_GENERIC", {{"Command", "lsview"}, {"Arguments", "-short"}});
+  auto* label = C<QLabel>("lblPath");
   EXPECT_EQ(label->text(), "Full Command Will Be: 'cleartool lsview -short'");
-  auto* command = Find<QLineEdit>(page.get(), "txtCommand");
-  auto* arguments = Find<QPlainTextEdit>(page.get(), "txtArgs");
-  command->clear();
-  arguments->clear();
+  C<QLineEdit>("txtCommand")->clear();
+  C<QPlainTextEdit>("txtArgs")->clear();
   EXPECT_EQ(label->text(), "Full Command Will Be: 'cleartool  '");
-  QTest::keyClicks(command, "status");
-  QTest::keyClicks(arguments, "-long");
+  QTest::keyClicks(C("txtCommand"), "status");
+  QTest::keyClicks(C("txtArgs"), "-long");
   EXPECT_EQ(label->text(), "Full Command Will Be: 'cleartool status -long'");
 }
 
 TEST_F(ElementPagesTest, ConfigSpecFilesChosenWithTheHostsDialogs) {
-  clearcase::TClearCaseGetConfigSpecAction get;
-  auto getPage = Open<TClearCaseGetConfigSpecFrame>(get);
-  auto* output = Find<vy::gui::TVyPathEdit>(getPage.get(), "txtFilePath");
-  EXPECT_FALSE(output->isEnabled());
-  Click(Find<QCheckBox>(getPage.get(), "boxUseFile"));
-  EXPECT_TRUE(output->isEnabled());
+  OpenPages("CC_GETCONFIGSPEC", {{"OutputToFile", "true"}});
+  auto* output = C<TVyPathEdit>("txtFilePath");
   QTest::mouseClick(output->Button(), Qt::LeftButton);  // cancelled
   output->setText("/views/specs/mine.txt");
   browseAnswer_ = "/views/specs/saved.txt";
   QTest::mouseClick(output->Button(), Qt::LeftButton);
   EXPECT_EQ(output->text(), "/views/specs/saved.txt");
 
-  clearcase::TClearCaseSetConfigSpecAction set;
-  Load(set, {{"CSpecChoice", "csFile"}, {"CSFilePath", "/tmp/spec.txt"}});
-  auto setPage = Open<TClearCaseSetConfigSpecFrame>(set);
-  auto* input = Find<vy::gui::TVyPathEdit>(setPage.get(), "txtSpecFile");
+  OpenPages("CC_SETCONFIGSPEC", {{"CSpecChoice", "csFile"}, {"CSFilePath", "/tmp/spec.txt"}});
+  auto* input = C<TVyPathEdit>("txtSpecFile");
   browseAnswer_ = "/tmp/other.txt";
   QTest::mouseClick(input->Button(), Qt::LeftButton);
   EXPECT_EQ(input->text(), "/tmp/other.txt");
-  Click(Find<QRadioButton>(setPage.get(), "btnStream"));
-  EXPECT_FALSE(input->isEnabled());
 
   ASSERT_EQ(browseCalls_.size(), 3u);
   const cctest::TBrowseCall& first = browseCalls_[0];

@@ -5,27 +5,26 @@
 //
 // To cover another type, add a row: its type identifier, the properties to
 // store, and the properties that the pages change.
-
-#include <gtest/gtest.h>
+//
+// The same pages, opened together, also carry the rules by which one choice
+// switches other controls on or off (kRules below), and the rules by which
+// their lists run the listings.
 
 #include <map>
-#include <memory>
-#include <vector>
 
-#include "clearcase/editors/registration.h"
 #include "clearcase/editors/shared/view_context_sub_frame.h"
-#include "clearcase/plugin/catalogue.h"
-#include "page_fixture.h"
-#include "vycore/gui/page_registry.h"
+#include "type_pages.h"
 
 namespace {
 
-using TValues = std::vector<std::pair<const char*, const char*>>;
+using cctest::DropDown;
+using cctest::TStored;
+using cctest::Type;
 
 struct TRoundTripRow {
   const char* typeId;
-  TValues stored;
-  TValues changed;  // what the pages store instead
+  TStored stored;
+  TStored changed;  // what the pages store instead
   bool clearCaseLT = false;
 };
 
@@ -39,10 +38,6 @@ const TRoundTripRow kRows[] = {
                      {"ViewContextPath", "/views/dev"}, {"Reserved", "true"}, {"Unreserved", "true"},
                      {"PreserveTime", "true"}, {"DataLocation", "coOut"}, {"OutExternalPath", "/tmp/out"},
                      {"SelectionMode", "coVersion"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}}, {}},
-    // A stored version is what the user meant, whatever the mode says; a
-    // checkout that is not reserved is unreserved.
-    {"CC_CHECKOUT", {{"SelectionMode", "coDefault"}, {"VersionSelector", "/main/LATEST"}},
-     {{"SelectionMode", "coVersion"}, {"Unreserved", "true"}}},
     // ClearCase LT has no version or branch to choose; the selectors stay.
     {"CC_CHECKOUT", {{"SelectionMode", "coBranch"}, {"BranchSelector", "dev"}, {"VersionSelector", "/main/3"}},
      {{"SelectionMode", "coDefault"}, {"Unreserved", "true"}}, true},
@@ -114,11 +109,13 @@ const TRoundTripRow kRows[] = {
                     {"DesignLastProject", "webshop"}, {"DesignLastStream", "dev_alice"}, {"Comment", "nightly"},
                     {"ViewContextPath", "/views/dev"}, {"ActivitySelectorStorageString", "fix_23\r\n"},
                     {"ComponentSelectorStorageString", "comp_core@/vobs/pvob\r\ncomp_docs@/vobs/pvob\r\n"}}, {}},
-    // Blanks separate components; a template is the only name when there is
+    // Blanks separate entries; a template is the only name when there is
     // no root name.
     {"UCM_MAKEBL", {{"SelectionType", "slActivities"}, {"Labelling", "lbAll"},
-                    {"ComponentSelectorStorageString", "comp_core comp_docs\r\n\r\n"}},
-     {{"ComponentSelectorStorageString", "comp_core\r\ncomp_docs\r\n"}, {"UseBaselineNameTemplate", "true"}}},
+                    {"ComponentSelectorStorageString", "comp_core comp_docs\r\n\r\n"},
+                    {"ActivitySelectorStorageString", "fix_23  fix_24\r\n"}},
+     {{"ComponentSelectorStorageString", "comp_core\r\ncomp_docs\r\n"}, {"UseBaselineNameTemplate", "true"},
+      {"ActivitySelectorStorageString", "fix_23\r\nfix_24\r\n"}}},
     // The from-label components are kept as typed, blank line included.
     {"UCM_MAKEBL_LABEL", {{"SpecifyComponents", "true"}, {"Comment", "import"}, {"ViewContextPath", "/views/dev"},
                           {"ComponentSelectorStorageString", "comp core\r\n\r\ncomp_docs\r\n"},
@@ -142,12 +139,6 @@ const TRoundTripRow kRows[] = {
 };
 // clang-format on
 
-const clearcase::TCatalogueRow* CatalogueRow(const std::string& typeId) {
-  for (const clearcase::TCatalogueRow& row : clearcase::Catalogue())
-    if (row.typeId == typeId) return &row;
-  return nullptr;
-}
-
 std::map<std::string, std::string> Published(const vy::TCustomVyAction& action) {
   std::map<std::string, std::string> values;
   for (const vy::TPublishedProperty& property : action.PublishedProperties().Items())
@@ -155,51 +146,133 @@ std::map<std::string, std::string> Published(const vy::TCustomVyAction& action) 
   return values;
 }
 
-class RoundTripTest : public cctest::TPageTest {
- protected:
-  void SetUp() override {
-    TPageTest::SetUp();
-    clearcase::editors::RegisterPages();
-    vy::VyDesignApplicationServices().DesignVariables().Set("CHECKOUTS", "");
-  }
-};
+using TypePagesTest = cctest::TTypePagesTest;
 
-TEST_F(RoundTripTest, AcceptingEveryPageKeepsWhatThePagesDoNotDecide) {
+TEST_F(TypePagesTest, AcceptingEveryPageKeepsWhatThePagesDoNotDecide) {
   for (const TRoundTripRow& row : kRows) {
     SCOPED_TRACE(testing::Message() << row.typeId << " row " << (&row - kRows));
-    Options().SetClearCaseType(row.clearCaseLT ? clearcase::ccLT : clearcase::ccFull);
-    const clearcase::TCatalogueRow* entry = CatalogueRow(row.typeId);
-    ASSERT_NE(entry, nullptr);
-    std::unique_ptr<vy::TCustomVyAction> action = entry->actionClass.create();
-    for (const auto& [name, value] : row.stored) {
-      std::string error;
-      ASSERT_TRUE(vy::SetPropertyText(*action, name, value, &error)) << name << ": " << error;
-    }
-    std::map<std::string, std::string> expected = Published(*action);
+    OpenPages(row.typeId, row.stored, row.clearCaseLT);
+    if (HasFatalFailure()) return;
+    std::map<std::string, std::string> expected = Published(*action_);
     for (const auto& [name, value] : row.changed) {
       ASSERT_TRUE(expected.count(name)) << name;
       expected[name] = value;
     }
-
-    std::vector<std::unique_ptr<vy::gui::TVyActionPage>> pages;
-    for (const vy::TVyPageClass& pageClass : entry->pages) {
-      pages.push_back(vy::gui::CreateActionPage(pageClass.className));
-      ASSERT_NE(pages.back(), nullptr) << pageClass.className << " is not registered";
-      pages.back()->InitFrame();
-      pages.back()->InitPage(*action);
-      pages.back()->ReadActionData(*action);
-    }
     // Every view panel turns a custom view without a folder into the
     // default view; the rows need not say so.
     bool viewPanel = false;
-    for (auto& page : pages)
+    for (auto& page : pages_)
       for (auto* panel : page->findChildren<clearcase::editors::TClearCaseViewContextSubFrame*>())
         viewPanel = viewPanel || panel->isEnabled();
     if (viewPanel && expected["ViewContextPath"].empty())
       expected["UseDefaultViewContext"] = "true";
 
-    for (auto& page : pages) page->WriteActionData(*action);
-    EXPECT_EQ(Published(*action), expected);
+    WritePages();
+    EXPECT_EQ(Published(*action_), expected);
+  }
+}
+
+// The choices that switch other controls on or off, or untick each other:
+// the pages of the type read the stored values, the user clicks one control,
+// and then each named control must be "+" enabled, "-" disabled, "x" ticked
+// or "o" not ticked.
+struct TRuleRow {
+  const char* typeId;
+  TStored stored;
+  const char* click;  // nullptr: the state after reading
+  std::vector<std::string> expected;
+  bool clearCaseLT = false;
+};
+
+// clang-format off
+const TRuleRow kRules[] = {
+    {"CC_UPDATE", {{"PretendOnly", "true"}, {"HijackMode", "hmRename"}}, nullptr,
+     {"-overwriteButton", "-noOverwriteButton", "-renameButton", "xrenameButton", "-TSdefaultButton", "-TSctimeButton",
+      "-TSptimeButton"}},
+    {"CC_UPDATE", {{"PretendOnly", "true"}}, "checkPretend",
+     {"+overwriteButton", "+noOverwriteButton", "+renameButton", "+TSdefaultButton", "+TSctimeButton", "+TSptimeButton"}},
+    {"CC_CHECKIN", {{"Keep", "true"}, {"Remove", "true"}}, "boxKeep", {"xboxKeep", "oboxRemove"}},
+    {"CC_MKELEM", {{"Checkout", "ccCheckedIn"}}, nullptr, {"+boxPreserveTime"}},
+    {"CC_MKELEM", {{"Checkout", "ccCheckedIn"}}, "btnNoCheckOut", {"-boxPreserveTime"}},
+    {"CC_MKELEM", {{"Master", "true"}}, nullptr, {"-boxMaster", "oboxMaster"}, true},
+    {"CC_GETCONFIGSPEC", {}, nullptr, {"-txtFilePath"}},
+    {"CC_GETCONFIGSPEC", {}, "boxUseFile", {"+txtFilePath"}},
+    {"CC_SETCONFIGSPEC", {{"CSpecChoice", "csFile"}}, nullptr, {"+txtSpecFile"}},
+    {"CC_SETCONFIGSPEC", {{"CSpecChoice", "csFile"}}, "btnStream", {"-txtSpecFile"}},
+    {"CC_MKLBTYPE", {{"MakeGlobal", "true"}}, nullptr, {"+boxAcquire"}},
+    {"CC_MKLBTYPE", {{"MakeGlobal", "true"}}, "btnOrdinary", {"-boxAcquire"}},
+    {"CC_LABEL", {{"UseVersionSelector", "true"}}, nullptr, {"+txtVersionSelector"}},
+    {"CC_LABEL", {{"UseVersionSelector", "true"}}, "boxUseVersionSelector", {"-txtVersionSelector"}},
+    // An obsolete object is locked for everyone: the two choices untick each other.
+    {"CC_LOCK", {{"UseNUsers", "true"}, {"Obsolete", "true"}}, "boxUseNUsers", {"oboxObsolete", "+txtNUsersList"}},
+    {"CC_LOCK", {{"UseNUsers", "true"}}, "boxObsolete", {"oboxUseNUsers", "-txtNUsersList"}},
+    {"CC_MKATTRTYPE", {{"NewAttributeType", "atInteger"}, {"UseMin", "true"}, {"UseMax", "true"}}, "boxMin",
+     {"-txtMinNum", "+txtMaxNum"}},
+    {"UCM_MAKEBL", {}, nullptr, {"-txtBaselineRootName", "-edtComponents", "-btnAddComp", "-edtActivities", "-btnAddAct"}},
+    {"UCM_MAKEBL", {}, "btnUseRootName", {"+txtBaselineRootName"}},
+    {"UCM_MAKEBL", {}, "btnComponents", {"+edtComponents", "+btnAddComp", "-edtActivities", "-btnAddAct"}},
+    {"UCM_MAKEBL", {}, "btnActivities", {"-edtComponents", "-btnAddComp", "+edtActivities", "+btnAddAct"}},
+};
+// clang-format on
+
+TEST_F(TypePagesTest, ChoicesSwitchTheControlsTheyGovern) {
+  for (const TRuleRow& row : kRules) {
+    SCOPED_TRACE(testing::Message() << row.typeId << " row " << (&row - kRules));
+    OpenPages(row.typeId, row.stored, row.clearCaseLT);
+    if (HasFatalFailure()) return;
+    if (row.click) cctest::Click(C<QAbstractButton>(row.click));
+    for (const std::string& expected : row.expected) {
+      auto* control = C(expected.substr(1));
+      if (control == nullptr) continue;
+      auto* button = qobject_cast<QAbstractButton*>(control);
+      if (expected[0] == '+' || expected[0] == '-')
+        EXPECT_EQ(control->isEnabled(), expected[0] == '+') << expected;
+      else if (button == nullptr)
+        ADD_FAILURE() << expected << " is no button";
+      else
+        EXPECT_EQ(button->isChecked(), expected[0] == 'x') << expected;
+    }
+  }
+}
+
+// Each list runs its listing when it drops down, as often as it must and
+// never without what it lists in; opening the pages lists nothing.
+TEST_F(TypePagesTest, ListsQueryAtDropDownOnlyWithWhatTheyNeed) {
+  const struct {
+    // The box typed into first (or nullptr), the list, the listing it runs.
+    const char *typeId, *needs, *needsText, *box, *subcommand, *firstItem;
+    int drops, runs;
+  } rows[] = {
+      // clang-format off
+      {"CC_LABEL", "txtVOBSelector", "/vobs/src", "txtLabelName", "lstype", "NIGHTLY", 2, 2},
+      {"CC_APPLYATTR_OBJ", nullptr, "", "txtAttrName", "lstype", "", 1, 0},
+      {"CC_APPLYATTR_OBJ", "txtVOBSelector", "/vobs/src", "txtAttrName", "lstype", "BuildNumber", 1, 1},
+      {"UCM_MAKEACTIVITY", nullptr, "", "txtVOBSelector", "lsvob", "/vobs/pvob", 2, 1},
+      {"UCM_MAKEBL_LABEL", nullptr, "", "txtVOB", "lsvob", "/vobs/pvob", 2, 2},
+      {"UCM_MAKEBL_LABEL", nullptr, "", "txtLabel", "lstype", "", 1, 0},
+      {"UCM_MAKEBL_LABEL", "txtVOB", "/vobs/src", "txtLabel", "lstype", "NIGHTLY", 1, 1},
+      {"CC_CHANGEBASELINE", nullptr, "", "cmbPVOB", "lsvob", "/vobs/pvob", 2, 2},
+      {"CC_CHANGEBASELINE", nullptr, "", "cmbPromo", "describe", "", 1, 0},
+      {"CC_CHANGEBASELINE", "cmbPVOB", "/vobs/pvob", "cmbPromo", "describe", "REJECTED", 1, 1},
+      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbProject", "lsproject", "webshop", 2, 2},
+      {"CC_CHANGESTREAM", "cmbPVOB", "/vobs/pvob", "cmbStream", "lsstream", "dev_alice", 1, 1},
+      // clang-format on
+  };
+  UseStandIn();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.typeId) + " " + row.box);
+    const std::size_t runsBeforeOpening = StandInRuns().size();
+    OpenPages(row.typeId);
+    EXPECT_EQ(StandInRuns().size(), runsBeforeOpening);
+    if (row.needs) Type(C<QComboBox>(row.needs), row.needsText);
+    const int before = CountRuns(row.subcommand);
+    auto* box = C<QComboBox>(row.box);
+    for (int drop = 0; drop < row.drops; ++drop) DropDown(box);
+    EXPECT_EQ(CountRuns(row.subcommand) - before, row.runs);
+    EXPECT_EQ(box->count() > 0 ? box->itemText(0).toStdString() : "", row.firstItem);
+    if (row.needs && row.runs > 0) {  // listed in what was typed
+      EXPECT_TRUE(StandInRuns().back().back().ends_with(row.needsText));
+    }
   }
 }
 

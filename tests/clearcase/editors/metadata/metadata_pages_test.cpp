@@ -1,94 +1,56 @@
-#include <gtest/gtest.h>
+// The label, lock, object and attribute pages: the rules each adds to plain loading
+// and storing and to switching controls on and off (which the round trip file
+// covers).
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QTest>
+#include <QPushButton>
 #include <QTimer>
 
-#include "clearcase/actions/metadata/apply_attribute_actions.h"
-#include "clearcase/actions/metadata/apply_label_action.h"
-#include "clearcase/actions/metadata/lock_actions.h"
+#include "../element/type_pages.h"
 #include "clearcase/actions/metadata/make_attribute_type_action.h"
-#include "clearcase/actions/metadata/mklbtype_action.h"
 #include "clearcase/editors/metadata/apply_attribute_frame.h"
-#include "clearcase/editors/metadata/apply_label_frame.h"
-#include "clearcase/editors/metadata/lock_frame.h"
-#include "clearcase/editors/metadata/make_attribute_type_frame.h"
-#include "clearcase/editors/metadata/mk_lb_type_frame.h"
+#include "clearcase/editors/metadata/object_selector_edit_form.h"
 #include "clearcase/editors/shared/date_button_edit.h"
-#include "page_fixture.h"
-#include "user_input.h"
 #include "vycore/gui/number_edit.h"
-#include "vycore/properties.h"
 
 namespace {
 
-using namespace clearcase::editors;
-using cctest::Click;
 using cctest::DropDown;
+using clearcase::editors::TClearCaseApplyAttributeFrame;
+using clearcase::editors::TClearCaseDateButtonEdit;
+using clearcase::editors::TClearCaseObjectSelectorEditForm;
 using vy::gui::TVyNumberEdit;
 
-class MetadataPageTest : public cctest::TPageTest {
- protected:
-  static void Retype(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-  }
-};
-
-// Label type name ---------------------------------------------------------
+using MetadataPageTest = cctest::TTypePagesTest;
 
 TEST_F(MetadataPageTest, LabelTypeNameKeepsAStoredMixedCaseAndCapitalizesTyping) {
-  struct Row {
+  const struct {
     const char* stored;
     bool upperCase;  // the box after reading
-    const char* typed;
-    const char* saved;
+    const char *typed, *saved;
   } rows[] = {
       {"REL_1", true, "rel_2", "REL_2"},
       {"Rel_1", false, "rel_2", "rel_2"},
       {"", true, "nightly", "NIGHTLY"},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.stored);
-    clearcase::TClearCaseMkLbTypeAction action;
-    action.SetLabelTypeName(row.stored);
-    auto page = Open<TClearCaseMkLbTypeFrame>(action);
-    auto* name = Find<QLineEdit>(page.get(), "txtLabelSelector");
-    EXPECT_EQ(Find<QCheckBox>(page.get(), "boxUpperCase")->isChecked(), row.upperCase);
-    EXPECT_EQ(name->text().toStdString(), row.stored);
-    page->WriteActionData(action);
-    EXPECT_EQ(Get(action, "LabelTypeName"), row.stored);
-    Retype(name, row.typed);
-    page->WriteActionData(action);
-    EXPECT_EQ(Get(action, "LabelTypeName"), row.saved);
+    OpenPages("CC_MKLBTYPE", {{"LabelTypeName", row.stored}});
+    EXPECT_EQ(C<QCheckBox>("boxUpperCase")->isChecked(), row.upperCase);
+    C<QLineEdit>("txtLabelSelector")->clear();
+    QTest::keyClicks(C("txtLabelSelector"), row.typed);
+    EXPECT_EQ(Written("LabelTypeName"), row.saved);
   }
 }
 
-TEST_F(MetadataPageTest, AcquireOnlyForAGlobalLabelType) {
-  clearcase::TClearCaseMkLbTypeAction action;
-  Load(action, {{"MakeGlobal", "true"}, {"Acquire", "true"}});
-  auto page = Open<TClearCaseMkLbTypeFrame>(action);
-  auto* acquire = Find<QCheckBox>(page.get(), "boxAcquire");
-  EXPECT_TRUE(acquire->isEnabled());
-  Click(Find<QRadioButton>(page.get(), "btnOrdinary"));
-  EXPECT_FALSE(acquire->isEnabled());
-  page->WriteActionData(action);
-  EXPECT_EQ(Get(action, "MakeGlobal"), "false");
-}
-
-// VOB and label lists -----------------------------------------------------
-
 TEST_F(MetadataPageTest, VobListIsAskedForOncePerPageUnlessItCameBackEmpty) {
   UseStandIn();
-  clearcase::TClearCaseMkLbTypeAction action;
-  auto page = Open<TClearCaseMkLbTypeFrame>(action);
-  auto* vobs = Find<QComboBox>(page.get(), "txtVOBSelector");
+  OpenPages("CC_MKLBTYPE");
+  auto* vobs = C<QComboBox>("txtVOBSelector");
   EXPECT_EQ(vobs->count(), 1);  // one empty entry until it drops down
   {
     vytest::TScopedEnv failing("CLEARTOOL_SIM_FAULT", "lsvob=exit:2");
@@ -99,215 +61,151 @@ TEST_F(MetadataPageTest, VobListIsAskedForOncePerPageUnlessItCameBackEmpty) {
   EXPECT_EQ(CountRuns("lsvob"), 2);
 }
 
-TEST_F(MetadataPageTest, LabelListFollowsTheVobAtEveryDropDown) {
-  UseStandIn();
-  clearcase::TClearCaseApplyLabelAction action;
-  action.SetVOBSelector("/vobs/src");
-  auto page = Open<TClearCaseApplyLabelFrame>(action);
-  auto* labels = Find<QComboBox>(page.get(), "txtLabelName");
-  const QStringList names = DropDown(labels);
-  EXPECT_TRUE(names.contains(QStringLiteral("REL_1.0")));
-  EXPECT_TRUE(names.contains(QStringLiteral("REL_0.9")));  // locked, listed by its bare name
-  DropDown(labels);
-  EXPECT_EQ(CountRuns("lstype"), 2);
-  EXPECT_EQ(StandInRuns().back(), (std::vector<std::string>{"lstype", "-short", "-kind", "lbtype",
-                                                            "-invob", "/vobs/src"}));
-}
-
-TEST_F(MetadataPageTest, VersionSelectorOnlyWhileItsBoxIsTicked) {
-  clearcase::TClearCaseApplyLabelAction action;
-  Load(action, {{"UseVersionSelector", "true"}, {"VersionSelector", "/main/LATEST"}});
-  auto page = Open<TClearCaseApplyLabelFrame>(action);
-  auto* selector = Find<QLineEdit>(page.get(), "txtVersionSelector");
-  EXPECT_TRUE(selector->isEnabled());
-  Click(Find<QCheckBox>(page.get(), "boxUseVersionSelector"));
-  EXPECT_FALSE(selector->isEnabled());
-  page->WriteActionData(action);
-  EXPECT_EQ(Get(action, "UseVersionSelector"), "false");
-  EXPECT_EQ(Get(action, "VersionSelector"), "/main/LATEST");
-}
-
-// Lock --------------------------------------------------------------------
-
 TEST_F(MetadataPageTest, LockUsersShowOneALineAndAreStoredCommaSeparated) {
-  struct Row {
-    const char* typed;
-    const char* stored;
-    const char* shownAgain;
+  const struct {
+    const char *typed, *stored, *shownAgain;
   } rows[] = {
       {"alice,\nbob,", "alice,bob", "alice,\nbob\n"},
       {"alice,, \n\n", "alice", "alice\n"},
       {"", "", ""},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.typed);
-    clearcase::TClearCaseLockObjectsAction action;
-    Load(action, {{"UseNUsers", "true"}});
-    auto page = Open<TClearCaseLockFrame>(action);
-    auto* users = Find<QPlainTextEdit>(page.get(), "txtNUsersList");
+    OpenPages("CC_LOCK_OBJ", {{"UseNUsers", "true"}});
+    auto* users = C<QPlainTextEdit>("txtNUsersList");
     users->setPlainText(QString::fromLatin1(row.typed));
-    page->WriteActionData(action);
-    EXPECT_EQ(Get(action, "NUsersList"), row.stored);
-    page->ReadActionData(action);
+    EXPECT_EQ(Written("NUsersList"), row.stored);
+    for (auto& page : pages_) page->ReadActionData(*action_);
     EXPECT_EQ(users->toPlainText().toStdString(), row.shownAgain);
   }
 }
 
-TEST_F(MetadataPageTest, ObsoleteAndExemptUsersExcludeEachOther) {
-  clearcase::TClearCaseLockPathNamesAction action;
-  Load(action, {{"UseNUsers", "true"}, {"Obsolete", "true"}});
-  auto page = Open<TClearCaseLockFrame>(action);
-  auto* obsolete = Find<QCheckBox>(page.get(), "boxObsolete");
-  auto* useUsers = Find<QCheckBox>(page.get(), "boxUseNUsers");
-  auto* users = Find<QPlainTextEdit>(page.get(), "txtNUsersList");
-  EXPECT_FALSE(users->isEnabled());  // the round trip shows which of the two wins
-  Click(useUsers);
-  EXPECT_FALSE(obsolete->isChecked());
-  EXPECT_TRUE(users->isEnabled());
-  Click(obsolete);
-  EXPECT_FALSE(useUsers->isChecked());
-  EXPECT_FALSE(users->isEnabled());
+TEST_F(MetadataPageTest, ObjectsPageAddsOnOkOnlyAndEditsTheChosenEntry) {
+  using TForm = TClearCaseObjectSelectorEditForm;
+  OpenPages("CC_LOCK_OBJ",
+            {{"ObjectsStorageString", "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\n"}});
+  auto* list = C<QListWidget>("listObjects");
+  EXPECT_EQ(qobject_cast<vy::gui::TVyActionPage*>(list->window())->PageName(), "Objects");
+  for (const auto& [added, ok] : {std::pair{"brtype:x@/vobs/src", false},
+                                  std::pair{"brtype:maint@/vobs/src", true}, std::pair{"", true}}) {
+    cctest::AnswerNextDialog<TForm>([added, ok](TForm& form) {
+      form.findChild<QLineEdit*>("txtObjectSelector")->setText(added);
+      ok ? form.accept() : form.reject();
+    });
+    QTest::mouseClick(C<QPushButton>("btnAdd"), Qt::LeftButton);
+  }
+  EXPECT_EQ(Written("ObjectsStorageString"),
+            "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\nbrtype:maint@/vobs/src\r\n\r\n");
+
+  EXPECT_FALSE(C("btnEdit")->isEnabled());  // the keyboard test covers Remove
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(0)).center());
+  EXPECT_TRUE(C("btnEdit")->isEnabled());
+  std::string shown;
+  cctest::AnswerNextDialog<TForm>([&shown](TForm& form) {
+    shown = form.GetObjectSelector().toStdString();
+    form.findChild<QComboBox*>("txtObjectName")->setEditText("REL_2");
+    form.accept();
+  });
+  QTest::mouseClick(C<QPushButton>("btnEdit"), Qt::LeftButton);
+  EXPECT_EQ(shown, "lbtype:REL_1@/vobs/src");
+  EXPECT_EQ(Written("ObjectsStorageString"),
+            "lbtype:REL_2@/vobs/src\r\nvob:/vobs/src\r\nbrtype:maint@/vobs/src\r\n\r\n");
 }
 
 // Make attribute type -----------------------------------------------------
 
-class AttributeTypePageTest : public MetadataPageTest {
- protected:
-  void Open(clearcase::TClearCaseAttributeType type) {
-    action_.SetNewAttributeType(type);
-    page_ = TPageTest::Open<TClearCaseMakeAttributeTypeFrame>(action_);
-  }
-  template <class Widget = QWidget>
-  Widget* Control(const char* name) const {
-    return Find<Widget>(page_.get(), name);
-  }
-  void Write() { page_->WriteActionData(action_); }
-
-  clearcase::TClearCaseMakeAttributeTypeAction action_;
-  std::unique_ptr<TClearCaseMakeAttributeTypeFrame> page_;
-};
-
-TEST_F(AttributeTypePageTest, TypeDecidesWhichValueControlsShow) {
-  struct Row {
+TEST_F(MetadataPageTest, AttributeTypeDecidesWhichValueControlsShow) {
+  // Which boxes show for a string, a whole number and a date the keyboard
+  // test's orders tell.
+  const struct {
     clearcase::TClearCaseAttributeType type;
     bool ranged;         // the bounds can be used, ticked or not
-    bool dates;          // the rows use the date editors
     bool defaultIsText;  // the default is the text/date box
-    bool defaultButton;
-    bool wholeNumbers;
+    bool defaultButton, wholeNumbers;
   } rows[] = {
-      {clearcase::atString, false, false, true, false, false},
-      {clearcase::atInteger, true, false, false, false, true},
-      {clearcase::atReal, true, false, false, false, false},
-      {clearcase::atDate, true, true, true, true, false},
-      {clearcase::atOpaque, false, false, false, false, false},
+      {clearcase::atString, false, true, false, false},
+      {clearcase::atInteger, true, false, false, true},
+      {clearcase::atReal, true, false, false, false},
+      {clearcase::atDate, true, true, true, false},
+      {clearcase::atOpaque, false, false, false, false},
   };
-  action_.SetUseMin(true);
-  action_.SetUseMax(true);
-  Open(clearcase::atString);
-  for (const Row& row : rows) {
+  OpenPages("CC_MKATTRTYPE", {{"UseMin", "true"}, {"UseMax", "true"}});
+  for (const auto& row : rows) {
     SCOPED_TRACE(static_cast<int>(row.type));
-    Control<QComboBox>("cmbType")->setCurrentIndex(row.type);
+    C<QComboBox>("cmbType")->setCurrentIndex(row.type);
     for (const char* name : {"boxMin", "boxMinInclusive", "boxMax", "boxMaxInclusive"})
-      EXPECT_EQ(Control(name)->isEnabled(), row.ranged) << name;
-    for (const char* number : {"txtMinNum", "txtMaxNum"})
-      EXPECT_EQ(Control(number)->isVisible(), !row.dates);
-    for (const char* date : {"minDateFrame", "maxDateFrame"})
-      EXPECT_EQ(Control(date)->isVisible(), row.dates);
-    EXPECT_EQ(Control("txtDefaultValue")->isVisible(), row.defaultIsText);
-    EXPECT_EQ(Control("txtDefaultValueNumeric")->isVisible(), !row.defaultIsText);
-    EXPECT_EQ(Control<TClearCaseDateButtonEdit>("txtDefaultValue")->ShowButton(),
-              row.defaultButton);
+      EXPECT_EQ(C(name)->isEnabled(), row.ranged) << name;
+    EXPECT_EQ(C("txtDefaultValue")->isVisible(), row.defaultIsText);
+    EXPECT_EQ(C("txtDefaultValueNumeric")->isVisible(), !row.defaultIsText);
+    EXPECT_EQ(C<TClearCaseDateButtonEdit>("txtDefaultValue")->ShowButton(), row.defaultButton);
     const auto kind =
         row.wholeNumbers ? TVyNumberEdit::Kind::Integer : TVyNumberEdit::Kind::Decimal;
-    EXPECT_EQ(Control<TVyNumberEdit>("txtMinNum")->NumberKind(), kind);
-    EXPECT_EQ(Control<TVyNumberEdit>("txtDefaultValueNumeric")->NumberKind(), kind);
+    EXPECT_EQ(C<TVyNumberEdit>("txtMinNum")->NumberKind(), kind);
+    EXPECT_EQ(C<TVyNumberEdit>("txtDefaultValueNumeric")->NumberKind(), kind);
   }
 }
 
-TEST_F(AttributeTypePageTest, EachBoundIsUsedOnlyWhileItsBoxIsTicked) {
-  action_.SetUseMin(true);
-  action_.SetUseMax(true);
-  Open(clearcase::atInteger);
-  Click(Control<QCheckBox>("boxMin"));
-  EXPECT_FALSE(Control("txtMinNum")->isEnabled());
-  EXPECT_TRUE(Control("txtMaxNum")->isEnabled());
-}
-
-TEST_F(AttributeTypePageTest, NumbersAreShownGroupedAndStoredPlain) {
-  struct Row {
-    clearcase::TClearCaseAttributeType type;
-    const char* stored;
-    const char* shown;
-    const char* storedBack;
+TEST_F(MetadataPageTest, AttributeNumbersAreRoundedOrZeroAndStoredPlain) {
+  // Grouping itself is the number box's.
+  const struct {
+    const char *type, *stored, *shown, *storedBack;
   } rows[] = {
-      {clearcase::atInteger, "-1234567", "(1,234,567)", "-1234567"},
-      {clearcase::atInteger, "2.6", "3", "3"},
-      {clearcase::atInteger, "ten", "0", "0"},
-      {clearcase::atReal, "-1234.5", "(1,234.5)", "-1234.5"},
-      {clearcase::atOpaque, "7", "7", "7"},
+      {"atInteger", "2.6", "3", "3"},
+      {"atInteger", "ten", "0", "0"},
+      {"atReal", "-1234.5", "(1,234.5)", "-1234.5"},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.stored);
-    action_.SetMinValue(row.stored);
-    action_.SetMaxValue(row.stored);
-    action_.SetDefaultValue(row.stored);
-    Open(row.type);
+    OpenPages("CC_MKATTRTYPE", {{"NewAttributeType", row.type},
+                                {"MinValue", row.stored},
+                                {"MaxValue", row.stored},
+                                {"DefaultValue", row.stored}});
     for (const char* name : {"txtMinNum", "txtMaxNum", "txtDefaultValueNumeric"})
-      EXPECT_EQ(Control<QLineEdit>(name)->text().toStdString(), row.shown) << name;
-    Write();
+      EXPECT_EQ(C<QLineEdit>(name)->text().toStdString(), row.shown) << name;
+    WritePages();
     for (const char* name : {"MinValue", "MaxValue", "DefaultValue"})
-      EXPECT_EQ(Get(action_, name), row.storedBack) << name;
+      EXPECT_EQ(Get(*action_, name), row.storedBack) << name;
   }
 }
 
-TEST_F(AttributeTypePageTest, IntegerToDateMovesValuesToTheDateEditors) {
-  action_.SetUseDefaultValue(true);
-  action_.SetDefaultValue("5");
-  Open(clearcase::atInteger);
-  Control<QComboBox>("cmbType")->setCurrentIndex(clearcase::atDate);
-  auto* date = Control<TClearCaseDateButtonEdit>("txtDefaultValue");
-  EXPECT_TRUE(date->isVisible());
-  EXPECT_TRUE(date->ShowButton());
-  EXPECT_TRUE(date->isEnabled());
-  date->SetDateString("today");
-  Control<TClearCaseDateButtonEdit>("minDateFrame")->SetDateString("yesterday");
-  Write();
-  EXPECT_EQ(Get(action_, "NewAttributeType"), "atDate");
-  EXPECT_EQ(Get(action_, "DefaultValue"), "today");
-  EXPECT_EQ(Get(action_, "MinValue"), "yesterday");
+TEST_F(MetadataPageTest, AttributeIntegerToDateMovesValuesToTheDateEditors) {
+  OpenPages(
+      "CC_MKATTRTYPE",
+      {{"NewAttributeType", "atInteger"}, {"UseDefaultValue", "true"}, {"DefaultValue", "5"}});
+  C<QComboBox>("cmbType")->setCurrentIndex(clearcase::atDate);
+  EXPECT_TRUE(C("txtDefaultValue")->isEnabled());
+  C<TClearCaseDateButtonEdit>("txtDefaultValue")->SetDateString("today");
+  C<TClearCaseDateButtonEdit>("minDateFrame")->SetDateString("yesterday");
+  EXPECT_EQ(Written("NewAttributeType"), "atDate");
+  EXPECT_EQ(Get(*action_, "DefaultValue"), "today");
+  EXPECT_EQ(Get(*action_, "MinValue"), "yesterday");
 }
 
 // Apply attribute ---------------------------------------------------------
 
-class ApplyAttributePageTest : public MetadataPageTest {
+class ApplyAttributePageTest : public cctest::TTypePagesTest {
  protected:
   void SetUp() override {
-    MetadataPageTest::SetUp();
+    TTypePagesTest::SetUp();
     UseStandIn();
   }
-  void Open() {
-    page_ = TPageTest::Open<TClearCaseApplyAttributeFrame>(action_);
-    timer_ = page_->TypeTimer();
-  }
-  template <class Widget = QWidget>
-  Widget* Control(const char* name) const {
-    return Find<Widget>(page_.get(), name);
+  void Open(const cctest::TStored& stored = {}) {
+    OpenPages("CC_APPLYATTR_OBJ", stored);
+    timer_ = qobject_cast<TClearCaseApplyAttributeFrame*>(C("lblType")->window())->TypeTimer();
   }
   // What the timer does when 400 ms have passed, without waiting for them.
   void FireTimer() { QMetaObject::invokeMethod(timer_, "timeout", Qt::DirectConnection); }
-  std::string TypeLabel() const { return Control<QLabel>("lblType")->text().toStdString(); }
+  std::string TypeLabel() const { return C<QLabel>("lblType")->text().toStdString(); }
 
-  clearcase::TClearCaseApplyAttributeObjectsAction action_;
-  std::unique_ptr<TClearCaseApplyAttributeFrame> page_;
   QTimer* timer_ = nullptr;
 };
 
 TEST_F(ApplyAttributePageTest, TypingLooksTheTypeUpOnceAfterThePause) {
   Open();
   EXPECT_EQ(CountRuns("describe"), 0);  // nothing to look up yet
-  QTest::keyClicks(Control<QComboBox>("txtVOBSelector")->lineEdit(), "/vobs/src");
-  QTest::keyClicks(Control<QComboBox>("txtAttrName")->lineEdit(), "Status");
+  QTest::keyClicks(C<QComboBox>("txtVOBSelector")->lineEdit(), "/vobs/src");
+  QTest::keyClicks(C<QComboBox>("txtAttrName")->lineEdit(), "Status");
   EXPECT_TRUE(timer_->isActive());
   EXPECT_TRUE(timer_->isSingleShot());
   EXPECT_EQ(timer_->interval(), 400);
@@ -320,47 +218,31 @@ TEST_F(ApplyAttributePageTest, TypingLooksTheTypeUpOnceAfterThePause) {
             (std::vector<std::string>{"describe", "attype:Status@/vobs/src"}));
   EXPECT_EQ(TypeLabel(), "(Type: String)");
   // The note names only the value type, never a default value.
-  EXPECT_FALSE(Control("boxUseDefault")->isEnabled());
+  EXPECT_FALSE(C("boxUseDefault")->isEnabled());
 }
 
 TEST_F(ApplyAttributePageTest, ReadingLooksTheTypeUpAtOnce) {
-  struct Row {
-    const char* name;
-    const char* label;
-    bool useDefaultEnabled;
-    bool valueEnabled;  // the stored choice is "use the default"
+  const struct {
+    const char *name, *label;
+    bool useDefaultEnabled, valueEnabled;  // the stored choice is "use the default"
   } rows[] = {
       {"BuildNumber", "(Type: Integer)", false, true},
       {"NoSuchType", "", true, false},
   };
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    action_.SetVOBSelector("/vobs/src");
-    action_.SetAttributeName(row.name);
-    action_.SetUseDefaultAttributeValue(true);
     const int before = CountRuns("describe");
-    Open();
+    Open({{"VOBSelector", "/vobs/src"},
+          {"AttributeName", row.name},
+          {"UseDefaultAttributeValue", "true"}});
     EXPECT_EQ(CountRuns("describe"), before + 1);
     EXPECT_FALSE(timer_->isActive());
     EXPECT_EQ(TypeLabel(), row.label);
-    EXPECT_EQ(Control("boxUseDefault")->isEnabled(), row.useDefaultEnabled);
-    EXPECT_EQ(Control("txtValue")->isEnabled(), row.valueEnabled);
+    EXPECT_EQ(C("boxUseDefault")->isEnabled(), row.useDefaultEnabled);
+    EXPECT_EQ(C("txtValue")->isEnabled(), row.valueEnabled);
   }
-  Click(Control<QCheckBox>("boxUseDefault"));
-  EXPECT_TRUE(Control("txtValue")->isEnabled());
-  page_->WriteActionData(action_);
-  EXPECT_EQ(Get(action_, "UseDefaultAttributeValue"), "false");
-}
-
-TEST_F(ApplyAttributePageTest, NameListNeedsAVob) {
-  Open();
-  auto* names = Control<QComboBox>("txtAttrName");
-  DropDown(names);
-  EXPECT_TRUE(StandInRuns().empty());
-  Control<QComboBox>("txtVOBSelector")->setEditText("/vobs/src");
-  const QStringList listed = DropDown(names);
-  EXPECT_TRUE(listed.contains(QStringLiteral("Status")));
-  EXPECT_TRUE(listed.contains(QStringLiteral("BuildNumber")));
+  cctest::Click(C<QCheckBox>("boxUseDefault"));
+  EXPECT_TRUE(C("txtValue")->isEnabled());
 }
 
 }  // namespace

@@ -1,165 +1,120 @@
+// The UCM pages: the rules each adds to plain loading and storing and to
+// switching controls on and off (which the round trip file covers).
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <functional>
 
-#include "clearcase/actions/ucm/activity_actions.h"
-#include "clearcase/actions/ucm/change_baseline_action.h"
-#include "clearcase/actions/ucm/change_stream_action.h"
-#include "clearcase/actions/ucm/make_baseline_actions.h"
-#include "clearcase/editors/registration.h"
-#include "clearcase/editors/ucm/change_baseline_frame.h"
-#include "clearcase/editors/ucm/change_stream_frame.h"
-#include "clearcase/editors/ucm/make_baseline_from_label_frame.h"
-#include "page_fixture.h"
-#include "user_input.h"
-#include "vycore/gui/page_registry.h"
-#include "vycore/properties.h"
+#include "../element/type_pages.h"
+#include "clearcase/editors/shared/component_activity_selector_form.h"
 
 namespace {
 
-using namespace clearcase;
-using namespace clearcase::editors;
-
 using cctest::DropDown;
 using cctest::Type;
+using clearcase::editors::TComponentActivitySelectorForm;
 
-class UcmPagesTest : public cctest::TPageTest {};
-
-// Each list runs its listing when it drops down, as often as it must and
-// never without what it lists in; opening a page lists nothing.
-TEST_F(UcmPagesTest, ListsQueryAtDropDownOnlyWithWhatTheyNeed) {
-  struct Row {
-    const char* page;
-    std::function<std::unique_ptr<vy::TCustomVyAction>()> action;
-    const char* needs;  // a box typed into first, or nullptr
-    const char* needsText;
-    const char* box;
-    int drops;
-    const char* subcommand;
-    int runs;
-    const char* firstItem;
-  };
-  const auto makeActivity = [] { return std::make_unique<TClearCaseMakeActivityAction>(); };
-  const auto fromLabel = [] { return std::make_unique<TClearCaseMakeBaselineFromLabelAction>(); };
-  const auto changeBaseline = [] { return std::make_unique<TClearCaseChangeBaselineAction>(); };
-  const auto changeStream = [] { return std::make_unique<TClearCaseChangeStreamAction>(); };
-  const Row rows[] = {
-      {"TClearCaseMakeActivityFrame", makeActivity, nullptr, "", "txtVOBSelector", 2, "lsvob", 1,
-       "/vobs/pvob"},
-      {"TClearCaseMakeBaselineFromLabelFrame", fromLabel, nullptr, "", "txtVOB", 2, "lsvob", 2,
-       "/vobs/pvob"},
-      {"TClearCaseMakeBaselineFromLabelFrame", fromLabel, nullptr, "", "txtLabel", 1, "lstype", 0,
-       nullptr},
-      {"TClearCaseMakeBaselineFromLabelFrame", fromLabel, "txtVOB", "/vobs/src", "txtLabel", 1,
-       "lstype", 1, "NIGHTLY"},
-      {"TClearCaseChangeBaselineFrame", changeBaseline, nullptr, "", "cmbPVOB", 2, "lsvob", 2,
-       "/vobs/pvob"},
-      {"TClearCaseChangeBaselineFrame", changeBaseline, nullptr, "", "cmbPromo", 1, "describe", 0,
-       nullptr},
-      {"TClearCaseChangeBaselineFrame", changeBaseline, "cmbPVOB", "/vobs/pvob", "cmbPromo", 1,
-       "describe", 1, "REJECTED"},
-      {"TClearCaseChangeStreamFrame", changeStream, "cmbPVOB", "/vobs/pvob", "cmbProject", 2,
-       "lsproject", 2, "webshop"},
-      {"TClearCaseChangeStreamFrame", changeStream, "cmbPVOB", "/vobs/pvob", "cmbStream", 1,
-       "lsstream", 1, "dev_alice"},
-  };
-  UseStandIn();
-  RegisterUcmPages();
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.page) + " " + row.box);
-    const std::unique_ptr<vy::TCustomVyAction> action = row.action();
-    const std::size_t runsBeforeOpening = StandInRuns().size();
-    const std::unique_ptr<vy::gui::TVyActionPage> page = vy::gui::CreateActionPage(row.page);
-    ASSERT_NE(page, nullptr);
-    page->InitFrame();
-    page->InitPage(*action);
-    page->ReadActionData(*action);
-    page->show();
-    EXPECT_EQ(StandInRuns().size(), runsBeforeOpening);
-    if (row.needs) Type(Find<QComboBox>(page.get(), row.needs), row.needsText);
-    const int before = CountRuns(row.subcommand);
-    auto* box = Find<QComboBox>(page.get(), row.box);
-    for (int drop = 0; drop < row.drops; ++drop) DropDown(box);
-    EXPECT_EQ(CountRuns(row.subcommand) - before, row.runs);
-    EXPECT_EQ(box->count() > 0 ? box->itemText(0).toStdString() : "",
-              row.firstItem ? row.firstItem : "");
-  }
-}
+using UcmPagesTest = cctest::TTypePagesTest;
 
 TEST_F(UcmPagesTest, RecommendableBaselinesCarryTheRootedProjectVob) {
   UseStandIn();
+  OpenPages("CC_CHANGESTREAM");
+  auto* pvob = C<QComboBox>("cmbPVOB");
+  auto* baselines = C<QComboBox>("cmbBaseline");
+  Type(C<QComboBox>("cmbStream"), "webshop_int");
   for (const char* typed : {"/vobs/pvob", "vobs/pvob"}) {
     SCOPED_TRACE(typed);
-    TClearCaseChangeStreamAction action;
-    auto page = Open<TClearCaseChangeStreamFrame>(action);
-    Type(Find<QComboBox>(page.get(), "cmbPVOB"), typed);
-    Type(Find<QComboBox>(page.get(), "cmbStream"), "webshop_int");
-    auto* baselines = Find<QComboBox>(page.get(), "cmbBaseline");
+    Type(pvob, typed);
     EXPECT_EQ(DropDown(baselines), (QStringList{"BL_0@/vobs/pvob", "BL_1@/vobs/pvob",
                                                 "BL_2@/vobs/pvob", "DOCS_1@/vobs/pvob"}));
     EXPECT_EQ(StandInRuns().back(),
               (std::vector<std::string>{"lsbl", "-short", "-stream", "webshop_int@/vobs/pvob"}));
   }
+  EXPECT_EQ(CountRuns("lsbl"), 2);
   // Without a project VOB nothing is listed and the earlier baselines stay.
-  TClearCaseChangeStreamAction action;
-  auto page = Open<TClearCaseChangeStreamFrame>(action);
-  Type(Find<QComboBox>(page.get(), "cmbPVOB"), "/vobs/pvob");
-  Type(Find<QComboBox>(page.get(), "cmbStream"), "webshop_int");
-  auto* baselines = Find<QComboBox>(page.get(), "cmbBaseline");
-  DropDown(baselines);
-  Find<QComboBox>(page.get(), "cmbPVOB")->lineEdit()->clear();
-  const int runs = CountRuns("lsbl");
-  DropDown(baselines);
-  EXPECT_EQ(CountRuns("lsbl"), runs);
-  EXPECT_EQ(baselines->count(), 4);
+  pvob->lineEdit()->clear();
+  EXPECT_EQ(DropDown(baselines).size(), 4);
+  EXPECT_EQ(CountRuns("lsbl"), 2);
   // The project list, by contrast, never offers another VOB's projects.
-  auto* projects = Find<QComboBox>(page.get(), "cmbProject");
-  Type(Find<QComboBox>(page.get(), "cmbPVOB"), "/vobs/pvob");
-  DropDown(projects);
-  ASSERT_EQ(projects->count(), 1);
-  Find<QComboBox>(page.get(), "cmbPVOB")->lineEdit()->clear();
-  DropDown(projects);
-  EXPECT_EQ(projects->count(), 0);
+  auto* projects = C<QComboBox>("cmbProject");
+  Type(pvob, "/vobs/pvob");
+  ASSERT_EQ(DropDown(projects).size(), 1);
+  pvob->lineEdit()->clear();
+  EXPECT_EQ(DropDown(projects).size(), 0);
 }
 
 TEST_F(UcmPagesTest, BaselinesAreRecommendedByAddingThem) {
-  TClearCaseChangeStreamAction action;
-  auto page = Open<TClearCaseChangeStreamFrame>(action);
-  auto* baseline = Find<QComboBox>(page.get(), "cmbBaseline");
-  auto* add = Find<QPushButton>(page.get(), "btnBLAdd");
+  OpenPages("CC_CHANGESTREAM");
+  auto* add = C<QPushButton>("btnBLAdd");
   EXPECT_FALSE(add->isEnabled());
   for (const char* name : {"BL_1@/vobs/pvob", "DOCS_1@/vobs/pvob"}) {
-    Type(baseline, name);
+    Type(C<QComboBox>("cmbBaseline"), name);
     EXPECT_TRUE(add->isEnabled());
     QTest::mouseClick(add, Qt::LeftButton);
     EXPECT_FALSE(add->isEnabled());
   }
-  EXPECT_TRUE(Find<QRadioButton>(page.get(), "btnRecommend")->isChecked());
-
-  page->WriteActionData(action);
-  EXPECT_EQ(action.GetRecommendBaselines(), "BL_1@/vobs/pvob\r\nDOCS_1@/vobs/pvob\r\n");
-  EXPECT_TRUE(action.GetChangeRecommended());
+  EXPECT_TRUE(C<QRadioButton>("btnRecommend")->isChecked());
+  EXPECT_EQ(Written("RecommendBaselines"), "BL_1@/vobs/pvob\r\nDOCS_1@/vobs/pvob\r\n");
+  EXPECT_EQ(Get(*action_, "ChangeRecommended"), "true");
 }
 
 TEST_F(UcmPagesTest, PickingAPromotionLevelMeansAssigningIt) {
   UseStandIn();
-  TClearCaseChangeBaselineAction action;
-  action.SetPromotionLevel("BUILT");
-  auto page = Open<TClearCaseChangeBaselineFrame>(action);
-  auto* assign = Find<QCheckBox>(page.get(), "boxApplyPromo");
+  OpenPages("CC_CHANGEBASELINE", {{"PromotionLevel", "BUILT"}});
+  auto* assign = C<QCheckBox>("boxApplyPromo");
   EXPECT_FALSE(assign->isChecked()) << "loading the stored level is no pick";
-  Type(Find<QComboBox>(page.get(), "cmbPVOB"), "/vobs/pvob");
-  auto* levels = Find<QComboBox>(page.get(), "cmbPromo");
+  Type(C<QComboBox>("cmbPVOB"), "/vobs/pvob");
+  auto* levels = C<QComboBox>("cmbPromo");
   DropDown(levels);
   EXPECT_FALSE(assign->isChecked());
   levels->setCurrentIndex(levels->findText("RELEASED"));
   EXPECT_TRUE(assign->isChecked());
-  page->WriteActionData(action);
-  EXPECT_EQ(vy::GetPropertyText(action, "AssignLevel"), "true");
-  EXPECT_EQ(vy::GetPropertyText(action, "PromotionLevel"), "RELEASED");
+}
+
+// The form starts from the action's last search, and what it finds becomes
+// the last line of the box the selection uses; a cancelled search changes
+// nothing, not even the remembered stream.
+TEST_F(UcmPagesTest, BaselineSelectorFormAddsToTheChosenListAndRemembersTheSearch) {
+  const struct {
+    const char *radio, *button;
+    bool accept;
+    const char *caption, *components, *activities, *lastStream;
+  } rows[] = {
+      {"btnComponents", "btnAddComp", true, "Select Component",
+       "comp_core@/vobs/pvob\ncomp_docs@/vobs/pvob", "fix_23\n", "webshop_int"},
+      {"btnActivities", "btnAddAct", true, "Select Activity", "\ncomp_core@/vobs/pvob\n",
+       "fix_23\ncomp_docs@/vobs/pvob", "webshop_int"},
+      {"btnComponents", "btnAddComp", false, "Select Component", "\ncomp_core@/vobs/pvob\n",
+       "fix_23\n", "dev_alice"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.button) + (row.accept ? " accepted" : " cancelled"));
+    OpenPages("UCM_MAKEBL", {{"ComponentSelectorStorageString", "\r\ncomp_core@/vobs/pvob\r\n\r\n"},
+                             {"ActivitySelectorStorageString", "fix_23\r\n\r\n"},
+                             {"DesignLastPVOB", "/vobs/pvob"},
+                             {"DesignLastProject", "webshop"},
+                             {"DesignLastStream", "dev_alice"}});
+    cctest::Click(C<QRadioButton>(row.radio));
+    std::string seen;
+    cctest::AnswerNextDialog<TComponentActivitySelectorForm>(
+        [&](TComponentActivitySelectorForm& form) {
+          seen = (form.windowTitle() + "|" + form.GetLastPVOB() + "|" + form.GetLastProject() +
+                  "|" + form.GetLastStream())
+                     .toStdString();
+          Type(Find<QComboBox>(&form, "cmbStream"), "webshop_int");
+          Type(Find<QComboBox>(&form, "cmbResult"), "comp_docs");
+          QTest::mouseClick(Find<QPushButton>(&form, row.accept ? "btnAdd" : "btnCancel"),
+                            Qt::LeftButton);
+        });
+    QTest::mouseClick(C<QPushButton>(row.button), Qt::LeftButton);
+    EXPECT_EQ(seen, std::string(row.caption) + "|/vobs/pvob|webshop|dev_alice");
+    EXPECT_EQ(C<QPlainTextEdit>("edtComponents")->toPlainText().toStdString(), row.components);
+    EXPECT_EQ(C<QPlainTextEdit>("edtActivities")->toPlainText().toStdString(), row.activities);
+    EXPECT_EQ(Written("DesignLastStream"), row.lastStream);
+  }
 }
 
 }  // namespace
