@@ -89,17 +89,18 @@ class StreamsTest : public TConfiguredTest {
  protected:
   // A checkout that works, a disabled one, a label that cleartool refuses and
   // a checkout that a stopped run never reaches; in a fresh world each time.
+  // The label is a variable of the project.
   std::string Project() const {
     sandbox.ResetWorld();
     const TProperty inView{"UseDefaultViewContext", "true"};
     TActionSpec disabled{"CC_CHECKOUT", {inView, {"PathNameStorageString", "src/util.h\r\n"}}};
     disabled.enabled = false;
     return sandbox.WriteProject(
-        "streams.xml", {},
+        "streams.xml", {{"LABEL", "REL_1"}},
         {{"CC_CHECKOUT", {inView, {"PathNameStorageString", "src/a.c\r\nsrc/b c.c\r\n"}}},
          disabled,
          {"CC_LABEL",
-          {inView, {"PathNameStorageString", "src/a.c\r\n"}, {"LabelTypeName", "REL_2"}},
+          {inView, {"PathNameStorageString", "src/a.c\r\n"}, {"LabelTypeName", "%LABEL%"}},
           "Label REL_2"},
          {"CC_CHECKOUT", {inView, {"PathNameStorageString", "docs/readme.txt\r\n"}}}});
   }
@@ -133,8 +134,12 @@ TEST_F(StreamsTest, QuietPrintsErrorsAndTheSummaryAndVerboseTheProgramFirst) {
   EXPECT_THAT(quiet.err, Not(HasSubstr("succeeded in")));
   EXPECT_THAT(quiet.err, HasSubstr("\n" + std::string(kSummary)));
 
+  // Values given with --var win over the project's; -v prints them all.
   const TRunOutput verbose =
-      sandbox.Vantry({"run", "-v", Project()}, TSandbox::TStreams::Together);
+      sandbox.Vantry({"run", "-v", Project(), "--var", "LABEL=REL_2", "--var", "EXTRA=a=b"},
+                     TSandbox::TStreams::Together);
+  EXPECT_THAT(verbose.out, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
+  EXPECT_THAT(verbose.out, HasSubstr("  Command Line: mklabel -nc lbtype:REL_2 \"src/a.c\"\n"));
   EXPECT_THAT(verbose.out,
               HasSubstr("\"src/a.c\" \"src/b c.c\"\n  Program: " + std::string(CLEARTOOL_EXE) +
                         "\n" + kCheckedOut + "  succeeded in "));

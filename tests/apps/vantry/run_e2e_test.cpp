@@ -23,85 +23,57 @@ using ::testing::SizeIs;
 
 using RunTest = TConfiguredTest;
 
+const TProperty kInView{"UseDefaultViewContext", "true"};
+
 TActionSpec Checkout(std::vector<TProperty> properties, const std::string& paths = "src/a.c\r\n") {
   properties.insert(properties.begin(),
-                    {{"UseDefaultViewContext", "true"}, {"PathNameStorageString", paths}});
+                    {kInView, {"PathNameStorageString", paths}});
   return {"CC_CHECKOUT", properties, "Check out the sources"};
 }
 
-// Each would create or fill the file "$ROOT/pwned" if a shell saw it. "$ROOT"
-// stands for the sandbox folder.
-constexpr const char* kShellText =
-    "$(touch $ROOT/pwned) `touch $ROOT/pwned`; touch $ROOT/pwned | touch $ROOT/pwned & "
-    "echo >$ROOT/pwned";
-
-struct TArgvCase {
-  const char* name;
-  TActionSpec action;
-  TArgv expected;
-};
-
-const TArgvCase kArgvCases[] = {
-    {"shell text in a comment over several lines, from a variable",
-     Checkout({{"Comment", "%SHELL%\nsecond; line\r\n> third"}}),
-     {"checkout", "-c", std::string(kShellText) + "\nsecond; line\r\n> third", "-nquery",
-      "src/a.c"}},
-    {"shell text in the generic command's arguments",
-     {"CC_GENERIC",
-      {{"UseDefaultViewContext", "true"},
-       {"Command", "describe"},
-       {"Arguments",
-        "-short \"$(touch $ROOT/pwned)\" `touch $ROOT/pwned`;touch |cat &x >$ROOT/pwned "
-        "\"two\nlines\" a\nb"}}},
-     {"describe", "-short", "$(touch $ROOT/pwned)", "`touch", "$ROOT/pwned`;touch", "|cat", "&x",
-      ">$ROOT/pwned", "two\nlines", "a\nb"}},
-};
-
-// User text reaches cleartool as literal arguments: no shell ever sees it.
-TEST_F(RunTest, SettingsReachCleartoolAsLiteralArgv) {
-  for (const TArgvCase& row : kArgvCases) {
-    SCOPED_TRACE(row.name);
-    const TRunOutput output =
-        sandbox.Run({row.action}, {}, {{"LABEL", "REL_1"}, {"SHELL", kShellText}});
+// User text reaches cleartool as literal arguments: no shell ever sees it
+// (each text would create or fill "$ROOT/pwned", the sandbox's), and a double
+// quote in a value, from --var here, never splits the argument it lands in:
+// the unquoted-comment rule of old would have checked in src/b c.c.
+TEST_F(RunTest, UserTextReachesCleartoolAsLiteralArgv) {
+  const TActionSpec checkin{"CC_CHECKIN",
+                            {kInView, {"PathNameStorageString", "src/a.c\r\n"}, {"Comment", "%MSG%"}}};
+  const struct {
+    TActionSpec action;
+    std::string message;  // the value of MSG
+    TArgv expected;       // empty: the check-in with the message as its comment
+  } rows[] = {
+      {{"CC_GENERIC",
+        {kInView,
+         {"Command", "describe"},
+         {"Arguments",
+          "-short \"$(touch $ROOT/pwned)\" `touch $ROOT/pwned`;touch |cat &x >$ROOT/pwned "
+          "\"two\nlines\" a\nb"}}},
+       "",
+       {"describe", "-short", "$(touch $ROOT/pwned)", "`touch", "$ROOT/pwned`;touch", "|cat", "&x",
+        ">$ROOT/pwned", "two\nlines", "a\nb"}},
+      {checkin,
+       "$(touch $ROOT/pwned) `touch $ROOT/pwned`; touch $ROOT/pwned | touch $ROOT/pwned & "
+       "echo >$ROOT/pwned\nsecond; line\r\n> third",
+       {}},
+      {checkin, "ok\" \"src/b c.c", {}},
+      {checkin, "Nightly \"full build\"", {}},
+      {checkin, "C:\\dir\\ \\\"x\\\\\" \\", {}},
+      {checkin, "\t\"\"", {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.message);
+    const TRunOutput output = sandbox.Run({row.action}, {"--var", "MSG=" + sandbox.Resolved(row.message)});
     const auto journal = sandbox.Journal();
     ASSERT_THAT(journal, SizeIs(1)) << output.out << output.err;  // nothing else ran
-    EXPECT_THAT(journal[0].argv, ElementsAreArray(sandbox.Resolved(row.expected)));
+    EXPECT_THAT(journal[0].argv,
+                ElementsAreArray(sandbox.Resolved(
+                    row.expected.empty() ? TArgv{"checkin", "-c", row.message, "src/a.c"}
+                                         : row.expected)));
     EXPECT_EQ(journal[0].cwd, sandbox.PhysicalViewPath());
     EXPECT_EQ(output.exitCode, journal[0].status == 0 ? 0 : 1) << output.out;
     EXPECT_FALSE(std::filesystem::exists(sandbox.Path("pwned")));
   }
-}
-
-// A double quote in a value, from --var here, never splits the argument it
-// lands in; the unquoted-comment rule of old would have checked in src/b c.c.
-TEST_F(RunTest, QuotesAndBackslashesInAValueStayInsideItsArgument) {
-  const TActionSpec checkin{"CC_CHECKIN",
-                            {{"UseDefaultViewContext", "true"},
-                             {"PathNameStorageString", "src/a.c\r\n"},
-                             {"Comment", "%MSG%"}}};
-  for (const std::string message :
-       {"ok\" \"src/b c.c", "Nightly \"full build\"", "C:\\dir\\ \\\"x\\\\\" \\", "\t\"\""}) {
-    SCOPED_TRACE(message);
-    const TRunOutput output = sandbox.Run({checkin}, {"--var", "MSG=" + message});
-    const auto journal = sandbox.Journal();
-    ASSERT_THAT(journal, SizeIs(1)) << output.out << output.err;
-    EXPECT_THAT(journal[0].argv, ElementsAreArray(TArgv{"checkin", "-c", message, "src/a.c"}));
-  }
-}
-
-// Values given with --var win over the project's; -v prints them all.
-TEST_F(RunTest, SkipsDisabledActionsAndLogsProgressAndTheOutcome) {
-  TActionSpec disabled = Checkout({}, "src/b c.c\r\n");
-  disabled.enabled = false;
-  const TRunOutput output = sandbox.Run(
-      {disabled, Checkout({{"Reserved", "true"}, {"Comment", "Build %LABEL%"}}, "src/a.c\r\nsrc/b c.c\r\n")},
-      {"-v", "--var", "LABEL=REL_2", "--var", "EXTRA=a=b"}, {{"LABEL", "REL_1"}});
-  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
-  EXPECT_THAT(output.err, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
-  EXPECT_THAT(output.err, HasSubstr("  Command Line: checkout -reserved -c \"Build REL_2\" -nquery "
-                                    "\"src/a.c\" \"src/b c.c\"\n"));
-  EXPECT_THAT(output.err, HasSubstr("\n1 succeeded, 1 disabled action skipped ("));
-  EXPECT_THAT(sandbox.Journal(), SizeIs(1));
 }
 
 // The first two actions fail before cleartool starts, the third in it.
@@ -148,8 +120,9 @@ TEST_F(RunTest, AHugeTimeOutMeansNoLimit) {
 }
 
 // A device, a FIFO or a huge file named as project or options store is
-// refused at once instead of filling memory or waiting for a writer.
-TEST_F(RunTest, ProjectsAndStoresMustBeRegularFilesOfASaneSize) {
+// refused at once instead of filling memory or waiting for a writer; so are
+// unreadable projects and options stores, which are left as they were.
+TEST_F(RunTest, UnreadableInputIsBadUsage) {
   const std::string fifo = sandbox.Path("fifo");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const std::string huge = sandbox.Path("huge.xml");
@@ -159,9 +132,6 @@ TEST_F(RunTest, ProjectsAndStoresMustBeRegularFilesOfASaneSize) {
   ExpectBadUsage(sandbox, {"run", fifo}, "is not a regular file");
   ExpectBadUsage(sandbox, {"run", huge}, "is larger than 64 MB");
   ExpectBadUsage(sandbox, {"options", "show", "--options", fifo}, "is not a regular file");
-}
-
-TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
   WriteAll(sandbox.Path("broken.xml"), "<VantryProject version=\"1\">\n  <Actions>\n");
   WriteAll(sandbox.Path("nul.xml"),
            "<VantryProject version=\"1\"><Actions><Action type=\"CC_CHECKOUT\">"
@@ -179,6 +149,55 @@ TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
                  sandbox.OptionsFile() + ":2: ");
   EXPECT_EQ(ReadAll(sandbox.OptionsFile()), corrupt);
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
+}
+
+// The checkouts found, kept in a variable, are the comment of the check-in.
+TEST_F(RunTest, AWholeUcmFlowChangesTheWorld) {
+  const std::string pvob = "/vobs/pvob";
+  const std::string baseline = "BL_FIX_%BUG%";
+  const TProperty inPvob{"VOBSelector", pvob};
+  const TProperty fix{"ActivityName", "fix_%BUG%"};
+  const std::vector<TActionSpec> flow{
+      {"UCM_MAKEACTIVITY",
+       {kInView, fix, inPvob, {"Headline", "Fix bug %BUG%"}, {"DontSetAsCurrent", "true"}}},
+      {"UCM_SETACTIVITY", {kInView, fix, inPvob}},
+      {"CC_CHECKOUT", {kInView, {"PathNameStorageString", "src/a.c\r\nsrc/b c.c\r\n"}}},
+      {"CC_FINDCHECKOUTS",
+       {kInView, {"Recurse", "true"}, {"WriteToVariable", "true"}, {"VariableName", "found"}}},
+      {"UCM_CHECKIN", {kInView, fix, inPvob, {"Comment", "Fixed %BUG%: %FOUND%"}}},
+      {"UCM_MAKEBL",
+       {kInView,
+        {"SelectionType", "slActivities"},
+        {"ActivitySelectorStorageString", "fix_%BUG%@/vobs/pvob\r\n"},
+        {"BaselineRootName", baseline}}},
+      {"CC_CHANGEBASELINE",
+       {{"AssignLevel", "true"},
+        {"PromotionLevel", "TESTED"},
+        {"Baseline", baseline},
+        {"ProjectVOB", pvob}}},
+      {"CC_CHANGESTREAM",
+       {{"ChangeRecommended", "true"},
+        {"RecommendBaselines", baseline + "\r\nDOCS_1\r\n"},
+        {"StreamName", "dev_alice"},
+        inPvob}}};
+  const TRunOutput output = sandbox.Run(flow, {}, {{"BUG", "42"}, {"FOUND", ""}});
+  ASSERT_EQ(output.exitCode, 0) << output.out << output.err;
+  const auto journal = sandbox.Journal();
+  ASSERT_THAT(journal, SizeIs(8));
+  for (const auto& run : journal) EXPECT_EQ(run.status, 0) << run.argv.front();
+  EXPECT_THAT(journal[4].argv, ElementsAreArray(TArgv{"checkin", "-c", "Fixed 42: src/a.c\nsrc/b c.c\n",
+                                                      "activity:fix_42@/vobs/pvob"}));
+
+  const auto query = [&](std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "query");
+    return sandbox.Vantry(arguments).out;
+  };
+  EXPECT_THAT(query({"CCDescribeObject", "baseline:BL_FIX_42@/vobs/pvob"}),
+              HasSubstr("  promotion level: TESTED\r\n"));
+  EXPECT_THAT(query({"CCDescribeObject", "stream:dev_alice@/vobs/pvob"}),
+              HasSubstr("  recommended baselines:\r\n"
+                        "    BL_FIX_42@/vobs/pvob (comp_core@/vobs/pvob) (modifiable)\r\n"
+                        "    DOCS_1@/vobs/pvob (comp_docs@/vobs/pvob)\r\n"));
 }
 
 }  // namespace
