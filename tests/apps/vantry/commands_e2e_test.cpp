@@ -67,8 +67,17 @@ TEST(OptionsCommandTest, SetValuesAreSavedAndShownByTheNextRun) {
         std::string("  ClearCaseType = ccLT"), std::string("  DesignListLocal = true")}) {
     EXPECT_THAT(shown.out, HasSubstr(line + "\n"));
   }
-  // --options chooses another store, after the command or before it.
+  // --options chooses another store, after the command or before it. Its
+  // value that cannot be read is reported where it stands, and the default used.
   const std::string other = sandbox.Path("other.xml");
+  WriteAll(other, "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
+                  "<Value name=\"DesignTimeout\">abc</Value>\n</Options>\n</VantryOptions>\n");
+  const TRunOutput unread = sandbox.Vantry({"--options", other, "options", "show"});
+  EXPECT_EQ(unread.exitCode, 0);
+  EXPECT_THAT(unread.out, HasSubstr("  DesignTimeout = 5000\n"));
+  EXPECT_EQ(unread.err, "vantry: " + other +
+                            ":3: warning: ClearCase.DesignTimeout: \"abc\" is not a whole "
+                            "number; 5000 is used\n");
   ASSERT_EQ(
       sandbox.Vantry({"options", "set", "DesignTimeout", "4321", "--options", other}).exitCode, 0);
   EXPECT_THAT(sandbox.Vantry({"--options", other, "options", "show"}).out,
@@ -108,20 +117,6 @@ TEST(OptionsCommandTest, RefusesBadValuesAndWarnsOfAMissingCleartool) {
             "/opt/nothing/cleartool; the path is stored, but every ClearCase action fails until "
             "it exists\n");
   EXPECT_THAT(ReadAll(sandbox.OptionsFile()), HasSubstr(">/opt/nothing/cleartool<"));
-}
-
-// The store's own warnings reach the user; the default is used.
-TEST(OptionsCommandTest, AStoredValueThatCannotBeReadIsReportedWithItsLine) {
-  TSandbox sandbox;
-  WriteAll(sandbox.OptionsFile(),
-           "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
-           "<Value name=\"DesignTimeout\">abc</Value>\n</Options>\n</VantryOptions>\n");
-  const TRunOutput shown = sandbox.Vantry({"options", "show"});
-  EXPECT_EQ(shown.exitCode, 0);
-  EXPECT_THAT(shown.out, HasSubstr("  DesignTimeout = 5000\n"));
-  EXPECT_EQ(shown.err, "vantry: " + sandbox.OptionsFile() +
-                           ":3: warning: ClearCase.DesignTimeout: \"abc\" is not a whole number; "
-                           "5000 is used\n");
 }
 
 // Load, change and save happen under the store's lock: writers at the same
