@@ -122,6 +122,12 @@ TEST_F(StreamsTest, ProgramOutputGoesToStdoutAndEverythingElseToStderr) {
   EXPECT_THAT(output.err, HasSubstr("\n  cleartool: Error: "));
   EXPECT_THAT(output.err, HasSubstr("\n" + std::string(kSummary)));
   EXPECT_THAT(output.err + output.out, Not(HasSubstr("\033[")));
+  // --keep-going runs the action after the failure too.
+  const TRunOutput kept = sandbox.Vantry({"run", Project(), "--keep-going"});
+  EXPECT_EQ(kept.exitCode, 1);
+  EXPECT_THAT(kept.err, HasSubstr("\n  FAILED: cleartool exited with code 1 ("));
+  EXPECT_THAT(kept.err, HasSubstr("\n2 succeeded, 1 failed: [2] ClearCase Apply Label: Label REL_2; "
+                                  "1 disabled action skipped ("));
 }
 
 TEST_F(StreamsTest, QuietPrintsErrorsAndTheSummaryAndVerboseTheProgramFirst) {
