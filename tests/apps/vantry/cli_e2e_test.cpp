@@ -126,8 +126,9 @@ TEST_F(StreamsTest, ProgramOutputGoesToStdoutAndEverythingElseToStderr) {
   const TRunOutput kept = sandbox.Vantry({"run", Project(), "--keep-going"});
   EXPECT_EQ(kept.exitCode, 1);
   EXPECT_THAT(kept.err, HasSubstr("\n  FAILED: cleartool exited with code 1 ("));
-  EXPECT_THAT(kept.err, HasSubstr("\n2 succeeded, 1 failed: [2] ClearCase Apply Label: Label REL_2; "
-                                  "1 disabled action skipped ("));
+  EXPECT_THAT(kept.err,
+              HasSubstr("\n2 succeeded, 1 failed: [2] ClearCase Apply Label: Label REL_2; "
+                        "1 disabled action skipped ("));
 }
 
 TEST_F(StreamsTest, QuietPrintsErrorsAndTheSummaryAndVerboseTheProgramFirst) {
@@ -158,7 +159,6 @@ TEST_F(StreamsTest, ColourOnlyOnATerminalWithoutNoColourOrADumbTerminal) {
     TSandbox::TStreams streams;
     bool coloured;
   } rows[] = {{"xterm", nullptr, TSandbox::TStreams::Terminal, true},
-              {"xterm", nullptr, TSandbox::TStreams::Together, false},
               {"dumb", nullptr, TSandbox::TStreams::Terminal, false},
               {"xterm", "1", TSandbox::TStreams::Terminal, false}};
   for (const auto& row : rows) {

@@ -36,8 +36,8 @@ TActionSpec Checkout(std::vector<TProperty> properties, const std::string& paths
 // quote in a value, from --var here, never splits the argument it lands in:
 // the unquoted-comment rule of old would have checked in src/b c.c.
 TEST_F(RunTest, UserTextReachesCleartoolAsLiteralArgv) {
-  const TActionSpec checkin{"CC_CHECKIN",
-                            {kInView, {"PathNameStorageString", "src/a.c\r\n"}, {"Comment", "%MSG%"}}};
+  const TActionSpec checkin{
+      "CC_CHECKIN", {kInView, {"PathNameStorageString", "src/a.c\r\n"}, {"Comment", "%MSG%"}}};
   const struct {
     TActionSpec action;
     std::string message;  // the value of MSG
@@ -63,13 +63,14 @@ TEST_F(RunTest, UserTextReachesCleartoolAsLiteralArgv) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.message);
-    const TRunOutput output = sandbox.Run({row.action}, {"--var", "MSG=" + sandbox.Resolved(row.message)});
+    const TRunOutput output =
+        sandbox.Run({row.action}, {"--var", "MSG=" + sandbox.Resolved(row.message)});
     const auto journal = sandbox.Journal();
     ASSERT_THAT(journal, SizeIs(1)) << output.out << output.err;  // nothing else ran
-    EXPECT_THAT(journal[0].argv,
-                ElementsAreArray(sandbox.Resolved(
-                    row.expected.empty() ? TArgv{"checkin", "-c", row.message, "src/a.c"}
-                                         : row.expected)));
+    EXPECT_THAT(
+        journal[0].argv,
+        ElementsAreArray(sandbox.Resolved(
+            row.expected.empty() ? TArgv{"checkin", "-c", row.message, "src/a.c"} : row.expected)));
     EXPECT_EQ(journal[0].cwd, sandbox.PhysicalViewPath());
     EXPECT_EQ(output.exitCode, journal[0].status == 0 ? 0 : 1) << output.out;
     EXPECT_FALSE(std::filesystem::exists(sandbox.Path("pwned")));
@@ -88,7 +89,8 @@ TEST_F(RunTest, FailuresBeforeCleartoolShowTheValueLookedAt) {
   EXPECT_THAT(stopped.err, HasSubstr("  Error: The View Context Path you have specified is "
                                      "invalid or does not exist.\n    view context path: "
                                      "/no/such/view (the action's property ViewContextPath)\n"));
-  EXPECT_THAT(stopped.err, HasSubstr("0 succeeded, 1 failed: [1] UCM Set Current Activity; 1 not run ("));
+  EXPECT_THAT(stopped.err,
+              HasSubstr("0 succeeded, 1 failed: [1] UCM Set Current Activity; 1 not run ("));
   const TRunOutput kept = sandbox.Run(actions, {"--keep-going"});
   EXPECT_EQ(kept.exitCode, 1);
   EXPECT_THAT(kept.err,
@@ -150,8 +152,9 @@ TEST_F(RunTest, FoundCheckoutsFillAVariableThatALaterActionReads) {
   EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
   const auto journal = sandbox.Journal();
   ASSERT_THAT(journal, SizeIs(3));
-  EXPECT_THAT(journal[2].argv, ElementsAreArray(TArgv{"checkout", "-c", "Found: src/a.c\nsrc/b c.c\n",
-                                                      "-nquery", "docs/readme.txt"}));
+  EXPECT_THAT(journal[2].argv,
+              ElementsAreArray(TArgv{"checkout", "-c", "Found: src/a.c\nsrc/b c.c\n", "-nquery",
+                                     "docs/readme.txt"}));
 }
 
 }  // namespace
