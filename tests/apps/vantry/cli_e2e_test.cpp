@@ -15,9 +15,7 @@
 namespace vantry_test {
 namespace {
 
-using ::testing::ContainsRegex;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
 using ::testing::Not;
 using ::testing::StartsWith;
 
@@ -38,6 +36,9 @@ const TConventionCase kConventions[] = {
     {{"help", "nope"}, 2, "", "vantry: no command \"nope\"\nCommands:\n"},
     {{"run", "p.vyp", "--timeout", "abc"}, 2, "",
      "--timeout: \"abc\" is not a whole number of milliseconds\n"},
+    // Each command's help lists its own exit codes.
+    {{"help", "run"}, 0, "\n  1 an action failed\n", ""},
+    {{"help", "query"}, 0, "\n  1 cleartool could not be run", ""},
 };
 
 TEST(ConventionsTest, VersionHelpUnknownCommandsAndBadNumbers) {
@@ -55,23 +56,6 @@ TEST(ConventionsTest, VersionHelpUnknownCommandsAndBadNumbers) {
   }
 }
 
-// The exit code lines of a command's help.
-std::string ExitCodes(const std::string& help) {
-  return help.substr(help.find("Exit codes:"));
-}
-
-TEST(ConventionsTest, EachCommandsHelpListsItsOwnExitCodes) {
-  TSandbox sandbox;
-  for (const char* command : {"actions", "options", "new", "script"}) {
-    EXPECT_THAT(ExitCodes(sandbox.Vantry({"help", command}).out),
-                Not(ContainsRegex("\n  1 ")))
-        << command;
-  }
-  EXPECT_THAT(ExitCodes(sandbox.Vantry({"help", "run"}).out), HasSubstr("\n  1 an action failed\n"));
-  EXPECT_THAT(ExitCodes(sandbox.Vantry({"help", "query"}).out),
-              HasSubstr("\n  1 cleartool could not be run"));
-}
-
 // Every command and every flag the program knows is in the README.
 TEST(ConventionsTest, TheReadmeNamesEveryCommandAndFlag) {
   TSandbox sandbox;
@@ -83,22 +67,19 @@ TEST(ConventionsTest, TheReadmeNamesEveryCommandAndFlag) {
     names.insert((*it)[1]);
   }
   ASSERT_THAT(names, testing::Contains("script"));
+  std::vector<std::vector<std::string>> helps{{"help"}, {"help", "options", "set"},
+                                              {"help", "options", "show"}};
+  for (const std::string& name : names) {
+    helps.push_back({"help", name});
+    EXPECT_NE(readme.find("vantry " + name), std::string::npos) << name;
+  }
   std::set<std::string> flags;
   const std::regex flag("(--[a-z-]+)");
-  for (const std::vector<std::string>& path :
-       std::vector<std::vector<std::string>>{{"help"}, {"help", "options", "set"},
-                                             {"help", "options", "show"}}) {
+  for (const std::vector<std::string>& path : helps) {
     const std::string help = sandbox.Vantry(path).out;
     for (std::sregex_iterator it(help.begin(), help.end(), flag), end; it != end; ++it) {
       flags.insert((*it)[1]);
     }
-  }
-  for (const std::string& name : names) {
-    const std::string help = sandbox.Vantry({"help", name}).out;
-    for (std::sregex_iterator it(help.begin(), help.end(), flag), end; it != end; ++it) {
-      flags.insert((*it)[1]);
-    }
-    EXPECT_NE(readme.find("vantry " + name), std::string::npos) << name;
   }
   ASSERT_THAT(flags, testing::Contains("--timeout"));
   for (const std::string& name : flags) EXPECT_NE(readme.find(name), std::string::npos) << name;
@@ -108,17 +89,18 @@ class StreamsTest : public TConfiguredTest {
  protected:
   // A checkout that works, a disabled one, a label that cleartool refuses and
   // a checkout that a stopped run never reaches; in a fresh world each time.
+  // The label is a variable of the project.
   std::string Project() const {
     sandbox.ResetWorld();
     const TProperty inView{"UseDefaultViewContext", "true"};
     TActionSpec disabled{"CC_CHECKOUT", {inView, {"PathNameStorageString", "src/util.h\r\n"}}};
     disabled.enabled = false;
     return sandbox.WriteProject(
-        "streams.xml", {},
+        "streams.xml", {{"LABEL", "REL_1"}},
         {{"CC_CHECKOUT", {inView, {"PathNameStorageString", "src/a.c\r\nsrc/b c.c\r\n"}}},
          disabled,
          {"CC_LABEL",
-          {inView, {"PathNameStorageString", "src/a.c\r\n"}, {"LabelTypeName", "REL_2"}},
+          {inView, {"PathNameStorageString", "src/a.c\r\n"}, {"LabelTypeName", "%LABEL%"}},
           "Label REL_2"},
          {"CC_CHECKOUT", {inView, {"PathNameStorageString", "docs/readme.txt\r\n"}}}});
   }
@@ -140,6 +122,13 @@ TEST_F(StreamsTest, ProgramOutputGoesToStdoutAndEverythingElseToStderr) {
   EXPECT_THAT(output.err, HasSubstr("\n  cleartool: Error: "));
   EXPECT_THAT(output.err, HasSubstr("\n" + std::string(kSummary)));
   EXPECT_THAT(output.err + output.out, Not(HasSubstr("\033[")));
+  // --keep-going runs the action after the failure too.
+  const TRunOutput kept = sandbox.Vantry({"run", Project(), "--keep-going"});
+  EXPECT_EQ(kept.exitCode, 1);
+  EXPECT_THAT(kept.err, HasSubstr("\n  FAILED: cleartool exited with code 1 ("));
+  EXPECT_THAT(kept.err,
+              HasSubstr("\n2 succeeded, 1 failed: [2] ClearCase Apply Label: Label REL_2; "
+                        "1 disabled action skipped ("));
 }
 
 TEST_F(StreamsTest, QuietPrintsErrorsAndTheSummaryAndVerboseTheProgramFirst) {
@@ -152,27 +141,35 @@ TEST_F(StreamsTest, QuietPrintsErrorsAndTheSummaryAndVerboseTheProgramFirst) {
   EXPECT_THAT(quiet.err, Not(HasSubstr("succeeded in")));
   EXPECT_THAT(quiet.err, HasSubstr("\n" + std::string(kSummary)));
 
+  // Values given with --var win over the project's; -v prints them all.
   const TRunOutput verbose =
-      sandbox.Vantry({"run", "-v", Project()}, TSandbox::TStreams::Together);
+      sandbox.Vantry({"run", "-v", Project(), "--var", "LABEL=REL_2", "--var", "EXTRA=a=b"},
+                     TSandbox::TStreams::Together);
+  EXPECT_THAT(verbose.out, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
+  EXPECT_THAT(verbose.out, HasSubstr("  Command Line: mklabel -nc lbtype:REL_2 \"src/a.c\"\n"));
   EXPECT_THAT(verbose.out,
               HasSubstr("\"src/a.c\" \"src/b c.c\"\n  Program: " + std::string(CLEARTOOL_EXE) +
                         "\n" + kCheckedOut + "  succeeded in "));
 }
 
 TEST_F(StreamsTest, ColourOnlyOnATerminalWithoutNoColourOrADumbTerminal) {
-  sandbox.SetEnv("TERM", "xterm");
-  EXPECT_THAT(sandbox.Vantry({"run", Project()}, TSandbox::TStreams::Terminal).out,
-              HasSubstr("\033[31m"));
-  EXPECT_THAT(sandbox.Vantry({"run", Project()}, TSandbox::TStreams::Together).out,
-              Not(HasSubstr("\033[")));
-  sandbox.SetEnv("TERM", "dumb");
-  EXPECT_THAT(sandbox.Vantry({"run", Project()}, TSandbox::TStreams::Terminal).out,
-              Not(HasSubstr("\033[")));
-  sandbox.SetEnv("TERM", "xterm");
-  sandbox.SetEnv("NO_COLOR", "1");
-  const std::string plain = sandbox.Vantry({"run", Project()}, TSandbox::TStreams::Terminal).out;
-  EXPECT_THAT(plain, HasSubstr("Label REL_2"));
-  EXPECT_THAT(plain, Not(HasSubstr("\033[")));
+  const struct {
+    const char* term;
+    const char* noColor;  // nullptr: not set
+    TSandbox::TStreams streams;
+    bool coloured;
+  } rows[] = {{"xterm", nullptr, TSandbox::TStreams::Terminal, true},
+              {"dumb", nullptr, TSandbox::TStreams::Terminal, false},
+              {"xterm", "1", TSandbox::TStreams::Terminal, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.term) + (row.noColor ? " NO_COLOR" : ""));
+    sandbox.SetEnv("TERM", row.term);
+    if (row.noColor) sandbox.SetEnv("NO_COLOR", row.noColor);
+    const std::string out = sandbox.Vantry({"run", Project()}, row.streams).out;
+    EXPECT_THAT(out, HasSubstr("Label REL_2"));
+    EXPECT_EQ(out.find("\033[31m") != std::string::npos, row.coloured) << out;
+    EXPECT_EQ(out.find("\033[") != std::string::npos, row.coloured);
+  }
 }
 
 }  // namespace

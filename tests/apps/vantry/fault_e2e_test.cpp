@@ -13,6 +13,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -25,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::SizeIs;
 
 // Short where the case waits for the time-out, ample elsewhere: a stand-in
@@ -63,7 +65,11 @@ std::vector<TActionSpec> EveryAction() {
        {inView, {"OutputToFile", "true"}, {"OutputFilePath", "$ROOT/out/spec.txt"}}},
       {"CC_SETCONFIGSPEC", {inView}},
       {"CC_GENERIC",
-       {inView, {"Command", "describe"}, {"Arguments", "-short lbtype:REL_1.0@/vobs/src"}}},
+       {inView,
+        {"Command", "describe"},
+        {"Arguments", "-short lbtype:REL_1.0@/vobs/src"},
+        {"SaveOutput", "true"},
+        {"VyVariable", "saved"}}},
       {"CC_MKELEM",
        {{"PathNameStorageString", "$VIEW/src/new.c\r\n"}, {"Checkout", "ccCheckedIn"}}},
       {"CC_MKLBTYPE", {{"LabelTypeName", "REL_2.0"}, inSrc}},
@@ -285,6 +291,10 @@ TEST_P(FaultTest, EveryActionFailsInWords) {
               actions)
         << output.err;
   }
+  if (row.program == TProgram::Healthy && *row.fault == '\0') {
+    EXPECT_THAT(ReadAll(sandbox.Path("out/spec.txt")),
+                testing::AllOf(testing::StartsWith("ucm\n"), HasSubstr("element * CHECKEDOUT")));
+  }
   EXPECT_THAT(sandbox.Journal(), SizeIs(row.journaled ? actions : 0));
   EXPECT_EQ(LiveRuns(), 0);
   ExpectOnlyAllowedFilesChanged(before);
@@ -377,30 +387,40 @@ TEST(FloodMemoryTest, StaysBoundedByTheOutputSize) {
   EXPECT_GT(floodQuery.out.size(), static_cast<std::size_t>(kFloodBytes)) << "each line gains a CR";
 }
 
-// The output folder of the config spec is read-only: the action fails before
-// cleartool starts, and the folder stays as it was.
-TEST(ReadOnlyOutputTest, ConfigSpecIntoAReadOnlyFolderFailsAndWritesNothing) {
+// A dry run of every action, each set up to write what it can, changes no
+// file (the options store, the config spec, the world), starts nothing and
+// sets no variable. The project holds every type that the catalogue lists.
+// Without a stored path cleartool is found on PATH, which is not saved either.
+TEST(DryRunTest, EveryActionChangesNothing) {
   TSandbox sandbox;
-  if (!sandbox.DropFileOverride()) GTEST_SKIP() << "cannot run without root's file powers";
-  sandbox.ConfigureOptions();
-  const std::string folder = sandbox.Path("locked");
-  fs::create_directories(folder);
-  WriteAll(folder + "/spec.txt", "the config spec of yesterday\n");
-  chmod(folder.c_str(), 0555);
-  const TRunOutput output =
-      sandbox.Run({TActionSpec{"CC_GETCONFIGSPEC",
-                               {{"UseDefaultViewContext", "true"},
-                                {"OutputToFile", "true"},
-                                {"OutputFilePath", "$ROOT/locked/new spec.txt"}}}});
-  chmod(folder.c_str(), 0755);
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DefaultViewPath", sandbox.ViewPath()}).exitCode, 0);
+  sandbox.SetEnv("PATH", fs::path(CLEARTOOL_EXE).parent_path().string() + ":/usr/bin:/bin");
+  fs::create_directories(sandbox.Path("out"));
+  WriteAll(sandbox.Path("out/spec.txt"), "precious content");
+  const std::vector<TActionSpec> actions = EveryAction();
+  const std::string catalogue = sandbox.Vantry({"actions"}).out;
+  std::set<std::string> types;
+  for (const TActionSpec& action : actions) {
+    types.insert(action.type);
+    EXPECT_THAT(catalogue, HasSubstr("\n" + action.type + " "));
+  }
+  EXPECT_EQ(Count(catalogue, "\n"), types.size() + 1) << catalogue;  // and a heading
 
-  EXPECT_EQ(output.exitCode, 1);
-  EXPECT_THAT(output.err, HasSubstr("An error occured trying to open the file \"" + folder +
-                                    "/new spec.txt\" for writing : Permission denied"));
-  EXPECT_THAT(output.err, HasSubstr("FAILED: the action stopped after building its command line"));
-  EXPECT_THAT(sandbox.Journal(), SizeIs(0));
-  EXPECT_THAT(ReadTree(folder),
-              testing::ElementsAre(testing::Pair("spec.txt", "the config spec of yesterday\n")));
+  const std::string project = sandbox.WriteProject("project.xml", {}, actions);
+  TTree before = ReadTree(sandbox.Root());
+  const TRunOutput output = sandbox.Vantry({"run", project, "--dry-run", "-v"});
+  EXPECT_EQ(output.exitCode, 0) << output.err;
+  EXPECT_THAT(output.err, HasSubstr("Command Line: catcs\n"));
+  EXPECT_THAT(output.err, HasSubstr("Variables:\n"));
+  EXPECT_THAT(output.err, Not(HasSubstr("found=")));
+  EXPECT_THAT(output.err, Not(HasSubstr("saved=")));
+  TTree after = ReadTree(sandbox.Root());
+  for (TTree* tree : {&before, &after}) {
+    tree->erase(".stdout");
+    tree->erase(".stderr");
+  }
+  EXPECT_EQ(after, before);
+  EXPECT_FALSE(fs::exists(sandbox.JournalFile()));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// vantry run against the cleartool stand-in: how check-out values and user
-// text split into the argv cleartool receives (never through a shell), runs
-// that must start nothing, exit codes, --keep-going, --dry-run and the input it
-// refuses.
+// vantry run against the cleartool stand-in: user text reaches cleartool as
+// literal argv (never through a shell), runs that must start nothing, exit
+// codes, --keep-going, --var and the input it refuses.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -20,175 +19,86 @@ namespace {
 using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-using ::testing::Not;
 using ::testing::SizeIs;
 
 using RunTest = TConfiguredTest;
 
-constexpr const char* kTwoFiles = "src/a.c\r\nsrc/b c.c\r\n";
+const TProperty kInView{"UseDefaultViewContext", "true"};
 
 TActionSpec Checkout(std::vector<TProperty> properties, const std::string& paths = "src/a.c\r\n") {
   properties.insert(properties.begin(),
-                    {{"UseDefaultViewContext", "true"}, {"PathNameStorageString", paths}});
+                    {kInView, {"PathNameStorageString", paths}});
   return {"CC_CHECKOUT", properties, "Check out the sources"};
 }
 
-// Each would create or fill the file "$ROOT/pwned" if a shell saw it. "$ROOT"
-// stands for the sandbox folder.
-constexpr const char* kShellText =
-    "$(touch $ROOT/pwned) `touch $ROOT/pwned`; touch $ROOT/pwned | touch $ROOT/pwned & "
-    "echo >$ROOT/pwned";
-
-struct TArgvCase {
-  const char* name;
-  TActionSpec action;
-  TArgv expected;
-};
-
-const TArgvCase kArgvCases[] = {
-    {"reserved, comment with a variable, a blank in a name",
-     Checkout({{"Reserved", "true"}, {"Comment", "Build %LABEL%"}}, kTwoFiles),
-     {"checkout", "-reserved", "-c", "Build REL_1", "-nquery", "src/a.c", "src/b c.c"}},
-    {"out path with an environment variable, a blank and blanks around it",
-     Checkout({{"DataLocation", "coOut"}, {"OutExternalPath", " %ENV:HOME%/a copy.c "}}),
-     {"checkout", "-out", "$ROOT/home/a copy.c", "-nc", "-nquery", "src/a.c"}},
-    {"path names a shell would run",
-     Checkout({},
-              "src/$(touch $ROOT/pwned).c\r\nsrc/`touch $ROOT/pwned`\r\n"
-              "src/a.c;touch $ROOT/pwned | touch $ROOT/pwned&touch $ROOT/pwned>$ROOT/pwned\r\n"),
-     {"checkout", "-nc", "-nquery", "src/$(touch $ROOT/pwned).c", "src/`touch $ROOT/pwned`",
-      "src/a.c;touch $ROOT/pwned | touch $ROOT/pwned&touch $ROOT/pwned>$ROOT/pwned"}},
-    {"shell text in a comment over several lines, from a variable",
-     Checkout({{"Comment", "%SHELL%\nsecond; line\r\n> third"}}),
-     {"checkout", "-c", std::string(kShellText) + "\nsecond; line\r\n> third", "-nquery",
-      "src/a.c"}},
-    {"shell text in the generic command's arguments",
-     {"CC_GENERIC",
-      {{"UseDefaultViewContext", "true"},
-       {"Command", "describe"},
-       {"Arguments",
-        "-short \"$(touch $ROOT/pwned)\" `touch $ROOT/pwned`;touch |cat &x >$ROOT/pwned "
-        "\"two\nlines\" a\nb"}}},
-     {"describe", "-short", "$(touch $ROOT/pwned)", "`touch", "$ROOT/pwned`;touch", "|cat", "&x",
-      ">$ROOT/pwned", "two\nlines", "a\nb"}},
-};
-
-// User text reaches cleartool as literal arguments: no shell ever sees it.
-TEST_F(RunTest, SettingsReachCleartoolAsLiteralArgv) {
-  for (const TArgvCase& row : kArgvCases) {
-    SCOPED_TRACE(row.name);
+// User text reaches cleartool as literal arguments: no shell ever sees it
+// (each text would create or fill "$ROOT/pwned", the sandbox's), and a double
+// quote in a value, from --var here, never splits the argument it lands in:
+// the unquoted-comment rule of old would have checked in src/b c.c.
+TEST_F(RunTest, UserTextReachesCleartoolAsLiteralArgv) {
+  const TActionSpec checkin{
+      "CC_CHECKIN", {kInView, {"PathNameStorageString", "src/a.c\r\n"}, {"Comment", "%MSG%"}}};
+  const struct {
+    TActionSpec action;
+    std::string message;  // the value of MSG
+    TArgv expected;       // empty: the check-in with the message as its comment
+  } rows[] = {
+      {{"CC_GENERIC",
+        {kInView,
+         {"Command", "describe"},
+         {"Arguments",
+          "-short \"$(touch $ROOT/pwned)\" `touch $ROOT/pwned`;touch |cat &x >$ROOT/pwned "
+          "\"two\nlines\" a\nb"}}},
+       "",
+       {"describe", "-short", "$(touch $ROOT/pwned)", "`touch", "$ROOT/pwned`;touch", "|cat", "&x",
+        ">$ROOT/pwned", "two\nlines", "a\nb"}},
+      {checkin,
+       "$(touch $ROOT/pwned) `touch $ROOT/pwned`; touch $ROOT/pwned | touch $ROOT/pwned & "
+       "echo >$ROOT/pwned\nsecond; line\r\n> third",
+       {}},
+      {checkin, "ok\" \"src/b c.c", {}},
+      {checkin, "Nightly \"full build\"", {}},
+      {checkin, "C:\\dir\\ \\\"x\\\\\" \\", {}},
+      {checkin, "\t\"\"", {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.message);
     const TRunOutput output =
-        sandbox.Run({row.action}, {}, {{"LABEL", "REL_1"}, {"SHELL", kShellText}});
+        sandbox.Run({row.action}, {"--var", "MSG=" + sandbox.Resolved(row.message)});
     const auto journal = sandbox.Journal();
     ASSERT_THAT(journal, SizeIs(1)) << output.out << output.err;  // nothing else ran
-    EXPECT_THAT(journal[0].argv, ElementsAreArray(sandbox.Resolved(row.expected)));
+    EXPECT_THAT(
+        journal[0].argv,
+        ElementsAreArray(sandbox.Resolved(
+            row.expected.empty() ? TArgv{"checkin", "-c", row.message, "src/a.c"} : row.expected)));
     EXPECT_EQ(journal[0].cwd, sandbox.PhysicalViewPath());
     EXPECT_EQ(output.exitCode, journal[0].status == 0 ? 0 : 1) << output.out;
     EXPECT_FALSE(std::filesystem::exists(sandbox.Path("pwned")));
   }
 }
 
-// A double quote in a value, from --var here, never splits the argument it
-// lands in; the unquoted-comment rule of old would have checked in src/b c.c.
-TEST_F(RunTest, QuotesAndBackslashesInAValueStayInsideItsArgument) {
-  const TActionSpec checkin{"CC_CHECKIN",
-                            {{"UseDefaultViewContext", "true"},
-                             {"PathNameStorageString", "src/a.c\r\n"},
-                             {"Comment", "%MSG%"}}};
-  for (const std::string message :
-       {"ok\" \"src/b c.c", "Nightly \"full build\"", "C:\\dir\\ \\\"x\\\\\" \\", "\t\"\""}) {
-    SCOPED_TRACE(message);
-    const TRunOutput output = sandbox.Run({checkin}, {"--var", "MSG=" + message});
-    const auto journal = sandbox.Journal();
-    ASSERT_THAT(journal, SizeIs(1)) << output.out << output.err;
-    EXPECT_THAT(journal[0].argv, ElementsAreArray(TArgv{"checkin", "-c", message, "src/a.c"}));
-  }
-}
-
-// A string value reaches cleartool in its double quotes only when written
-// with escaped quotes; cleartool refuses one without them.
-TEST_F(RunTest, AStringAttributeValueIsWrittenWithEscapedQuotes) {
-  const auto apply = [](const std::string& value) {
-    return TActionSpec{"CC_APPLYATTR",
-                       {{"AttributeName", "Status"},
-                        {"AttributeValue", value},
-                        {"Replace", "true"},
-                        {"PathNameStorageString", "$VIEW/src/a.c\r\n"}}};
-  };
-  TRunOutput output = sandbox.Run({apply("\\\"passed\\\""), apply("\"\\\"in test\\\"\"")});
-  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
-  auto journal = sandbox.Journal();
-  ASSERT_THAT(journal, SizeIs(2));
-  EXPECT_THAT(journal[0].argv,
-              ElementsAreArray(sandbox.Resolved(TArgv{"mkattr", "-replace", "-pname", "-nc",
-                                                      "Status", "\"passed\"", "$VIEW/src/a.c"})));
-  EXPECT_EQ(journal[1].argv[5], "\"in test\"");
-  output = sandbox.Run({apply("passed")});
-  EXPECT_EQ(output.exitCode, 1);
-  EXPECT_THAT(output.err, HasSubstr("cleartool: Error: Value \"passed\" is not valid for value "
-                                    "type \"string\""));
-}
-
-// Values given with --var win over the project's; -v prints them all.
-TEST_F(RunTest, SkipsDisabledActionsAndLogsProgressAndTheOutcome) {
-  TActionSpec disabled = Checkout({}, "src/b c.c\r\n");
-  disabled.enabled = false;
-  const TRunOutput output = sandbox.Run(
-      {disabled, Checkout({{"Reserved", "true"}, {"Comment", "Build %LABEL%"}}, kTwoFiles)},
-      {"-v", "--var", "LABEL=REL_2", "--var", "EXTRA=a=b"}, {{"LABEL", "REL_1"}});
-  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
-  EXPECT_THAT(output.err, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
-  EXPECT_THAT(output.err, HasSubstr("[1/1] ClearCase Check Out: Check out the sources\n"));
-  EXPECT_THAT(output.err, HasSubstr("  Command Line: checkout -reserved -c \"Build REL_2\" -nquery "
-                                    "\"src/a.c\" \"src/b c.c\"\n"));
-  EXPECT_THAT(output.err, HasSubstr("  succeeded in "));
-  EXPECT_THAT(output.out, Not(HasSubstr("\033[")));  // no colour into a file
-  EXPECT_THAT(output.err, HasSubstr("\n1 succeeded, 1 disabled action skipped ("));
-  EXPECT_THAT(sandbox.Journal(), SizeIs(1));
-}
-
-// The first two actions fail before cleartool starts, the third in it.
-TEST_F(RunTest, FailuresSayWhyAndStopTheRunUnlessKeepGoing) {
+// A failure before cleartool starts keeps its message's words; the value
+// looked at and its origin follow it.
+TEST_F(RunTest, FailuresBeforeCleartoolShowTheValueLookedAt) {
+  ASSERT_EQ(sandbox.Vantry({"options", "set", "DefaultViewPath", "%ENV:HOME%/nope"}).exitCode, 0);
   const std::vector<TActionSpec> actions{
       {"UCM_SETACTIVITY", {{"ViewContextPath", "/no/such/view"}, {"ActivityName", "fix_23"}}},
-      Checkout({{"Comment", "Build %NOPE%"}}),
-      Checkout({}, "src/missing.c\r\n"),
       Checkout({})};
   const TRunOutput stopped = sandbox.Run(actions);
   EXPECT_EQ(stopped.exitCode, 1);
   EXPECT_THAT(stopped.err, HasSubstr("  Error: The View Context Path you have specified is "
                                      "invalid or does not exist.\n    view context path: "
                                      "/no/such/view (the action's property ViewContextPath)\n"));
-  EXPECT_THAT(stopped.err, HasSubstr("3 not run"));
-  EXPECT_THAT(sandbox.Journal(), IsEmpty());
-
+  EXPECT_THAT(stopped.err,
+              HasSubstr("0 succeeded, 1 failed: [1] UCM Set Current Activity; 1 not run ("));
   const TRunOutput kept = sandbox.Run(actions, {"--keep-going"});
   EXPECT_EQ(kept.exitCode, 1);
-  EXPECT_THAT(kept.err, HasSubstr("  cleartool: Error: "));  // what cleartool printed
-  EXPECT_THAT(kept.err, HasSubstr("  FAILED: cleartool exited with code "));
-  EXPECT_THAT(kept.err, HasSubstr("1 succeeded, 3 failed"));
-  EXPECT_THAT(sandbox.Journal(), SizeIs(2));
-}
-
-// The message keeps its words; the value looked at and its origin follow it.
-TEST_F(RunTest, AMissingDefaultViewIsShownWithTheValueLookedAt) {
-  ASSERT_EQ(sandbox.Vantry({"options", "set", "DefaultViewPath", "%ENV:HOME%/nope"}).exitCode, 0);
-  const TRunOutput output = sandbox.Run({Checkout({})});
-  EXPECT_EQ(output.exitCode, 1);
-  EXPECT_THAT(output.err,
+  EXPECT_THAT(kept.err,
               HasSubstr("\n  Error: The Default View you have specified is invalid or does not "
                         "exist. To rectify go to Tools->Options.\n    default view: " +
                         sandbox.Path("home/nope") + " (options store " + sandbox.OptionsFile() +
                         ", written as %ENV:HOME%/nope)\n"));
-  EXPECT_THAT(sandbox.Journal(), IsEmpty());
-}
-
-TEST_F(RunTest, DryRunOfThreeHundredCheckoutsStartsNothing) {
-  const std::vector<TActionSpec> actions(300, Checkout({{"Reserved", "true"}}, kTwoFiles));
-  const TRunOutput output = sandbox.Run(actions, {"--dry-run"});
-  EXPECT_EQ(output.exitCode, 0) << output.err;
-  EXPECT_EQ(Count(output.err, "checkout -reserved -nc -nquery \"src/a.c\" \"src/b c.c\"\n"), 300u);
-  EXPECT_THAT(output.err, HasSubstr("[300/300]"));
+  EXPECT_THAT(kept.err, HasSubstr("0 succeeded, 2 failed"));
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
 }
 
@@ -200,8 +110,9 @@ TEST_F(RunTest, AHugeTimeOutMeansNoLimit) {
 }
 
 // A device, a FIFO or a huge file named as project or options store is
-// refused at once instead of filling memory or waiting for a writer.
-TEST_F(RunTest, ProjectsAndStoresMustBeRegularFilesOfASaneSize) {
+// refused at once instead of filling memory or waiting for a writer; so are
+// unreadable projects and options stores, which are left as they were.
+TEST_F(RunTest, UnreadableInputIsBadUsage) {
   const std::string fifo = sandbox.Path("fifo");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const std::string huge = sandbox.Path("huge.xml");
@@ -211,28 +122,16 @@ TEST_F(RunTest, ProjectsAndStoresMustBeRegularFilesOfASaneSize) {
   ExpectBadUsage(sandbox, {"run", fifo}, "is not a regular file");
   ExpectBadUsage(sandbox, {"run", huge}, "is larger than 64 MB");
   ExpectBadUsage(sandbox, {"options", "show", "--options", fifo}, "is not a regular file");
-}
-
-TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
-  sandbox.WriteProject("unknown.xml", {}, {{"NO_SUCH_TYPE", {}, "", true}});
   WriteAll(sandbox.Path("broken.xml"), "<VantryProject version=\"1\">\n  <Actions>\n");
   WriteAll(sandbox.Path("nul.xml"),
            "<VantryProject version=\"1\"><Actions><Action type=\"CC_CHECKOUT\">"
            "<Property name=\"PathNameStorageString\" value=\"src/a.c&#0;.bak\"/>"
            "</Action></Actions></VantryProject>\n");
-  ExpectBadUsage(sandbox, {"run", sandbox.Path("none.xml")}, "none.xml");
   // The element left open, not the end of the file.
   ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml")}, "broken.xml:2: error: ");
-  ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml")}, "NO_SUCH_TYPE");
-  // A misspelt property would otherwise check out unreserved.
-  ExpectBadUsage(
-      sandbox,
-      {"run", sandbox.WriteProject("typo.xml", {}, {Checkout({{"Reserverd", "true"}})})},
-      sandbox.Path("typo.xml") +
-          ":8: error: CC_CHECKOUT has no property \"Reserverd\"; did you mean \"Reserved\"?\n");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("nul.xml")}, "a value holds a NUL character");
-  ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml"), "--var", "=x"}, "--var");
-  ExpectBadUsage(sandbox, {"run", sandbox.Path("unknown.xml"), "--fast"}, "--fast");
+  ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml"), "--var", "=x"}, "--var");
+  ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml"), "--fast"}, "--fast");
   // A corrupt options store is refused, and left as it was.
   const std::string corrupt = "<Options>\n  <Key name=\"ClearCase\"\n";
   WriteAll(sandbox.OptionsFile(), corrupt);
@@ -240,6 +139,22 @@ TEST_F(RunTest, UnreadableInputAndACorruptOptionsStoreAreBadUsage) {
                  sandbox.OptionsFile() + ":2: ");
   EXPECT_EQ(ReadAll(sandbox.OptionsFile()), corrupt);
   EXPECT_THAT(sandbox.Journal(), IsEmpty());
+}
+
+// One action's output, kept in a variable of the run, is read by a later one.
+TEST_F(RunTest, FoundCheckoutsFillAVariableThatALaterActionReads) {
+  const TRunOutput output = sandbox.Run(
+      {Checkout({}, "src/a.c\r\nsrc/b c.c\r\n"),
+       {"CC_FINDCHECKOUTS",
+        {kInView, {"Recurse", "true"}, {"WriteToVariable", "true"}, {"VariableName", "found"}}},
+       Checkout({{"Comment", "Found: %FOUND%"}}, "docs/readme.txt\r\n")},
+      {}, {{"FOUND", ""}});
+  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
+  const auto journal = sandbox.Journal();
+  ASSERT_THAT(journal, SizeIs(3));
+  EXPECT_THAT(journal[2].argv,
+              ElementsAreArray(TArgv{"checkout", "-c", "Found: src/a.c\nsrc/b c.c\n", "-nquery",
+                                     "docs/readme.txt"}));
 }
 
 }  // namespace

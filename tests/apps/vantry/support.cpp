@@ -72,8 +72,7 @@ void TSandbox::ResetWorld() const {
 }
 
 std::vector<std::string> TSandbox::VantryArgv(const std::vector<std::string>& arguments) const {
-  std::vector<std::string> argv = launcher_;
-  argv.push_back(VANTRY_EXE);
+  std::vector<std::string> argv{VANTRY_EXE};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   return argv;
 }
@@ -164,14 +163,6 @@ TRunOutput TSandbox::Collect(pid_t pid, TStreams streams, int terminal) const {
   output.out = ReadAll(Path(".stdout"));
   if (streams == TStreams::Apart) output.err = ReadAll(Path(".stderr"));
   return output;
-}
-
-bool TSandbox::DropFileOverride() {
-  if (geteuid() != 0) return true;
-  constexpr const char* kSetpriv = "/usr/bin/setpriv";
-  if (access(kSetpriv, X_OK) != 0) return false;
-  launcher_ = {kSetpriv, "--bounding-set", "-dac_override,-dac_read_search,-fowner", "--"};
-  return true;
 }
 
 void TSandbox::ConfigureOptions() const {

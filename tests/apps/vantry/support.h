@@ -55,9 +55,6 @@ class TSandbox {
   void SetEnv(const std::string& name, const std::string& value) { env_[name] = value; }
   void UnsetEnv(const std::string& name) { env_.erase(name); }
 
-  // Starts vantry (and so cleartool) without the powers that let root write
-  // into read-only folders. False when that cannot be done here.
-  bool DropFileOverride();
   // The environment entry that marks the stand-in runs of this sandbox.
   std::string WorldEntry() const { return "CLEARTOOL_SIM_WORLD=" + env_.at("CLEARTOOL_SIM_WORLD"); }
 
@@ -103,7 +100,6 @@ class TSandbox {
   vytest::TTempDir temp_;  // removed with everything in it when the sandbox goes
   std::string root_;
   std::map<std::string, std::string> env_;
-  std::vector<std::string> launcher_;  // put in front of vantry's argv
 };
 
 // A sandbox whose options point at the stand-in and at its default view.
