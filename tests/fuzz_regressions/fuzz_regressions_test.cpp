@@ -5,23 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "fuzz/targets.h"
+#include "test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path kFuzzDir = VANTRY_FUZZ_DIR;
-
-std::string Contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The files of one target's folder under `folder`; none when it has none.
 std::vector<fs::path> InputsOf(const std::string& folder, const std::string& target) {
@@ -47,7 +39,7 @@ TEST_P(FuzzInputs, HoldForEverySeedAndRegression) {
   EXPECT_FALSE(seeds.empty()) << "no seed corpus for " << GetParam();
   for (const char* folder : {"corpus", "regressions"}) {
     for (const fs::path& file : InputsOf(folder, GetParam())) {
-      EXPECT_EQ(target->run(Contents(file)), "") << file;
+      EXPECT_EQ(target->run(vytest::ReadAll(file)), "") << file;
     }
   }
 }

@@ -41,8 +41,8 @@ TEST(Properties, ValuesConvertToAndFromText) {
   const struct {
     TPropertyKind kind;
     std::string text;
-    std::string back;   // the text of the value read, when it reads
-    std::string error;  // part of the error, when it does not
+    std::string back;     // the text of the value read, when it reads
+    std::string error;    // part of the error, when it does not
     bool ranged = false;  // an integer from -3 to 100
   } cases[] = {
       {Boolean, "maybe", "", "\"maybe\" is not a Boolean"},
@@ -54,7 +54,7 @@ TEST(Properties, ValuesConvertToAndFromText) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    vy::TPublishedProperty property{"P", c.kind, {"coView", "coBranch"}, {}, {}, INT32_MIN, INT32_MAX};
+    vy::TPublishedProperty property{"P", c.kind, {}, {}, {}, INT32_MIN, INT32_MAX};
     if (c.ranged) {
       property.minimum = -3;
       property.maximum = 100;

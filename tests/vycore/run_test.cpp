@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "test_support.h"
+#include "vycore/process.h"
 
 namespace {
 
@@ -88,8 +89,8 @@ TEST_F(RunAction, CallsTheHooksInProtocolOrderAndStartsTheTokenizedCommandLine) 
                      "OnProcessOutput([one][two])", "InterpretResult(0)", "OnSuccess(0)"}));
   // The inherited hooks logged the output once; OnProcessOutput did not repeat it.
   EXPECT_EQ(action_.Logged(), (Strings{"0 one", "3 warn", "0 two"}));
-  EXPECT_EQ(runner_.Argvs(), (std::vector<Strings>{{"checkout", "-c", "a comment", "src/b c.c",
-                                                    "-last"}}));
+  EXPECT_EQ(runner_.Argvs(),
+            (std::vector<Strings>{{"checkout", "-c", "a comment", "src/b c.c", "-last"}}));
 }
 
 // Streaming alone shows in the protocol-order test above. The settings are
@@ -147,6 +148,53 @@ TEST_F(RunAction, AnExceptionFromAHookFailsTheRunWithoutEscaping) {
   const vy::TVyRunResult result = vy::RunAction(action_, {});
   EXPECT_FALSE(result.succeeded);
   EXPECT_EQ(result.reason, "the action raised an error: hook failed");
+}
+
+// The process object a package starts a program with.
+TEST(VyProcess, StartsTheTokenizedParametersAndCollectsLinesWithoutTerminators) {
+  vytest::TFakeRunner runner;
+  runner.output = {{false, "a\r\n"}, {false, "\n"},    {false, "lone\r"}, {false, "cr\r\r\n"},
+                   {false, "last"},  {true, "warn\n"}, {true, "more"}};
+  const std::unique_ptr<vy::IVyProcess> process = vy::CreateVyProcess();
+  process->SetFileName("/opt/cc/bin/cleartool");
+  process->SetParameters("lstype -kind lbtype -invob \"\\vobs/my vob\" ");
+  process->SetWorkingDirectory("/views/dev");
+  process->SetTimeout(700);
+  Strings output;
+  EXPECT_EQ(process->Run(output), vy::prSuccess);
+  ASSERT_EQ(runner.specs.size(), 1u);
+  EXPECT_EQ(runner.specs[0].program, "/opt/cc/bin/cleartool");
+  EXPECT_EQ(runner.specs[0].arguments,
+            (Strings{"lstype", "-kind", "lbtype", "-invob", "\\vobs/my vob"}));
+  EXPECT_EQ(runner.specs[0].workingDirectory, "/views/dev");
+  EXPECT_EQ(runner.specs[0].timeoutMs, 700);
+  EXPECT_EQ(output, (Strings{"a", "", "lone\r", "cr\r", "last"}));
+  EXPECT_EQ(process->ErrorText(), "warn\nmore");
+}
+
+// The run protocol's tests hold the exact words; here they follow standard error.
+TEST(VyProcess, ReturnsZeroOnlyForSuccess) {
+  using enum vy::TProcessOutcome::Kind;
+  const struct {
+    vy::TProcessOutcome::Kind kind;
+    int exitCode;
+    int result;
+  } cases[] = {{Exited, 0, vy::prSuccess},
+               {Exited, 255, 255},
+               {CouldNotStart, -1, vy::prCouldNotStart},
+               {TimedOut, -1, vy::prTimedOut},
+               {Signalled, -1, vy::prSignalled}};
+  vytest::TFakeRunner runner;
+  runner.output = {{true, "oops\n"}};
+  const std::unique_ptr<vy::IVyProcess> process = vy::CreateVyProcess();
+  process->SetFileName("/opt/cc/bin/cleartool");
+  Strings output;
+  for (const auto& c : cases) {
+    runner.outcome = {c.kind, c.exitCode, 9, "No such file or directory", 500};
+    EXPECT_EQ(process->Run(output), c.result);
+    const std::string words = runner.outcome.Describe("cleartool") + "\n";
+    EXPECT_EQ(process->ErrorText(), c.kind == Exited ? "oops\n" : "oops\n" + words);
+  }
 }
 
 }  // namespace
