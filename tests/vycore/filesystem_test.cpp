@@ -71,4 +71,51 @@ TEST(FileWriters, ANewFileGetsTheUsersUmask) {
   }
 }
 
+// Names match in any letter case; a write keeps the other sections and makes
+// the file's folder; reading writes nothing. A Boolean and a string read back
+// are the object selector's and the last view folder's tests.
+TEST(Ini, WritesKeepOtherValuesAndBooleansAreDigits) {
+  vytest::TTempDir dir;
+  const std::string file = dir.File("sub/user.ini");
+  EXPECT_EQ(vy::IniReadString(file, "S", "K", "d"), "d");
+  EXPECT_TRUE(dir.Entries().empty());
+  ASSERT_TRUE(vy::IniWriteBool(file, "S", "On", true));
+  ASSERT_TRUE(vy::IniWriteString(file, "Other", "K", "other"));
+  ASSERT_TRUE(vy::IniWriteBool(file, "s", "ON", false));
+  EXPECT_EQ(vytest::ReadAll(file).rfind("[S]\nOn=0\n", 0), 0u) << vytest::ReadAll(file);
+  EXPECT_EQ(vy::IniReadString(file, "other", "k", ""), "other");
+}
+
+// Each read sees the file as it is now.
+TEST(Ini, BooleansAreReadInSeveralSpellings) {
+  vytest::TTempDir dir;
+  const std::string file = dir.File("user.ini");
+  const struct {
+    const char* text;
+    bool fallback;
+    bool expected;
+  } cases[] = {{"TRUE", false, true},  {"false", true, false},  {"no", true, false},
+               {" yes ", false, true}, {"perhaps", true, true}, {"perhaps", false, false},
+               {"", true, true},       {"2", false, false},     {"on", false, false}};
+  for (const auto& c : cases) {
+    vytest::WriteAll(file, std::string("[S]\nK=") + c.text + "\n");
+    EXPECT_EQ(vy::IniReadBool(file, "S", "K", c.fallback), c.expected) << '"' << c.text << '"';
+  }
+}
+
+// A write that cannot be made loses nothing.
+TEST(Ini, StringsComeBackExactly) {
+  vytest::TTempDir dir;
+  const std::string file = dir.File("user.ini");
+  for (const std::string value :
+       {"", " lead", "trail\t", "\"quoted\"", "\"", "a \"b\" c", "x=y;z #w", "C:\\views\\v1"}) {
+    ASSERT_TRUE(vy::IniWriteString(file, "S", "K", value)) << value;
+    EXPECT_EQ(vy::IniReadString(file, "S", "K", "default"), value);
+  }
+  const std::string before = vytest::ReadAll(file);
+  EXPECT_FALSE(vy::IniWriteString(dir.Path(), "S", "K", "w"));  // a folder, not a file
+  EXPECT_FALSE(vy::IniWriteString(file, "S", "K", "two\r\nlines"));
+  EXPECT_EQ(vytest::ReadAll(file), before);
+}
+
 }  // namespace

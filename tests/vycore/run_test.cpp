@@ -133,19 +133,17 @@ TEST_F(RunAction, StopsEarlyWithoutStartingTheProgram) {
   EXPECT_TRUE(runner_.specs.empty());
 }
 
-// The outcome in words for each way a program ends is the fault suite's.
-TEST_F(RunAction, TheActionJudgesTheExitCode) {
+// The outcome in words for each way a program ends is the fault suite's;
+// here the action judges an exit code, or a hook throws (and nothing escapes).
+TEST_F(RunAction, TheActionsOwnFailuresAreExplained) {
   action_.successCode = 1;
-  const vy::TVyRunResult result = vy::RunAction(action_, {});
+  vy::TVyRunResult result = vy::RunAction(action_, {});
   EXPECT_FALSE(result.succeeded);
   EXPECT_EQ(result.reason, "cleartool exited with code 0, which the action judged a failure");
-}
-
-TEST_F(RunAction, AnExceptionFromAHookFailsTheRunWithoutEscaping) {
   action_.SetStreamOutput(true);
   action_.failIn = "OnStdOutData";
   runner_.output = {{false, "x\n"}};
-  const vy::TVyRunResult result = vy::RunAction(action_, {});
+  result = vy::RunAction(action_, {});
   EXPECT_FALSE(result.succeeded);
   EXPECT_EQ(result.reason, "the action raised an error: hook failed");
 }

@@ -25,7 +25,6 @@ TEST(Refusal, PrintsErrorAndFailsWithoutChange) {
     std::string err;  // the whole standard error
     const char* world = "demo.xml";
   } cases[] = {
-      {"", "lsvob -hhj", E("Unrecognized option \"-hhj\"")},
       {"", "mkbl -co x", E("Unrecognized option \"-co\"")},  // -comment or -component
       {"", "lsvob -x", "cleartool: Error: Unrecognized option \"-x\"\r\n", "windows.xml"},
       {"", "-booh", E("Unrecognized command: \"-booh\"")},
