@@ -148,8 +148,9 @@ TEST_F(RunAction, TheActionsOwnFailuresAreExplained) {
   EXPECT_EQ(result.reason, "the action raised an error: hook failed");
 }
 
-// The process object a package starts a program with.
-TEST(VyProcess, StartsTheTokenizedParametersAndCollectsLinesWithoutTerminators) {
+// The process object a package starts a program with. The run protocol's
+// tests hold the words of an outcome; here they follow standard error.
+TEST(VyProcess, StartsTheTokenizedParametersAndReturnsZeroOnlyForSuccess) {
   vytest::TFakeRunner runner;
   runner.output = {{false, "a\r\n"}, {false, "\n"},    {false, "lone\r"}, {false, "cr\r\r\n"},
                    {false, "last"},  {true, "warn\n"}, {true, "more"}};
@@ -166,27 +167,19 @@ TEST(VyProcess, StartsTheTokenizedParametersAndCollectsLinesWithoutTerminators) 
             (Strings{"lstype", "-kind", "lbtype", "-invob", "\\vobs/my vob"}));
   EXPECT_EQ(runner.specs[0].workingDirectory, "/views/dev");
   EXPECT_EQ(runner.specs[0].timeoutMs, 700);
-  EXPECT_EQ(output, (Strings{"a", "", "lone\r", "cr\r", "last"}));
+  EXPECT_EQ(output, (Strings{"a", "", "lone\r", "cr\r", "last"}));  // without terminators
   EXPECT_EQ(process->ErrorText(), "warn\nmore");
-}
 
-// The run protocol's tests hold the exact words; here they follow standard error.
-TEST(VyProcess, ReturnsZeroOnlyForSuccess) {
   using enum vy::TProcessOutcome::Kind;
   const struct {
     vy::TProcessOutcome::Kind kind;
     int exitCode;
     int result;
-  } cases[] = {{Exited, 0, vy::prSuccess},
-               {Exited, 255, 255},
+  } cases[] = {{Exited, 255, 255},
                {CouldNotStart, -1, vy::prCouldNotStart},
                {TimedOut, -1, vy::prTimedOut},
                {Signalled, -1, vy::prSignalled}};
-  vytest::TFakeRunner runner;
   runner.output = {{true, "oops\n"}};
-  const std::unique_ptr<vy::IVyProcess> process = vy::CreateVyProcess();
-  process->SetFileName("/opt/cc/bin/cleartool");
-  Strings output;
   for (const auto& c : cases) {
     runner.outcome = {c.kind, c.exitCode, 9, "No such file or directory", 500};
     EXPECT_EQ(process->Run(output), c.result);
