@@ -43,9 +43,7 @@ TEST(QuoteArgumentTest, WritesTheInverseOfTheTokenizer) {
   EXPECT_EQ(QuoteArgument("we\"ird.c"), "\"we\\\"ird.c\"");
   EXPECT_EQ(QuoteArgumentIfNeeded("lbtype:REL"), "lbtype:REL");
   EXPECT_EQ(QuoteArgumentIfNeeded("a\\b"), "a\\b");
-  for (const char* needs : {"a b", "a\tb", "a\"b"}) {
-    EXPECT_EQ(QuoteArgumentIfNeeded(needs), QuoteArgument(needs)) << needs;
-  }
+  EXPECT_EQ(QuoteArgumentIfNeeded("a\"b"), QuoteArgument("a\"b"));
 }
 
 // Generated texts of quotes, runs of backslashes, blanks, tabs, line breaks

@@ -51,9 +51,9 @@ class ProcessRunnerTest : public testing::Test {
  protected:
   void TearDown() override { EXPECT_TRUE(NoChildrenLeft()); }
 
-  TProcessOutcome RunChild(TStringList steps, std::int64_t timeoutMs = 0, std::string dir = {}) {
+  TProcessOutcome RunChild(TStringList steps, std::int64_t timeoutMs = 0) {
     steps.insert(steps.begin(), "child");
-    return RealProcessRunner().Run({SelfPath(), steps, dir, timeoutMs}, sink_);
+    return RealProcessRunner().Run({SelfPath(), steps, {}, timeoutMs}, sink_);
   }
 
   static bool NoChildrenLeft() { return waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
@@ -84,14 +84,14 @@ TEST_F(ProcessRunnerTest, ReportsTheExitCodeOrTheSignal) {
 }
 
 // Bytes that are not UTF-8, and NUL, pass unchanged; standard input is at its
-// end; the program starts in the working directory it is given.
+// end. The working directory shows in every journal of the end-to-end runs.
 TEST_F(ProcessRunnerTest, HandsOverLinesOfEachStreamWithTheirTerminators) {
-  const TProcessOutcome outcome = RunChild({"read-stdin", "cwd", "out:one\r\ntwo\n", "err:warn\n",
-                                            "out:\n\n\xff\xfe\\0z", "err:\xe9\\0"},
-                                           10'000, dir_.Path());
+  const TProcessOutcome outcome = RunChild(
+      {"read-stdin", "out:one\r\ntwo\n", "err:warn\n", "out:\n\n\xff\xfe\\0z", "err:\xe9\\0"},
+      10'000);
   EXPECT_TRUE(outcome.Succeeded());
-  EXPECT_EQ(sink_.out, (TStringList{"0\n", fs::canonical(dir_.Path()).string() + "\n", "one\r\n",
-                                    "two\n", "\n", "\n", std::string("\xff\xfe\0z", 4)}));
+  EXPECT_EQ(sink_.out,
+            (TStringList{"0\n", "one\r\n", "two\n", "\n", "\n", std::string("\xff\xfe\0z", 4)}));
   EXPECT_EQ(sink_.err, (TStringList{"warn\n", std::string("\xe9\0", 2)}));
 }
 
