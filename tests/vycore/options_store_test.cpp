@@ -52,7 +52,7 @@ class OptionsStore : public testing::Test {
 // asks for, is reported where it stands; of two blocks with one key the later
 // wins; the file is left as it is. The whole-number warning and the unknown
 // option are the runner's end-to-end cases.
-TEST_F(OptionsStore, UnreadableAndUnknownValuesAreReportedWithTheirLine) {
+TEST_F(OptionsStore, UnreadableValuesAndStoresAreReportedWithTheirLine) {
   const std::string text = R"(<VantryOptions version="1">
 <Options key="ClearCase">
 <Value name="DesignListLocal">FALSE</Value>
@@ -75,6 +75,21 @@ TEST_F(OptionsStore, UnreadableAndUnknownValuesAreReportedWithTheirLine) {
                 path_ + ":6: warning: no options object has the key \"Other\"; its values are "
                         "kept but not used"}));
   EXPECT_EQ(vytest::ReadAll(path_), text);
+
+  // A store that cannot be read at all is reported with its line and left
+  // alone, and the objects get their defaults. A truncated store is the
+  // runner's end-to-end case.
+  const std::string nul =
+      "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
+      "<Value name=\"CleartoolPath\">/opt/a&#x0;b</Value></Options></VantryOptions>";
+  vytest::WriteAll(path_, nul);
+  vy::TVyOptionsStore unreadable;
+  EXPECT_FALSE(unreadable.Load(path_, &error));
+  EXPECT_EQ(error.rfind(path_ + ":3: ", 0), 0u) << error;
+  EXPECT_NE(error.find("NUL character"), std::string::npos) << error;
+  unreadable.LoadRegisteredOptions();
+  EXPECT_EQ(Options().path, "/opt/default");
+  EXPECT_EQ(vytest::ReadAll(path_), nul);
 }
 
 // A missing store is an empty one: every value is the default.
@@ -114,24 +129,6 @@ TEST_F(OptionsStore, StoresOnlyModifiedObjectsAndKeepsEveryCharacter) {
   EXPECT_EQ(Options().timeout, -3);
   ASSERT_TRUE(again.Save(&error, dir_.File("deep/er/options.xml"))) << error;  // makes the folder
   EXPECT_EQ(vytest::ReadAll(dir_.File("deep/er/options.xml")), text);
-}
-
-// A store that cannot be read is reported with its line and left alone, and
-// the objects keep their defaults. A truncated store is the runner's
-// end-to-end case.
-TEST_F(OptionsStore, AStoreHoldingNulIsReportedWithItsLineAndLeftAlone) {
-  const std::string text =
-      "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
-      "<Value name=\"CleartoolPath\">/opt/a&#x0;b</Value></Options></VantryOptions>";
-  vytest::WriteAll(path_, text);
-  vy::TVyOptionsStore store;
-  std::string error;
-  EXPECT_FALSE(store.Load(path_, &error));
-  EXPECT_EQ(error.rfind(path_ + ":3: ", 0), 0u) << error;
-  EXPECT_NE(error.find("NUL character"), std::string::npos) << error;
-  store.LoadRegisteredOptions();
-  EXPECT_EQ(Options().path, "/opt/default");
-  EXPECT_EQ(vytest::ReadAll(path_), text);
 }
 
 }  // namespace
