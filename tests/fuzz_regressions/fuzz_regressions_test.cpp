@@ -5,23 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "fuzz/targets.h"
+#include "test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path kFuzzDir = VANTRY_FUZZ_DIR;
-
-std::string Contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The files of one target's folder under `folder`; none when it has none.
 std::vector<fs::path> InputsOf(const std::string& folder, const std::string& target) {
@@ -32,34 +24,19 @@ std::vector<fs::path> InputsOf(const std::string& folder, const std::string& tar
   return files;
 }
 
-std::vector<std::string> TargetNames() {
-  std::vector<std::string> names;
-  for (const vyfuzz::TFuzzTarget& target : vyfuzz::Targets()) names.emplace_back(target.name);
-  return names;
-}
-
-class FuzzInputs : public testing::TestWithParam<std::string> {};
-
-TEST_P(FuzzInputs, HoldForEverySeedAndRegression) {
-  const vyfuzz::TFuzzTarget* target = vyfuzz::FindTarget(GetParam());
-  ASSERT_NE(target, nullptr);
-  const std::vector<fs::path> seeds = InputsOf("corpus", GetParam());
-  EXPECT_FALSE(seeds.empty()) << "no seed corpus for " << GetParam();
-  for (const char* folder : {"corpus", "regressions"}) {
-    for (const fs::path& file : InputsOf(folder, GetParam())) {
-      EXPECT_EQ(target->run(Contents(file)), "") << file;
-    }
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Targets, FuzzInputs, testing::ValuesIn(TargetNames()),
-                         [](const testing::TestParamInfo<std::string>& info) {
-                           return info.param;
-                         });
-
-TEST(FuzzTargets, EveryCorpusFolderNamesATarget) {
+// Every corpus folder names a target, so that none is left unread.
+TEST(FuzzInputs, HoldForEverySeedAndRegression) {
   for (const auto& entry : fs::directory_iterator(kFuzzDir / "corpus")) {
     EXPECT_NE(vyfuzz::FindTarget(entry.path().filename().string()), nullptr) << entry.path();
+  }
+  for (const vyfuzz::TFuzzTarget& target : vyfuzz::Targets()) {
+    SCOPED_TRACE(target.name);
+    EXPECT_FALSE(InputsOf("corpus", target.name).empty()) << "no seed corpus";
+    for (const char* folder : {"corpus", "regressions"}) {
+      for (const fs::path& file : InputsOf(folder, target.name)) {
+        EXPECT_EQ(target.run(vytest::ReadAll(file)), "") << file;
+      }
+    }
   }
 }
 

@@ -3,21 +3,46 @@
 #include <gtest/gtest.h>
 
 #include "test_action.h"
+#include "test_support.h"
+#include "vycore/expressions.h"
 
 namespace {
 
 using vytest::TTestAction;
 
-class TRecordingHost final : public vy::IVyActionHost {
- public:
-  void Log(const vy::TCustomVyAction&, const std::string& text, vy::TStatusTag tag) override {
-    lines.push_back(std::to_string(tag) + " " + text);
-  }
-  vy::TVyVariables& Variables() override { return variables; }
-
-  std::vector<std::string> lines;
+// "%Nested%": a value is not expanded again. An expression with blanks
+// around it is trimmed only on request.
+TEST(Expansion, FollowsTheSyntax) {
+  vytest::TScopedEnv env("VYTEST_EXPR", "from env");
   vy::TVyVariables variables;
-};
+  variables.Set("LABEL", "REL_1");
+  variables.Set("Spaced", " \t x y \t ");
+  variables.Set("Nested", "%LABEL%");
+  const struct {
+    std::string expression;
+    bool trim;
+    bool ok;
+    std::string text;
+    std::string error;  // part of the error text
+  } cases[] = {
+      {"v_%label%_x", false, true, "v_REL_1_x", ""},
+      {"%%%LABEL%%%", false, true, "%REL_1%", ""},
+      {"%Nested%", false, true, "%LABEL%", ""},
+      {"%env:VYTEST_EXPR%", false, true, "from env", ""},
+      {"%ENV:VYTEST_NOT_SET%", false, false, "%ENV:VYTEST_NOT_SET%",
+       "undefined environment variable \"VYTEST_NOT_SET\""},
+      {"  %Spaced%\t", false, true, "   \t x y \t \t", ""},
+      {"\r\nline\r\n", true, true, "\r\nline\r\n", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expression);
+    const vy::TExpansionResult result = vy::ExpandText(c.expression, variables, c.trim);
+    EXPECT_EQ(result.ok, c.ok);
+    EXPECT_EQ(result.text, c.text);
+    EXPECT_EQ(result.error.empty(), c.error.empty()) << result.error;
+    EXPECT_NE(result.error.find(c.error), std::string::npos) << result.error;
+  }
+}
 
 TEST(Action, ExpansionFailureIsLoggedNamingLabelAndVariable) {
   TTestAction action;
@@ -32,20 +57,6 @@ TEST(Action, ExpansionFailureIsLoggedNamingLabelAndVariable) {
             "Error: cannot expand Comment: unterminated variable reference \"%LABEL\"");
   EXPECT_EQ(action.ExpandExpression(" %LABEL%-%B% ", true), "REL_1-%B%");  // keeps what it cannot
   EXPECT_EQ(action.Messages().size(), 3u);
-}
-
-TEST(Action, AHostReceivesMessagesAndOwnsTheVariables) {
-  TTestAction action;
-  TRecordingHost host;
-  host.variables.Set("FromHost", "yes");
-  action.AttachHost(&host);
-  EXPECT_TRUE(action.IsVariableDefined("fromhost"));
-  action.SetVariable("Set", "by action");
-  EXPECT_EQ(host.variables.Get("SET"), "by action");
-  action.SendMessage("hello", vy::tsInformation);
-  action.SendMessage("bad", vy::tsError);
-  EXPECT_EQ(host.lines, (std::vector<std::string>{"0 hello", "3 bad"}));
-  EXPECT_TRUE(action.Messages().empty()) << "the host owns the log";
 }
 
 }  // namespace

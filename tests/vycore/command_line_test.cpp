@@ -36,26 +36,14 @@ TEST(TokenizeCommandLineTest, FollowsTheMicrosoftRuntimeRules) {
   }
 }
 
+// The round trip below fixes every other form: these are the choices it
+// leaves, a quote inside written as \" and no quotes where none are needed.
 TEST(QuoteArgumentTest, WritesTheInverseOfTheTokenizer) {
-  const struct {
-    std::string text;
-    std::string quoted;
-  } rows[] = {
-      {"", "\"\""},
-      {"a b", "\"a b\""},
-      {"we\"ird.c", "\"we\\\"ird.c\""},
-      {"\\vobs\\src\\a.c", "\"\\vobs\\src\\a.c\""},
-      {"C:\\dir\\", "\"C:\\dir\\\\\""},
-      {"a\\\"b", "\"a\\\\\\\"b\""},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(QuoteArgument(row.text), row.quoted) << row.text;
-  }
+  EXPECT_EQ(QuoteArgument(""), "\"\"");
+  EXPECT_EQ(QuoteArgument("we\"ird.c"), "\"we\\\"ird.c\"");
   EXPECT_EQ(QuoteArgumentIfNeeded("lbtype:REL"), "lbtype:REL");
   EXPECT_EQ(QuoteArgumentIfNeeded("a\\b"), "a\\b");
-  for (const char* needs : {"a b", "a\tb", "a\"b"}) {
-    EXPECT_EQ(QuoteArgumentIfNeeded(needs), QuoteArgument(needs)) << needs;
-  }
+  EXPECT_EQ(QuoteArgumentIfNeeded("a\"b"), QuoteArgument("a\"b"));
 }
 
 // Generated texts of quotes, runs of backslashes, blanks, tabs, line breaks

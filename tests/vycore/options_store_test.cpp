@@ -48,28 +48,14 @@ class OptionsStore : public testing::Test {
   std::string path_ = dir_.File("options.xml");
 };
 
-TEST_F(OptionsStore, AMissingFileOrValueGivesTheDefault) {
-  vy::TVyOptionsStore store;
-  std::string error;
-  ASSERT_TRUE(store.Load(path_, &error));
-  Options().SetModified(true);
-  store.LoadRegisteredOptions();
-  EXPECT_EQ(Options().path, "/opt/default");
-  EXPECT_EQ(Options().timeout, 5000);
-  EXPECT_TRUE(Options().local);
-  EXPECT_FALSE(Options().GetModified());
-  EXPECT_TRUE(dir_.Entries().empty());  // loading writes nothing
-
-  EXPECT_TRUE(store.Warnings().empty());
-}
-
 // A value of the wrong kind reads as the default and, like a name no object
-// asks for, is reported where it stands; the file is left as it is.
-TEST_F(OptionsStore, UnreadableAndUnknownValuesAreReportedWithTheirLine) {
+// asks for, is reported where it stands; of two blocks with one key the later
+// wins; the file is left as it is. The whole-number warning and the unknown
+// option are the runner's end-to-end cases.
+TEST_F(OptionsStore, UnreadableValuesAndStoresAreReportedWithTheirLine) {
   const std::string text = R"(<VantryOptions version="1">
 <Options key="ClearCase">
-<Value name="DesignTimeout">soon</Value><Value name="DesignListLocal">FALSE</Value>
-<Value name="DesignTimeOut">8000</Value>
+<Value name="DesignListLocal">FALSE</Value>
 <Value name="CleartoolPath">/opt/ct</Value>
 </Options>
 <Options key="Other"><Value name="X">1</Value></Options>
@@ -80,26 +66,46 @@ TEST_F(OptionsStore, UnreadableAndUnknownValuesAreReportedWithTheirLine) {
   std::string error;
   ASSERT_TRUE(store.Load(path_, &error)) << error;
   store.LoadRegisteredOptions();
-  EXPECT_EQ(Options().timeout, 5000);
   EXPECT_TRUE(Options().local);
   EXPECT_EQ(Options().path, "/opt/ct");
   EXPECT_EQ(store.Warnings(),
             (std::vector<std::string>{
-                path_ + ":3: warning: ClearCase.DesignTimeout: \"soon\" is not a whole number; "
-                        "5000 is used",
-                path_ + ":8: warning: ClearCase.DesignListLocal: \"maybe\" is not true or false; "
+                path_ + ":7: warning: ClearCase.DesignListLocal: \"maybe\" is not true or false; "
                         "true is used",
-                path_ + ":4: warning: ClearCase has no option \"DesignTimeOut\"; it is kept but "
-                        "not used",
-                path_ + ":7: warning: no options object has the key \"Other\"; its values are "
+                path_ + ":6: warning: no options object has the key \"Other\"; its values are "
                         "kept but not used"}));
   EXPECT_EQ(vytest::ReadAll(path_), text);
+
+  // A store that cannot be read at all is reported with its line and left
+  // alone, and the objects get their defaults. A truncated store is the
+  // runner's end-to-end case.
+  const std::string nul =
+      "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
+      "<Value name=\"CleartoolPath\">/opt/a&#x0;b</Value></Options></VantryOptions>";
+  vytest::WriteAll(path_, nul);
+  vy::TVyOptionsStore unreadable;
+  EXPECT_FALSE(unreadable.Load(path_, &error));
+  EXPECT_EQ(error.rfind(path_ + ":3: ", 0), 0u) << error;
+  EXPECT_NE(error.find("NUL character"), std::string::npos) << error;
+  unreadable.LoadRegisteredOptions();
+  EXPECT_EQ(Options().path, "/opt/default");
+  EXPECT_EQ(vytest::ReadAll(path_), nul);
 }
 
+// A missing store is an empty one: every value is the default.
 TEST_F(OptionsStore, StoresOnlyModifiedObjectsAndKeepsEveryCharacter) {
   const std::string tricky = "C:\\Program Files\\x\r\n\tline \"two\" <&> Grüße";
   vy::TVyOptionsStore store;
   ASSERT_TRUE(store.Load(path_, nullptr));
+  Options().SetModified(true);
+  store.LoadRegisteredOptions();
+  EXPECT_EQ(Options().path, "/opt/default");
+  EXPECT_EQ(Options().timeout, 5000);
+  EXPECT_TRUE(Options().local);
+  EXPECT_FALSE(Options().GetModified());
+  EXPECT_TRUE(store.Warnings().empty());
+  EXPECT_TRUE(dir_.Entries().empty());  // loading writes nothing
+
   Options().path = tricky;
   Options().timeout = -3;
   store.StoreModifiedOptions();
@@ -123,31 +129,6 @@ TEST_F(OptionsStore, StoresOnlyModifiedObjectsAndKeepsEveryCharacter) {
   EXPECT_EQ(Options().timeout, -3);
   ASSERT_TRUE(again.Save(&error, dir_.File("deep/er/options.xml"))) << error;  // makes the folder
   EXPECT_EQ(vytest::ReadAll(dir_.File("deep/er/options.xml")), text);
-}
-
-TEST_F(OptionsStore, AnUnreadableStoreIsReportedWithItsLineAndLeftAlone) {
-  const struct {
-    std::string text;
-    std::string where;  // the start of the error
-    std::string what;
-  } cases[] = {
-      {"<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n<Value", ":3: ", ""},
-      {"<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
-       "<Value name=\"Path\">/opt/a&#x0;b</Value></Options></VantryOptions>",
-       ":3: ", "NUL character"},
-  };
-  for (const auto& c : cases) {
-    vytest::WriteAll(path_, c.text);
-    vy::TVyOptionsStore store;
-    std::string error;
-    EXPECT_FALSE(store.Load(path_, &error));
-    EXPECT_EQ(error.rfind(path_ + c.where, 0), 0u) << error;
-    EXPECT_NE(error.find(c.what), std::string::npos) << error;
-    store.LoadRegisteredOptions();
-    EXPECT_EQ(Options().path, "/opt/default");
-    EXPECT_EQ(vytest::ReadAll(path_), c.text);
-    EXPECT_EQ(dir_.Entries(), (std::vector<std::string>{"options.xml"}));
-  }
 }
 
 }  // namespace

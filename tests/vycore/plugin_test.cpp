@@ -18,16 +18,8 @@ class Plugin : public testing::Test {
   void TearDown() override { vy::ResetVyServicesForTesting(); }
 };
 
-TEST_F(Plugin, APackageRegistersWithTheHostsServices) {
-  std::string error;
-  ASSERT_TRUE(vy::LoadPackage(kPackage, true, &error)) << error;
-  const vy::TVyRegisteredAction* action = vy::VyActionServices().FindAction("TEST_PACKAGE_ACTION");
-  ASSERT_NE(action, nullptr);
-  EXPECT_NE(vy::VyActionServices().CreateAction("TEST_PACKAGE_ACTION"), nullptr);
-  ASSERT_EQ(action->pages.size(), 1u);
-  EXPECT_EQ(action->pages[0].className, "TTestPackageFrame");
-}
-
+// A package's actions and pages reaching the host's services show in every
+// run of the runner and in its "actions" command.
 TEST_F(Plugin, LoadAllLoadsEachLibraryOnceAndReportsTheRest) {
   vytest::TTempDir empty;
   vytest::TTempDir links;  // the same package under another name

@@ -5,7 +5,7 @@
 //   child STEP...        steps, in order:
 //     out:TEXT err:TEXT  write TEXT (with \0 for NUL) to stdout / stderr
 //     flood-out:N flood-err:N   write N bytes (a multiple of 100000) as 100-byte lines
-//     exit:N  signal:N  sleep  ignore-term  cwd  read-stdin
+//     exit:N  signal:N  sleep  ignore-term  read-stdin
 //     grandchild:FILE    start a grandchild that writes its pid to FILE and
 //                        sleeps forever, holding stdout and stderr open
 //   echo-args ARG...     print each argument on a line of its own
@@ -16,7 +16,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -69,7 +68,6 @@ void Step(std::string_view step) {
   if (name == "sleep") SleepForever();
   if (name == "ignore-term") signal(SIGTERM, SIG_IGN);
   if (name == "grandchild") StartGrandchild(value);
-  if (name == "cwd") WriteAll(STDOUT_FILENO, std::filesystem::current_path().string() + '\n');
   if (name == "read-stdin") {
     char buffer[64];
     WriteAll(STDOUT_FILENO, std::to_string(read(STDIN_FILENO, buffer, sizeof buffer)) + '\n');

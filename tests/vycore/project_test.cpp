@@ -34,56 +34,44 @@ class Project : public testing::Test {
   std::vector<vy::TVyDiagnostic> diagnostics_;
 };
 
-TEST_F(Project, RoundTripKeepsEveryCharacter) {
-  const std::string tricky = " a.c\r\nb c.c\r\n\ttab \"q\" 'a' <x> & Grüße 東京 \r\r\n\n  ";
+// People write and review projects by hand: every property in declaration
+// order, Booleans as words, enumerations by their names, line ends as
+// character references. What is saved loads back to every character: saved
+// again, it is the same text.
+TEST_F(Project, SavesTheShapePeopleEditAndLoadsEveryCharacterBack) {
+  const std::string tricky = " \"'<&>\t\r\r\n\n東 ";
   vy::TVyProject project;
   project.variables = {{"LABEL", "REL_1"}, {"Multi", tricky}};
   auto action = std::make_unique<TTestAction>();
   action->text = tricky;
+  action->flag = true;
   action->count = -7;
-  project.actions.push_back(
-      {"TEST_ACTION", "Desc \"quoted\" <&> \ttab\r\n", false, std::move(action)});
+  action->colour = vytest::clBlue;
+  project.actions.push_back({"TEST_ACTION", "\"Desc\"\r\n", false, std::move(action)});
   vytest::TTempDir dir;
   std::string error;
   ASSERT_TRUE(vy::SaveProject(dir.File("p.vyp"), project, &error)) << error;
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"p.vyp"}));  // no temporary left
-
-  ASSERT_TRUE(vy::LoadProject(dir.File("p.vyp"), project_, diagnostics_));
-  EXPECT_TRUE(diagnostics_.empty());
-  EXPECT_EQ(project_.variables, project.variables);
-  ASSERT_EQ(project_.actions.size(), 1u);
-  EXPECT_EQ(project_.actions[0].description, project.actions[0].description);
-  EXPECT_FALSE(project_.actions[0].enabled);
-  EXPECT_EQ(ActionAt(0).text, tricky);
-  EXPECT_EQ(ActionAt(0).count, -7);
-  EXPECT_EQ(vy::ProjectToText(project_), vytest::ReadAll(dir.File("p.vyp")));
-}
-
-// People write and review projects by hand: every property in declaration order,
-// Booleans as words, enumerations by their names, line ends as character references.
-TEST_F(Project, SavesTheShapePeopleEdit) {
-  vy::TVyProject project;
-  project.variables = {{"LABEL", "REL_1"}};
-  auto action = std::make_unique<TTestAction>();
-  action->text = "a\r\nb";
-  action->flag = true;
-  action->colour = vytest::clBlue;
-  project.actions.push_back({"TEST_ACTION", "Check out", true, std::move(action)});
-  EXPECT_EQ(vy::ProjectToText(project), R"(<?xml version="1.0" encoding="UTF-8"?>
+  EXPECT_EQ(vytest::ReadAll(dir.File("p.vyp")), R"(<?xml version="1.0" encoding="UTF-8"?>
 <VantryProject version="1">
   <Variables>
     <Variable name="LABEL" value="REL_1"/>
+    <Variable name="Multi" value=" &quot;'&lt;&amp;&gt;&#9;&#13;&#13;&#10;&#10;東 "/>
   </Variables>
   <Actions>
-    <Action type="TEST_ACTION" description="Check out" enabled="true">
-      <Property name="Text" value="a&#13;&#10;b"/>
+    <Action type="TEST_ACTION" description="&quot;Desc&quot;&#13;&#10;" enabled="false">
+      <Property name="Text" value=" &quot;'&lt;&amp;&gt;&#9;&#13;&#13;&#10;&#10;東 "/>
       <Property name="Flag" value="true"/>
-      <Property name="Count" value="0"/>
+      <Property name="Count" value="-7"/>
       <Property name="Colour" value="clBlue"/>
     </Action>
   </Actions>
 </VantryProject>
 )");
+
+  ASSERT_TRUE(vy::LoadProject(dir.File("p.vyp"), project_, diagnostics_));
+  EXPECT_TRUE(diagnostics_.empty());
+  EXPECT_EQ(vy::ProjectToText(project_), vytest::ReadAll(dir.File("p.vyp")));
 }
 
 // Names are matched in any letter case.
@@ -122,12 +110,8 @@ TEST_F(Project, ALoadErrorNamesFileAndLineAndLoadsNothing) {
       {"<Project/>", 1, "root element must be <VantryProject>"},
       {"\n<VantryProject version=\"2\"/>", 2, "unsupported project version \"2\""},
       // The unclosed element's line, not that of the end tag where it shows.
-      {head + "<Action type=\"TEST_ACTION\">\n</Actions></VantryProject>", 5, "mismatch"},
       {head + "<Action><!-- <x> --><Property name=\"a>b\"/>\n</Actions>", 5, "mismatch"},
       {head + "<Action>\n<Property></Property>\n", 5, "mismatch"},
-      {head + "<Action type=\"TEST_ACTION\">\n<Property name=\"Colr\" value=\"clRed\"/>\n"
-              "</Action></Actions></VantryProject>",
-       6, "TEST_ACTION has no property \"Colr\"; did you mean \"Colour\"?"},
       {head + "<Action type=\"TEST_ACTION\">\n<Property name=\"Retired\" value=\"x\"/>\n"
               "</Action></Actions></VantryProject>",
        6, "TEST_ACTION has no property \"Retired\"; \"vantry actions TEST_ACTION\" lists them"},
@@ -155,14 +139,6 @@ TEST_F(Project, ALoadErrorNamesFileAndLineAndLoadsNothing) {
     EXPECT_EQ(error->line, c.line) << error->ToString();
     EXPECT_NE(error->message.find(c.message), std::string::npos) << error->message;
   }
-}
-
-TEST_F(Project, AMissingFileIsAnErrorNamingIt) {
-  vytest::TTempDir dir;
-  EXPECT_FALSE(vy::LoadProject(dir.File("none.vyp"), project_, diagnostics_));
-  ASSERT_EQ(diagnostics_.size(), 1u);
-  EXPECT_EQ(diagnostics_[0].file, dir.File("none.vyp"));
-  EXPECT_NE(diagnostics_[0].ToString().find("none.vyp: error: cannot open"), std::string::npos);
 }
 
 }  // namespace

@@ -34,31 +34,27 @@ TEST(Properties, RepublishingReplacesInPlace) {
   EXPECT_EQ(TTestAction().PublishedProperties().Items().size(), 4u);
 }
 
+// Letter case, enumeration names and the messages of a ranged integer show
+// in the project and options tests; here the integers' edges.
 TEST(Properties, ValuesConvertToAndFromText) {
   using enum TPropertyKind;
   const struct {
     TPropertyKind kind;
     std::string text;
-    std::string back;   // the text of the value read, when it reads
-    std::string error;  // part of the error, when it does not
+    std::string back;     // the text of the value read, when it reads
+    std::string error;    // part of the error, when it does not
     bool ranged = false;  // an integer from -3 to 100
   } cases[] = {
-      {String, "a\tb\r\n\"é\"", "a\tb\r\n\"é\"", ""},
-      {Boolean, "FALSE", "false", ""},
       {Boolean, "maybe", "", "\"maybe\" is not a Boolean"},
       {Integer, "2147483647", "2147483647", ""},
       {Integer, "2147483648", "", "out of the integer range"},
       {Integer, " 1", "", "\" 1\" is not an integer"},
       {Integer, "-3", "-3", "", true},
-      {Integer, "101", "", "\"101\" is out of range: a whole number from -3 to 100", true},
       {Integer, "9999999999", "", "is out of range: a whole number from -3 to 100", true},
-      {Integer, "soon", "", "\"soon\" is not a whole number from -3 to 100", true},
-      {Enumeration, "coview", "coView", ""},
-      {Enumeration, "coLabel", "", "\"coLabel\" is not one of coView, coBranch"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    vy::TPublishedProperty property{"P", c.kind, {"coView", "coBranch"}, {}, {}, INT32_MIN, INT32_MAX};
+    vy::TPublishedProperty property{"P", c.kind, {}, {}, {}, INT32_MIN, INT32_MAX};
     if (c.ranged) {
       property.minimum = -3;
       property.maximum = 100;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "test_support.h"
+#include "vycore/process.h"
 
 namespace {
 
@@ -17,22 +18,13 @@ class TRecordingAction final : public vy::TVyExecuteAbstractAction {
   explicit TRecordingAction(std::string program) : executable(std::move(program)) {}
 
   std::string GetActionName() const override { return "Recording"; }
-  bool Validate(vy::IVyActionValidationError& errors) override {
-    if (failIn == "Validate") errors.AddError("Options", "No path.", nullptr);
-    return Call("Validate", failIn != "Validate");
-  }
+  bool Validate(vy::IVyActionValidationError&) override { return Call("Validate"); }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
     Call("GetCommandLine");
     builder.AddArgument("checkout -c \"a comment\" \"src/b c.c\"");
     return failIn != "GetCommandLine";
   }
-  bool AfterGetCommandLine() override {
-    return Call("AfterGetCommandLine", failIn != "AfterGetCommandLine");
-  }
-  std::string GetStartingDir(const std::string& defaultDir) override {
-    Call("GetStartingDir(" + defaultDir + ")");
-    return vy::TVyExecuteAbstractAction::GetStartingDir(defaultDir);
-  }
+  bool AfterGetCommandLine() override { return Call("AfterGetCommandLine"); }
   std::string GetExecutable() override {
     Call("GetExecutable");
     return failIn == "GetExecutable" ? "/no/such/dir/cleartool" : executable;
@@ -46,10 +38,6 @@ class TRecordingAction final : public vy::TVyExecuteAbstractAction {
     Call("OnStdOutData(" + line + ")");
     if (failIn == "OnStdOutData") throw std::runtime_error("hook failed");
     vy::TVyExecuteAbstractAction::OnStdOutData(process, line);
-  }
-  void OnStdErrData(vy::IVyProcess* process, const std::string& line) override {
-    Call("OnStdErrData(" + line + ")");
-    vy::TVyExecuteAbstractAction::OnStdErrData(process, line);
   }
   void OnProcessOutput(const vy::TStringList& lines) override {
     std::string joined;
@@ -92,40 +80,33 @@ TEST_F(RunAction, CallsTheHooksInProtocolOrderAndStartsTheTokenizedCommandLine) 
   action_.SetStreamOutput(true);
   action_.SetCollectOutput(true);
   runner_.output = {{false, "one\r\n"}, {true, "warn\n"}, {false, "two"}};
-  const vy::TVyRunResult result = vy::RunAction(action_, {false, 1500});
+  const vy::TVyRunResult result = vy::RunAction(action_, {});
 
   EXPECT_TRUE(result.succeeded);
   EXPECT_EQ(action_.calls,
             (Strings{"Validate", "GetCommandLine", "AfterGetCommandLine", "GetExecutable",
-                     "GetStartingDir(" + program_ + ")", "BeforeExecute", "OnStdOutData(one\r\n)",
-                     "OnStdErrData(warn\n)", "OnStdOutData(two)", "OnProcessOutput([one][two])",
-                     "InterpretResult(0)", "OnSuccess(0)"}));
+                     "BeforeExecute", "OnStdOutData(one\r\n)", "OnStdOutData(two)",
+                     "OnProcessOutput([one][two])", "InterpretResult(0)", "OnSuccess(0)"}));
   // The inherited hooks logged the output once; OnProcessOutput did not repeat it.
   EXPECT_EQ(action_.Logged(), (Strings{"0 one", "3 warn", "0 two"}));
-  ASSERT_EQ(runner_.specs.size(), 1u);
-  const vy::TProcessSpec& spec = runner_.specs[0];
-  EXPECT_EQ(spec.program, program_);
-  EXPECT_EQ(spec.arguments, (Strings{"checkout", "-c", "a comment", "src/b c.c", "-last"}));
-  EXPECT_EQ(spec.workingDirectory, dir_.Path());
-  EXPECT_EQ(spec.timeoutMs, 1500);
+  EXPECT_EQ(runner_.Argvs(),
+            (std::vector<Strings>{{"checkout", "-c", "a comment", "src/b c.c", "-last"}}));
 }
 
 // Streaming alone shows in the protocol-order test above. The settings are
 // read after BeforeExecute, which switches collecting on here.
 TEST_F(RunAction, TheSettingsDecideWhichHooksSeeTheOutput) {
   const struct {
-    bool stream;
     bool collect;
     Strings outputCalls;  // hooks between BeforeExecute and InterpretResult
     Strings logged;
   } cases[] = {
-      {false, true, {"OnProcessOutput([a][b])"}, {"3 e", "0 a", "0 b"}},
-      {false, false, {}, {"0 a", "3 e", "0 b"}},
+      {true, {"OnProcessOutput([a][b])"}, {"3 e", "0 a", "0 b"}},
+      {false, {}, {"0 a", "3 e", "0 b"}},
   };
   runner_.output = {{false, "a\r\n"}, {true, "e\n"}, {false, "b\n"}};
   for (const auto& c : cases) {
     TRecordingAction action(program_);
-    action.SetStreamOutput(c.stream);
     action.collectInBeforeExecute = c.collect;
     ASSERT_TRUE(vy::RunAction(action, {}).succeeded);
     const auto first = std::find(action.calls.begin(), action.calls.end(), "BeforeExecute") + 1;
@@ -135,58 +116,76 @@ TEST_F(RunAction, TheSettingsDecideWhichHooksSeeTheOutput) {
   }
 }
 
+// An invalid action, a failing AfterGetCommandLine and a dry run are the
+// end-to-end runs' (the fault suite, the read-only output folder, --dry-run).
 TEST_F(RunAction, StopsEarlyWithoutStartingTheProgram) {
-  const struct {
-    std::string failIn;
-    std::string reason;
-    std::string lastCall;
-  } cases[] = {
-      {"Validate", "the action is not valid", "Validate"},
-      {"GetCommandLine", "command line could not be built", "GetCommandLine"},
-      {"AfterGetCommandLine", "stopped after building its command line", "AfterGetCommandLine"},
-      {"GetExecutable", "no starting directory", "GetStartingDir(/no/such/dir/cleartool)"},
-  };
-  for (const auto& c : cases) {
+  for (const std::string failIn : {"GetCommandLine", "GetExecutable"}) {
     TRecordingAction action(program_);
-    action.failIn = c.failIn;
+    action.failIn = failIn;
     const vy::TVyRunResult result = vy::RunAction(action, {});
     EXPECT_FALSE(result.succeeded);
     EXPECT_FALSE(result.started);
-    EXPECT_NE(result.reason.find(c.reason), std::string::npos) << result.reason;
-    EXPECT_EQ(action.calls.back(), c.lastCall);
-    if (c.failIn == "Validate") {
-      // In the log once, not repeated in the reason.
-      ASSERT_EQ(action.Messages().size(), 1u);
-      EXPECT_EQ(action.Messages()[0].text, "Options: No path.");
-    }
+    EXPECT_EQ(action.calls.back(), failIn);
+    EXPECT_EQ(result.reason, failIn == "GetExecutable"
+                                 ? "no starting directory exists for \"/no/such/dir/cleartool\""
+                                 : "the command line could not be built");
   }
   EXPECT_TRUE(runner_.specs.empty());
 }
 
-TEST_F(RunAction, DryRunStopsAfterBeforeExecute) {
-  const vy::TVyRunResult result = vy::RunAction(action_, {true, 0});
-  EXPECT_TRUE(result.succeeded);
-  EXPECT_FALSE(result.started);
-  EXPECT_TRUE(runner_.specs.empty());
-  EXPECT_EQ(action_.calls.back(), "BeforeExecute");
-  EXPECT_EQ(result.commandLine, "checkout -c \"a comment\" \"src/b c.c\" -last");
-}
-
-// The outcome in words for each way a program ends is the fault suite's.
-TEST_F(RunAction, TheActionJudgesTheExitCode) {
+// The outcome in words for each way a program ends is the fault suite's;
+// here the action judges an exit code, or a hook throws (and nothing escapes).
+TEST_F(RunAction, TheActionsOwnFailuresAreExplained) {
   action_.successCode = 1;
-  const vy::TVyRunResult result = vy::RunAction(action_, {});
+  vy::TVyRunResult result = vy::RunAction(action_, {});
   EXPECT_FALSE(result.succeeded);
   EXPECT_EQ(result.reason, "cleartool exited with code 0, which the action judged a failure");
-}
-
-TEST_F(RunAction, AnExceptionFromAHookFailsTheRunWithoutEscaping) {
   action_.SetStreamOutput(true);
   action_.failIn = "OnStdOutData";
   runner_.output = {{false, "x\n"}};
-  const vy::TVyRunResult result = vy::RunAction(action_, {});
+  result = vy::RunAction(action_, {});
   EXPECT_FALSE(result.succeeded);
   EXPECT_EQ(result.reason, "the action raised an error: hook failed");
+}
+
+// The process object a package starts a program with. The run protocol's
+// tests hold the words of an outcome; here they follow standard error.
+TEST(VyProcess, StartsTheTokenizedParametersAndReturnsZeroOnlyForSuccess) {
+  vytest::TFakeRunner runner;
+  runner.output = {{false, "a\r\n"}, {false, "\n"},    {false, "lone\r"}, {false, "cr\r\r\n"},
+                   {false, "last"},  {true, "warn\n"}, {true, "more"}};
+  const std::unique_ptr<vy::IVyProcess> process = vy::CreateVyProcess();
+  process->SetFileName("/opt/cc/bin/cleartool");
+  process->SetParameters("lstype -kind lbtype -invob \"\\vobs/my vob\" ");
+  process->SetWorkingDirectory("/views/dev");
+  process->SetTimeout(700);
+  Strings output;
+  EXPECT_EQ(process->Run(output), vy::prSuccess);
+  ASSERT_EQ(runner.specs.size(), 1u);
+  EXPECT_EQ(runner.specs[0].program, "/opt/cc/bin/cleartool");
+  EXPECT_EQ(runner.specs[0].arguments,
+            (Strings{"lstype", "-kind", "lbtype", "-invob", "\\vobs/my vob"}));
+  EXPECT_EQ(runner.specs[0].workingDirectory, "/views/dev");
+  EXPECT_EQ(runner.specs[0].timeoutMs, 700);
+  EXPECT_EQ(output, (Strings{"a", "", "lone\r", "cr\r", "last"}));  // without terminators
+  EXPECT_EQ(process->ErrorText(), "warn\nmore");
+
+  using enum vy::TProcessOutcome::Kind;
+  const struct {
+    vy::TProcessOutcome::Kind kind;
+    int exitCode;
+    int result;
+  } cases[] = {{Exited, 255, 255},
+               {CouldNotStart, -1, vy::prCouldNotStart},
+               {TimedOut, -1, vy::prTimedOut},
+               {Signalled, -1, vy::prSignalled}};
+  runner.output = {{true, "oops\n"}};
+  for (const auto& c : cases) {
+    runner.outcome = {c.kind, c.exitCode, 9, "No such file or directory", 500};
+    EXPECT_EQ(process->Run(output), c.result);
+    const std::string words = runner.outcome.Describe("cleartool") + "\n";
+    EXPECT_EQ(process->ErrorText(), c.kind == Exited ? "oops\n" : "oops\n" + words);
+  }
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ enum TColour { clRed, clGreen, clBlue };
 class TTestAction : public vy::TVyExecuteAbstractAction {
  public:
   std::string GetActionName() const override { return "Test Action"; }
-  std::string GetExecutable() override { return executable; }
+  std::string GetExecutable() override { return "/bin/true"; }
   const vy::TPropertyList& PublishedProperties() const override {
     static const vy::TPropertyList list =
         vy::Publish<TTestAction>()
@@ -33,7 +33,6 @@ class TTestAction : public vy::TVyExecuteAbstractAction {
   TColour GetColour() const { return colour; }
   void SetColour(TColour value) { colour = value; }
 
-  std::string executable = "/bin/true";
   std::string text;
   bool flag = false;
   int count = 0;

@@ -76,11 +76,7 @@ TScopedEnv::~TScopedEnv() {
 }
 
 void TScopedEnv::Set(const char* value) {
-  if (value) {
-    setenv(name_.c_str(), value, 1);
-  } else {
-    unsetenv(name_.c_str());
-  }
+  value ? setenv(name_.c_str(), value, 1) : unsetenv(name_.c_str());
 }
 
 vy::TProcessOutcome TFakeRunner::Run(const vy::TProcessSpec& spec, vy::IProcessSink& sink) {

@@ -1,12 +1,17 @@
-// Option parsing, fault lists and the journal's JSON escaping.
+// Option parsing, fault lists and the journal: its JSON escaping, and the
+// exact argv, working directory and status read back by ReadJournal. The
+// end-to-end runs read back quotes, backslashes, blanks, line breaks and
+// what a shell would run, and a run that never ended.
 #include <gtest/gtest.h>
 
 #include "sim/cleartool/args.h"
 #include "sim/cleartool/fault.h"
+#include "sim/cleartool/journal.h"
 #include "sim/cleartool/text.h"
 #include "sim/cleartool/world.h"
+#include "support.h"
 
-namespace ctsim {
+namespace ctsim::test {
 namespace {
 
 TEST(ParseArgs, MatchesOptionsAndOperands) {
@@ -55,5 +60,20 @@ TEST(JsonString, EscapesControlsAndInvalidBytes) {
   for (const Case& c : cases) EXPECT_EQ(JsonString(c.in), c.out);
 }
 
+TEST(Journal, RoundTripsAwkwardArguments) {
+  WorldCopy world("demo.xml");
+  const std::string journal = world.Path("journal.jsonl");
+  EXPECT_TRUE(ReadJournal(journal).empty());
+  const std::vector<std::string> argv = {"ls", "", "\xff\xfe\x80", "caf\xc3\xa9"};
+  AppendJournal(journal, {world.dir(), argv, 7}, true);
+  const std::vector<JournalEntry> entries = ReadJournal(journal);
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].argv, argv);
+  EXPECT_EQ(entries[0].cwd, world.dir());
+  EXPECT_EQ(entries[0].status, 7);
+  WriteAll(journal, "{\"cwd\":\"/\",\"argv\":[],\"status\":0}\n{\"cwd\":\n");
+  EXPECT_THROW(ReadJournal(journal), std::runtime_error);
+}
+
 }  // namespace
-}  // namespace ctsim
+}  // namespace ctsim::test

@@ -1,5 +1,4 @@
-// A minimal package for the loader tests: it registers one action, and its
-// page when asked to.
+// A minimal package for the loader tests: it registers one action.
 
 #include "vycore/services.h"
 
@@ -13,11 +12,8 @@ class TTestPackageAction final : public vy::TVyExecuteAbstractAction {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) void VyRegister(bool RegisterPages) {
-  const auto actionClass = vy::ActionClass<TTestPackageAction>("TTestPackageAction");
-  vy::VyActionServices().RegisterAction("Test Package Action", "Tests", actionClass,
+extern "C" __attribute__((visibility("default"))) void VyRegister(bool) {
+  vy::VyActionServices().RegisterAction("Test Package Action", "Tests",
+                                        vy::ActionClass<TTestPackageAction>("TTestPackageAction"),
                                         "TEST_PACKAGE_ACTION");
-  if (RegisterPages) {
-    vy::VyActionServices().RegisterActionPages(actionClass, {{"TTestPackageFrame"}});
-  }
 }
