@@ -1,5 +1,6 @@
 #include "command_preview.h"
 
+#include <QObject>
 #include <QStringList>
 #include <memory>
 

@@ -2,6 +2,7 @@
 // Small pieces the type, label, lock and attribute pages and the object
 // selector dialog share.
 
+#include <QLabel>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -11,7 +12,6 @@
 #include "vycore/gui/number_edit.h"
 
 class QGroupBox;
-class QLabel;
 class QWidget;
 
 namespace clearcase::editors::meta {
