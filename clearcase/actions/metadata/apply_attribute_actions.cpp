@@ -1,6 +1,22 @@
 #include "clearcase/actions/metadata/apply_attribute_actions.h"
 
 namespace clearcase {
+namespace {
+
+// Both actions publish the comment and the attribute first, in this order.
+template <class T>
+vy::Publish<T> CommentAndAttribute() {
+  vy::Publish<T> publish;
+  publish.Boolean("NoComment", &T::GetNoComment, &T::SetNoComment)
+      .String("Comment", &T::GetComment, &T::SetComment)
+      .String("AttributeName", &T::GetAttributeName, &T::SetAttributeName)
+      .String("AttributeValue", &T::GetAttributeValue, &T::SetAttributeValue)
+      .Boolean("UseDefaultAttributeValue", &T::GetUseDefaultAttributeValue,
+               &T::SetUseDefaultAttributeValue);
+  return publish;
+}
+
+}  // namespace
 
 bool TClearCaseApplyAttributePathNamesAction::GetCommandLine(vy::ICommandLineBuilder& builder) {
   bool result = TClearCaseBaseAction::GetCommandLine(builder);
@@ -17,13 +33,7 @@ bool TClearCaseApplyAttributePathNamesAction::GetCommandLine(vy::ICommandLineBui
 const vy::TPropertyList& TClearCaseApplyAttributePathNamesAction::PublishedProperties() const {
   using T = TClearCaseApplyAttributePathNamesAction;
   static const vy::TPropertyList list =
-      vy::Publish<T>()
-          .Boolean("NoComment", &T::GetNoComment, &T::SetNoComment)
-          .String("Comment", &T::GetComment, &T::SetComment)
-          .String("AttributeName", &T::GetAttributeName, &T::SetAttributeName)
-          .String("AttributeValue", &T::GetAttributeValue, &T::SetAttributeValue)
-          .Boolean("UseDefaultAttributeValue", &T::GetUseDefaultAttributeValue,
-                   &T::SetUseDefaultAttributeValue)
+      CommentAndAttribute<T>()
           .String("PathNameStorageString", &T::GetPathNameStorageString,
                   &T::SetPathNameStorageString)
           .String("VersionSelector", &T::GetVersionSelector, &T::SetVersionSelector)
@@ -46,13 +56,7 @@ bool TClearCaseApplyAttributeObjectsAction::GetCommandLine(vy::ICommandLineBuild
 const vy::TPropertyList& TClearCaseApplyAttributeObjectsAction::PublishedProperties() const {
   using T = TClearCaseApplyAttributeObjectsAction;
   static const vy::TPropertyList list =
-      vy::Publish<T>()
-          .Boolean("NoComment", &T::GetNoComment, &T::SetNoComment)
-          .String("Comment", &T::GetComment, &T::SetComment)
-          .String("AttributeName", &T::GetAttributeName, &T::SetAttributeName)
-          .String("AttributeValue", &T::GetAttributeValue, &T::SetAttributeValue)
-          .Boolean("UseDefaultAttributeValue", &T::GetUseDefaultAttributeValue,
-                   &T::SetUseDefaultAttributeValue)
+      CommentAndAttribute<T>()
           .String("ObjectsStorageString", &T::GetObjectsStorageString, &T::SetObjectsStorageString)
           .String("VOBSelector", &T::GetVOBSelector, &T::SetVOBSelector)
           .Boolean("Replace", &T::GetReplace, &T::SetReplace);
