@@ -17,7 +17,7 @@ namespace vy {
 
 // Case-insensitive ordering for variable names.
 struct TCaseInsensitiveLess {
-  using is_transparent = void;
+  using is_transparent = void;  // NOLINT(readability-identifier-naming): the standard's name
   bool operator()(std::string_view a, std::string_view b) const;
 };
 

@@ -57,8 +57,8 @@ void ReportFailure(const std::string& parameters, const vy::IVyProcess& process)
   }
 }
 
-std::string Capture(const TCleartoolSettings& settings, const std::string& Command,
-                    const std::string& Params, const std::string& Dir, bool Sorted) {
+std::string Capture(const TCleartoolSettings& settings, const std::string& command,
+                    const std::string& params, const std::string& dir, bool sorted) {
   TStringList output;
   const std::unique_ptr<vy::IVyProcess> process = vy::CreateVyProcess();
   if (!process) return {};
@@ -68,15 +68,15 @@ std::string Capture(const TCleartoolSettings& settings, const std::string& Comma
     return {};
   }
   process->SetFileName(settings.program);
-  process->SetParameters(CleartoolParameterString(Command, Params));
-  process->SetWorkingDirectory(Dir.empty() ? vy::ExtractFileDir(process->GetFileName()) : Dir);
+  process->SetParameters(CleartoolParameterString(command, params));
+  process->SetWorkingDirectory(dir.empty() ? vy::ExtractFileDir(process->GetFileName()) : dir);
   process->SetHidden(true);
   process->SetCaptureOutput(true);
   ApplyDesignTimeout(*process, settings.timeoutMs);
   int result = vy::prCouldNotStart;
   vy::VyRunBlocking([&] { result = process->Run(output); });
-  if (result != vy::prSuccess) ReportFailure(CleartoolParameterString(Command, Params), *process);
-  if (Sorted) SortTStrings(output);
+  if (result != vy::prSuccess) ReportFailure(CleartoolParameterString(command, params), *process);
+  if (sorted) SortTStrings(output);
   TrimTStrings(output);
   return result == vy::prSuccess ? LinesText(output) : std::string();
 }
@@ -91,17 +91,17 @@ TCleartoolSettings CurrentCleartoolSettings() {
   return settingsSource != nullptr ? settingsSource() : TCleartoolSettings{};
 }
 
-std::string CleartoolParameterString(const std::string& Command, const std::string& Params) {
-  return Command + " " + Params;
+std::string CleartoolParameterString(const std::string& command, const std::string& params) {
+  return command + " " + params;
 }
 
-std::string CCGetCleartoolOutput(const TCleartoolSettings& settings, const std::string& Command,
-                                 const std::string& Params, const std::string& Dir,
-                                 bool Sorted) noexcept {
+std::string CCGetCleartoolOutput(const TCleartoolSettings& settings, const std::string& command,
+                                 const std::string& params, const std::string& dir,
+                                 bool sorted) noexcept {
   SetScreenCursor(vy::kVyCursorBusy);
   std::string result;
   try {
-    result = Capture(settings, Command, Params, Dir, Sorted);
+    result = Capture(settings, command, params, dir, sorted);
   } catch (...) {
     result.clear();
   }
@@ -109,10 +109,10 @@ std::string CCGetCleartoolOutput(const TCleartoolSettings& settings, const std::
   return result;
 }
 
-std::string CCGetCleartoolOutput(const std::string& Command, const std::string& Params,
-                                 const std::string& Dir, bool Sorted) noexcept {
+std::string CCGetCleartoolOutput(const std::string& command, const std::string& params,
+                                 const std::string& dir, bool sorted) noexcept {
   try {
-    return CCGetCleartoolOutput(CurrentCleartoolSettings(), Command, Params, Dir, Sorted);
+    return CCGetCleartoolOutput(CurrentCleartoolSettings(), command, params, dir, sorted);
   } catch (...) {
     return {};  // a source that throws lists nothing
   }

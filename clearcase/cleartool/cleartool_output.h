@@ -19,14 +19,14 @@ inline constexpr std::int32_t kMinimumDesignTimeout = 500;
 // empty lines; "" when cleartool cannot be run, fails, times out or prints
 // nothing; a failure is also reported, in words, to the host's listing
 // failure handler (services.h). Never throws.
-std::string CCGetCleartoolOutput(const TCleartoolSettings& settings, const std::string& Command,
-                                 const std::string& Params, const std::string& Dir,
-                                 bool Sorted) noexcept;
+std::string CCGetCleartoolOutput(const TCleartoolSettings& settings, const std::string& command,
+                                 const std::string& params, const std::string& dir,
+                                 bool sorted) noexcept;
 // The same with the current settings (CurrentCleartoolSettings).
-std::string CCGetCleartoolOutput(const std::string& Command, const std::string& Params,
-                                 const std::string& Dir, bool Sorted) noexcept;
+std::string CCGetCleartoolOutput(const std::string& command, const std::string& params,
+                                 const std::string& dir, bool sorted) noexcept;
 
 // The parameter string of a run: `Command`, one blank, `Params`.
-std::string CleartoolParameterString(const std::string& Command, const std::string& Params);
+std::string CleartoolParameterString(const std::string& command, const std::string& params);
 
 }  // namespace clearcase

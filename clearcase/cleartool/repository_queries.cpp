@@ -8,34 +8,34 @@
 namespace clearcase {
 namespace {
 
-std::string ListMetadataTypes(const std::string& Kind, const std::string& VOB) {
+std::string ListMetadataTypes(const std::string& kind, const std::string& vob) {
   const TCleartoolSettings settings = CurrentCleartoolSettings();
-  return CCGetCleartoolOutput(settings, "lstype", TypeListingParams(Kind, VOB, settings.listLocal),
+  return CCGetCleartoolOutput(settings, "lstype", TypeListingParams(kind, vob, settings.listLocal),
                               "", false);
 }
 
 // Kinds are matched exactly: "Stream" is no kind.
-std::string ListObjects(const std::string& Kind, const std::string& VOB) {
-  if (IsMetadataTypeKind(Kind)) return ListMetadataTypes(Kind, VOB);
-  if (Kind == "vob") return CCGetVOBNames();
-  if (Kind == "activity") return CCGetUCMActivitiesForVOB(VOB);
-  if (Kind == "component") return CCGetUCMComponentsForVOB(VOB);
-  if (Kind == "folder") return CCGetUCMFoldersForVOB(VOB);
-  if (Kind == "stream") return CCGetUCMStreamsForVOB(VOB);
-  if (Kind == "project") return CCGetUCMProjectsForVOB(VOB);
-  if (Kind == "baseline") return CCGetUCMBaselinesForVOB(VOB);
-  if (Kind == "pool") return CCGetPoolsForVob(VOB);
+std::string ListObjects(const std::string& kind, const std::string& vob) {
+  if (IsMetadataTypeKind(kind)) return ListMetadataTypes(kind, vob);
+  if (kind == "vob") return CCGetVOBNames();
+  if (kind == "activity") return CCGetUCMActivitiesForVOB(vob);
+  if (kind == "component") return CCGetUCMComponentsForVOB(vob);
+  if (kind == "folder") return CCGetUCMFoldersForVOB(vob);
+  if (kind == "stream") return CCGetUCMStreamsForVOB(vob);
+  if (kind == "project") return CCGetUCMProjectsForVOB(vob);
+  if (kind == "baseline") return CCGetUCMBaselinesForVOB(vob);
+  if (kind == "pool") return CCGetPoolsForVob(vob);
   return {};
 }
 
 }  // namespace
 
-bool IsMetadataTypeKind(const std::string& Kind) {
-  return Kind.size() >= 6 && Kind.compare(2, 4, "type") == 0;
+bool IsMetadataTypeKind(const std::string& kind) {
+  return kind.size() >= 6 && kind.compare(2, 4, "type") == 0;
 }
 
-std::string TypeListingParams(const std::string& Kind, const std::string& VOB, bool localOnly) {
-  return std::string(localOnly ? "-local " : "") + "-short -kind " + Kind + " -invob " + VOB;
+std::string TypeListingParams(const std::string& kind, const std::string& vob, bool localOnly) {
+  return std::string(localOnly ? "-local " : "") + "-short -kind " + kind + " -invob " + vob;
 }
 
 std::string CCGetVOBNames() {
@@ -46,46 +46,46 @@ std::string CCGetPVOBNames() {
   return LinesText(ParseProjectVobTags(CCGetCleartoolOutput("lsvob", "", "", false)));
 }
 
-std::string CCGetTypeNames(const std::string& Kind, const std::string& VOB) {
-  return RemoveLockedMarkers(ListObjects(Kind, VOB));
+std::string CCGetTypeNames(const std::string& kind, const std::string& vob) {
+  return RemoveLockedMarkers(ListObjects(kind, vob));
 }
 
-std::string CCGetLabelNames(const std::string& VOB) {
-  return CCGetTypeNames("lbtype", VOB);
+std::string CCGetLabelNames(const std::string& vob) {
+  return CCGetTypeNames("lbtype", vob);
 }
 
-std::string CCGetAllTypeNames(const std::string& Kind) {
+std::string CCGetAllTypeNames(const std::string& kind) {
   TTypeNameMerge merge;
   for (const std::string& tag : CapturedLines(CCGetVOBNames())) {
-    if (!merge.Add(CCGetTypeNames(Kind, tag))) break;
+    if (!merge.Add(CCGetTypeNames(kind, tag))) break;
   }
   return LinesText(merge.Result());
 }
 
-std::string CCGetPoolsForVob(const std::string& VOB) {
-  return CCGetCleartoolOutput("lspool", "-short -invob " + VOB, "", true);
+std::string CCGetPoolsForVob(const std::string& vob) {
+  return CCGetCleartoolOutput("lspool", "-short -invob " + vob, "", true);
 }
 
-std::string CCGetStoragePoolsForVOB(const std::string& VOB) {
-  return CCGetPoolsForVob(VOB);
+std::string CCGetStoragePoolsForVOB(const std::string& vob) {
+  return CCGetPoolsForVob(vob);
 }
 
-std::string CCGetHistory(const std::string& Path, const std::string& Dir) {
+std::string CCGetHistory(const std::string& path, const std::string& dir) {
   const std::string history =
-      CCGetCleartoolOutput("lshistory", "-short " + vy::QuoteArgument(Path), Dir, false);
+      CCGetCleartoolOutput("lshistory", "-short " + vy::QuoteArgument(path), dir, false);
   return LinesText(ParseHistory(history));
 }
 
-std::string CCGetLS(const std::string& Dir) {
-  return CCGetCleartoolOutput("ls", "-recurse -short", Dir, false);
+std::string CCGetLS(const std::string& dir) {
+  return CCGetCleartoolOutput("ls", "-recurse -short", dir, false);
 }
 
-std::string CCDescribeObject(const std::string& Selector) {
-  return CCGetCleartoolOutput("describe", Selector, "", false);
+std::string CCDescribeObject(const std::string& selector) {
+  return CCGetCleartoolOutput("describe", selector, "", false);
 }
 
-std::string CCGetAttributeType(const std::string& Name) {
-  return ParseAttributeValueType(CCDescribeObject("attype:" + Name));
+std::string CCGetAttributeType(const std::string& name) {
+  return ParseAttributeValueType(CCDescribeObject("attype:" + name));
 }
 
 TClearCaseType CCGetClearCaseInstalledType() {

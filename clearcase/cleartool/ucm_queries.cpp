@@ -8,97 +8,97 @@
 namespace clearcase {
 namespace {
 
-std::string ListInVob(const std::string& command, const std::string& PVOB) {
-  return CCGetCleartoolOutput(command, "-short -invob " + PVOB, "", true);
+std::string ListInVob(const std::string& command, const std::string& pvob) {
+  return CCGetCleartoolOutput(command, "-short -invob " + pvob, "", true);
 }
 
-std::string ListIn(const std::string& command, const std::string& object, const std::string& PVOB) {
-  return CCGetCleartoolOutput(command, "-short -in " + object + "@" + PVOB, "", true);
+std::string ListIn(const std::string& command, const std::string& object, const std::string& pvob) {
+  return CCGetCleartoolOutput(command, "-short -in " + object + "@" + pvob, "", true);
 }
 
-std::string StreamBaselines(const std::string& Stream, const std::string& PVOB, bool sorted) {
-  return CCGetCleartoolOutput("lsbl", "-short -stream " + Stream + "@" + PVOB, "", sorted);
+std::string StreamBaselines(const std::string& stream, const std::string& pvob, bool sorted) {
+  return CCGetCleartoolOutput("lsbl", "-short -stream " + stream + "@" + pvob, "", sorted);
 }
 
 }  // namespace
 
-std::string CCGetUCMActivitiesForVOB(const std::string& PVOB) {
-  return ListInVob("lsactivity", PVOB);
+std::string CCGetUCMActivitiesForVOB(const std::string& pvob) {
+  return ListInVob("lsactivity", pvob);
 }
 
-std::string CCGetUCMComponentsForVOB(const std::string& PVOB) {
-  return ListInVob("lscomp", PVOB);
+std::string CCGetUCMComponentsForVOB(const std::string& pvob) {
+  return ListInVob("lscomp", pvob);
 }
 
-std::string CCGetUCMFoldersForVOB(const std::string& PVOB) {
-  return ListInVob("lsfolder", PVOB);
+std::string CCGetUCMFoldersForVOB(const std::string& pvob) {
+  return ListInVob("lsfolder", pvob);
 }
 
-std::string CCGetUCMStreamsForVOB(const std::string& PVOB) {
-  return ListInVob("lsstream", PVOB);
+std::string CCGetUCMStreamsForVOB(const std::string& pvob) {
+  return ListInVob("lsstream", pvob);
 }
 
-std::string CCGetUCMProjectsForVOB(const std::string& PVOB) {
-  return ListInVob("lsproject", PVOB);
+std::string CCGetUCMProjectsForVOB(const std::string& pvob) {
+  return ListInVob("lsproject", pvob);
 }
 
-std::string CCGetUCMComponentsForView(const std::string& View) {
-  return CCGetCleartoolOutput("lscomp", "-short", View, true);
+std::string CCGetUCMComponentsForView(const std::string& view) {
+  return CCGetCleartoolOutput("lscomp", "-short", view, true);
 }
 
-std::string CCGetUCMStreamsForProject(const std::string& Project, const std::string& PVOB) {
-  return Project.empty() ? ListInVob("lsstream", PVOB) : ListIn("lsstream", Project, PVOB);
+std::string CCGetUCMStreamsForProject(const std::string& project, const std::string& pvob) {
+  return project.empty() ? ListInVob("lsstream", pvob) : ListIn("lsstream", project, pvob);
 }
 
-std::string CCGetUCMActivitiesForStream(const std::string& Stream, const std::string& PVOB) {
-  return Stream.empty() ? CCGetUCMActivitiesForVOB(PVOB) : ListIn("lsactivity", Stream, PVOB);
+std::string CCGetUCMActivitiesForStream(const std::string& stream, const std::string& pvob) {
+  return stream.empty() ? CCGetUCMActivitiesForVOB(pvob) : ListIn("lsactivity", stream, pvob);
 }
 
-std::string CCGetUCMActivitiesForProject(const std::string& Project, const std::string& PVOB) {
-  return ListIn("lsactivity", Project, PVOB);
+std::string CCGetUCMActivitiesForProject(const std::string& project, const std::string& pvob) {
+  return ListIn("lsactivity", project, pvob);
 }
 
-std::string CCGetUCMActivities(const std::string& View) {
+std::string CCGetUCMActivities(const std::string& view) {
   return LinesText(
-      ParseStreamActivities(CCGetCleartoolOutput("lsstream", "-long -cview", View, false)));
+      ParseStreamActivities(CCGetCleartoolOutput("lsstream", "-long -cview", view, false)));
 }
 
-std::string CCGetUCMComponentsForStream(const std::string& Stream, const std::string& PVOB) {
+std::string CCGetUCMComponentsForStream(const std::string& stream, const std::string& pvob) {
   return ExtractBaselineComponents(
-      CCGetCleartoolOutput("lsstream", "-l " + Stream + "@" + PVOB, "", false));
+      CCGetCleartoolOutput("lsstream", "-l " + stream + "@" + pvob, "", false));
 }
 
-std::string CCGetUCMComponentsForProject(const std::string& Project, const std::string& PVOB) {
+std::string CCGetUCMComponentsForProject(const std::string& project, const std::string& pvob) {
   return ExtractBaselineComponents(
-      CCGetCleartoolOutput("lsproject", "-l " + Project + "@" + PVOB, "", false));
+      CCGetCleartoolOutput("lsproject", "-l " + project + "@" + pvob, "", false));
 }
 
-std::string CCGetUCMPromoLevelsForPVOB(const std::string& PVOB) {
+std::string CCGetUCMPromoLevelsForPVOB(const std::string& pvob) {
   return LinesText(
-      ParsePromotionLevels(CCGetCleartoolOutput("describe", "vob:" + PVOB, "", false)));
+      ParsePromotionLevels(CCGetCleartoolOutput("describe", "vob:" + pvob, "", false)));
 }
 
-std::string CCGetUCMBaselinesForStream(const std::string& Stream, const std::string& PVOB) {
-  if (Stream.empty()) return CCGetUCMBaselinesForVOB(PVOB);
+std::string CCGetUCMBaselinesForStream(const std::string& stream, const std::string& pvob) {
+  if (stream.empty()) return CCGetUCMBaselinesForVOB(pvob);
   // The capture sorts in the same order, so reversing gives descending order.
-  TStringList baselines = CapturedLines(StreamBaselines(Stream, PVOB, true));
+  TStringList baselines = CapturedLines(StreamBaselines(stream, pvob, true));
   ReverseTStrings(baselines);
   return LinesText(baselines);
 }
 
-std::string CCGetUCMBaselinesForProject(const std::string& Project, const std::string& PVOB) {
-  if (Project.empty()) return CCGetUCMBaselinesForVOB(PVOB);
+std::string CCGetUCMBaselinesForProject(const std::string& project, const std::string& pvob) {
+  if (project.empty()) return CCGetUCMBaselinesForVOB(pvob);
   std::string merged;
-  for (const std::string& stream : CapturedLines(CCGetUCMStreamsForProject(Project, PVOB))) {
-    merged += "\r\n" + CCGetUCMBaselinesForStream(stream, PVOB);
+  for (const std::string& stream : CapturedLines(CCGetUCMStreamsForProject(project, pvob))) {
+    merged += "\r\n" + CCGetUCMBaselinesForStream(stream, pvob);
   }
   return LinesText(MergeBaselines(merged));
 }
 
-std::string CCGetUCMBaselinesForVOB(const std::string& PVOB) {
+std::string CCGetUCMBaselinesForVOB(const std::string& pvob) {
   std::string merged;
-  for (const std::string& stream : CapturedLines(CCGetUCMStreamsForVOB(PVOB))) {
-    merged += StreamBaselines(stream, PVOB, false);
+  for (const std::string& stream : CapturedLines(CCGetUCMStreamsForVOB(pvob))) {
+    merged += StreamBaselines(stream, pvob, false);
   }
   return LinesText(MergeBaselines(merged));
 }

@@ -12,28 +12,28 @@
 
 namespace clearcase {
 
-std::string CCGetUCMActivitiesForVOB(const std::string& PVOB);
-std::string CCGetUCMComponentsForVOB(const std::string& PVOB);
-std::string CCGetUCMFoldersForVOB(const std::string& PVOB);
-std::string CCGetUCMStreamsForVOB(const std::string& PVOB);
-std::string CCGetUCMProjectsForVOB(const std::string& PVOB);
-std::string CCGetUCMComponentsForView(const std::string& View);
+std::string CCGetUCMActivitiesForVOB(const std::string& pvob);
+std::string CCGetUCMComponentsForVOB(const std::string& pvob);
+std::string CCGetUCMFoldersForVOB(const std::string& pvob);
+std::string CCGetUCMStreamsForVOB(const std::string& pvob);
+std::string CCGetUCMProjectsForVOB(const std::string& pvob);
+std::string CCGetUCMComponentsForView(const std::string& view);
 // Every stream of the VOB when `Project` is empty.
-std::string CCGetUCMStreamsForProject(const std::string& Project, const std::string& PVOB);
+std::string CCGetUCMStreamsForProject(const std::string& project, const std::string& pvob);
 // Every activity of the VOB when `Stream` is empty.
-std::string CCGetUCMActivitiesForStream(const std::string& Stream, const std::string& PVOB);
-std::string CCGetUCMActivitiesForProject(const std::string& Project, const std::string& PVOB);
+std::string CCGetUCMActivitiesForStream(const std::string& stream, const std::string& pvob);
+std::string CCGetUCMActivitiesForProject(const std::string& project, const std::string& pvob);
 
 // The activities of the stream the view is attached to.
-std::string CCGetUCMActivities(const std::string& View);
-std::string CCGetUCMComponentsForStream(const std::string& Stream, const std::string& PVOB);
-std::string CCGetUCMComponentsForProject(const std::string& Project, const std::string& PVOB);
+std::string CCGetUCMActivities(const std::string& view);
+std::string CCGetUCMComponentsForStream(const std::string& stream, const std::string& pvob);
+std::string CCGetUCMComponentsForProject(const std::string& project, const std::string& pvob);
 // In the order the VOB defines them.
-std::string CCGetUCMPromoLevelsForPVOB(const std::string& PVOB);
+std::string CCGetUCMPromoLevelsForPVOB(const std::string& pvob);
 // Baselines in descending order; those of several streams each once.
-std::string CCGetUCMBaselinesForStream(const std::string& Stream, const std::string& PVOB);
-std::string CCGetUCMBaselinesForProject(const std::string& Project, const std::string& PVOB);
-std::string CCGetUCMBaselinesForVOB(const std::string& PVOB);
+std::string CCGetUCMBaselinesForStream(const std::string& stream, const std::string& pvob);
+std::string CCGetUCMBaselinesForProject(const std::string& project, const std::string& pvob);
+std::string CCGetUCMBaselinesForVOB(const std::string& pvob);
 // Every component of every VOB as "NAME@VOB", VOB by VOB.
 std::string CCGetAllUCMComponents();
 

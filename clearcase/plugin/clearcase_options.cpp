@@ -26,7 +26,7 @@ TCleartoolSettings ListingSettingsFromOptions() {
 
 std::string TVyClearCaseOptions::GetCleartoolPath() {
   if (cleartoolPath_.empty()) {
-    cleartoolPath_ = defaultClearToolPath();
+    cleartoolPath_ = DefaultClearToolPath();
     cleartoolPathDiscovered_ = true;
     SetModified(true);
   }
@@ -88,7 +88,7 @@ void TVyClearCaseOptions::LoadOptions(vy::IVyOptionsReader& reader) {
   defaultViewPath_.clear();
   cleartoolPath_ = reader.ReadString("CleartoolPath", "");
   cleartoolPathDiscovered_ = cleartoolPath_.empty();
-  if (cleartoolPath_.empty()) cleartoolPath_ = defaultClearToolPath();
+  if (cleartoolPath_.empty()) cleartoolPath_ = DefaultClearToolPath();
   defaultViewPath_ = reader.ReadString("DefaultView", "");
   const auto installation = reader.ReadString("InstallationType", "Auto");
   testForType_ = installation == "Auto";

@@ -26,7 +26,7 @@ std::string SearchPath() {
 
 }  // namespace
 
-std::string defaultClearToolPath() {
+std::string DefaultClearToolPath() {
   std::string result = RegisteredCleartoolFolder();
   if (!result.empty()) result = vy::IncludeTrailingPathDelimiter(result);
   if (result.empty()) result = SearchPath();

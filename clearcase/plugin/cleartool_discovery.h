@@ -14,7 +14,7 @@ inline constexpr const char* kCleartoolProgramName = "cleartool";
 // The registry's application path (with a trailing delimiter), else the
 // program in the current directory, else in each folder of PATH; empty when
 // nothing exists there.
-std::string defaultClearToolPath();
+std::string DefaultClearToolPath();
 
 // The folder that the platform's registry of application paths names for
 // cleartool; empty where there is no such registry or no entry.

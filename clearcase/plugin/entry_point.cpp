@@ -5,9 +5,9 @@
 
 #include "clearcase/plugin/registration.h"
 
-extern "C" __attribute__((visibility("default"))) void VyRegister(bool RegisterPages) {
+extern "C" __attribute__((visibility("default"))) void VyRegister(bool registerPages) {
   try {
-    clearcase::VyRegisterPackage(RegisterPages);
+    clearcase::VyRegisterPackage(registerPages);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "ClearCase package: registration failed: %s\n", error.what());
   } catch (...) {

@@ -21,14 +21,14 @@ std::string CCGetLastViewDirectory() {
   return directory;
 }
 
-void CCSetLastViewDirectory(const std::string& Dir) {
-  vy::IniWriteString(vy::GetVyUserIniFileName(), kSection, kKey, Dir);
+void CCSetLastViewDirectory(const std::string& dir) {
+  vy::IniWriteString(vy::GetVyUserIniFileName(), kSection, kKey, dir);
 }
 
-std::string CCSelectViewPath(const std::string& Initial) {
+std::string CCSelectViewPath(const std::string& initial) {
   std::string chosen;
-  const auto start = Initial.empty() ? CCGetLastViewDirectory() : Initial;
-  if (!vy::VyBrowseForDirectory(start, chosen, "Select View")) return Initial;
+  const auto start = initial.empty() ? CCGetLastViewDirectory() : initial;
+  if (!vy::VyBrowseForDirectory(start, chosen, "Select View")) return initial;
   CCSetLastViewDirectory(chosen);
   return chosen;
 }

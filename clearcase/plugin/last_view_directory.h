@@ -7,8 +7,8 @@
 namespace clearcase {
 
 std::string CCGetLastViewDirectory();
-void CCSetLastViewDirectory(const std::string& Dir);
+void CCSetLastViewDirectory(const std::string& dir);
 // Browses for a view folder; returns `Initial` unchanged when cancelled.
-std::string CCSelectViewPath(const std::string& Initial);
+std::string CCSelectViewPath(const std::string& initial);
 
 }  // namespace clearcase

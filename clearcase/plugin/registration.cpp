@@ -10,14 +10,14 @@
 
 namespace clearcase {
 
-void VyRegisterPackage(bool RegisterPages) {
+void VyRegisterPackage(bool registerPages) {
   RegisterOptions();
   auto& actions = vy::VyActionServices();
   for (const auto& row : Catalogue()) {
     actions.RegisterAction(row.displayName, "ClearCase", row.actionClass, row.typeId);
   }
   RegisterQueryFunctions();
-  if (!RegisterPages) return;
+  if (!registerPages) return;
   vy::VyOptionsServices().RegisterOptionsPages(
       vy::OptionsClass<TVyClearCaseOptions>("TVyClearCaseOptions"), {{"TClearCaseOptionsFrame"}});
   std::vector<const TCatalogueRow*> byRank;

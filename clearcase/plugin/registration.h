@@ -4,6 +4,6 @@ namespace clearcase {
 
 // Registers the options, every action of the catalogue and, when asked, the
 // pages of the options and of each action.
-void VyRegisterPackage(bool RegisterPages);
+void VyRegisterPackage(bool registerPages);
 
 }  // namespace clearcase

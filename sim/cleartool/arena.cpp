@@ -31,10 +31,10 @@ void Deallocate(void* block) {
 
 }  // namespace
 
-void InstallParserArena(size_t world_bytes) {
+void InstallParserArena(size_t worldBytes) {
   // The document needs about three times the text; one populated mapping is far
   // cheaper than hundreds of separate page faults.
-  size_t size = world_bytes * 3 + (256 << 10);
+  size_t size = worldBytes * 3 + (256 << 10);
   void* region = mmap(nullptr, size, PROT_READ | PROT_WRITE,
                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
   if (region == MAP_FAILED) return;

@@ -7,6 +7,6 @@
 namespace ctsim {
 
 // Installs the arena as pugixml's allocator, sized for a world of world_bytes.
-void InstallParserArena(size_t world_bytes);
+void InstallParserArena(size_t worldBytes);
 
 }  // namespace ctsim

@@ -25,7 +25,7 @@ struct CommandSpec {
   std::vector<std::string> aliases;
   std::vector<std::string> flags;   // options without a value, "-" included
   std::vector<std::string> valued;  // options that take the next argument as value
-  bool changes_world;
+  bool changesWorld;
   void (*run)(Context&, const Args&);
 };
 

@@ -17,9 +17,9 @@ std::string ShowFromCwd(const Context& ctx, const std::string& abs) {
 std::vector<CheckoutRef> CheckoutsOfView(const Context& ctx, pugi::xml_node view) {
   std::vector<CheckoutRef> refs;
   std::string tag = view.attribute("tag").as_string();
-  std::string view_dir = ctx.world.ViewDir(view);
-  for (pugi::xml_node vob : ctx.world.root().children("Vob")) {
-    std::string root = ctx.world.VobRoot(view_dir, vob);
+  std::string viewDir = ctx.world.ViewDir(view);
+  for (pugi::xml_node vob : ctx.world.Root().children("Vob")) {
+    std::string root = ctx.world.VobRoot(viewDir, vob);
     for (pugi::xml_node element : vob.children("Element")) {
       pugi::xml_node co = FindCheckout(element, tag);
       if (co) refs.push_back({JoinPath(root, element.attribute("path").as_string()), element, co});
@@ -107,11 +107,11 @@ void CheckoutOne(Context& ctx, const Args& args, pugi::xml_node view, const std:
     throw CtError("Element " + Quoted(ref.shown) + " is already checked out to view " +
                   Quoted(tag) + ".");
   }
-  const std::string* branch_opt = args.Value("-branch");
-  std::string branch_path = branch_opt ? *branch_opt : "/main";
-  pugi::xml_node branch = FindBranch(ref.element, branch_path);
+  const std::string* branchOpt = args.Value("-branch");
+  std::string branchPath = branchOpt ? *branchOpt : "/main";
+  pugi::xml_node branch = FindBranch(ref.element, branchPath);
   if (!branch) {
-    throw CtError("Branch " + Quoted(branch_path) + " not found for element " + Quoted(ref.shown) +
+    throw CtError("Branch " + Quoted(branchPath) + " not found for element " + Quoted(ref.shown) +
                   ".");
   }
   pugi::xml_node brtype = FindType(ref.loc.vob, "brtype", branch.attribute("name").as_string());
@@ -392,7 +392,7 @@ std::string DefaultConfigSpec() {
 }
 
 std::string ReadConfigSpecFile(const Context& ctx, const std::string& operand) {
-  std::string path = AbsolutePath(ctx.cwd, operand, ctx.world.windows());
+  std::string path = AbsolutePath(ctx.cwd, operand, ctx.world.Windows());
   std::ifstream in(path, std::ios::binary);
   if (!in || IsDirectory(path)) {
     throw CtError("Unable to access " + Quoted(operand) + ": No such file or directory.");
@@ -415,8 +415,8 @@ void Catcs(Context& ctx, const Args& args) {
 void Setcs(Context& ctx, const Args& args) {
   Exclusive(args, {"-current", "-default", "-stream"});
   pugi::xml_node view = ViewForCs(ctx, args);
-  bool from_option = args.Has("-current") || args.Has("-default") || args.Has("-stream");
-  if (from_option) {
+  bool fromOption = args.Has("-current") || args.Has("-default") || args.Has("-stream");
+  if (fromOption) {
     LimitOperands(args.operands, 0);
   } else {
     RequireOperands(args.operands, 1);

@@ -41,7 +41,7 @@ void PrintVobLong(Context& ctx, pugi::xml_node vob) {
   ctx.Print(std::string("Tag: ") + vob.attribute("tag").as_string());
   ctx.Print(std::string("  Global path: ") + vob.attribute("storage").as_string());
   ctx.Print(std::string("  Server host: ") +
-            ctx.world.root().attribute("host").as_string("buildhost"));
+            ctx.world.Root().attribute("host").as_string("buildhost"));
   ctx.Print("  Access: " + Access(vob));
   ctx.Print(std::string("  Active: ") + (vob.attribute("mounted").as_bool(true) ? "YES" : "NO"));
   std::string attrs = VobAttributes(vob);
@@ -53,7 +53,7 @@ void PrintVobLong(Context& ctx, pugi::xml_node vob) {
 
 void Lsvob(Context& ctx, const Args& args) {
   std::vector<pugi::xml_node> vobs;
-  for (pugi::xml_node vob : ctx.world.root().children("Vob")) vobs.push_back(vob);
+  for (pugi::xml_node vob : ctx.world.Root().children("Vob")) vobs.push_back(vob);
   std::sort(vobs.begin(), vobs.end(), [](pugi::xml_node a, pugi::xml_node b) {
     return std::strcmp(a.attribute("tag").as_string(), b.attribute("tag").as_string()) < 0;
   });
@@ -105,8 +105,8 @@ void Lstype(Context& ctx, const Args& args) {
     ctx.ForEach(args.operands, 0, [&](const std::string& text) {
       Selector sel = ParseSelector(text);
       std::string k = sel.kind.empty() && kind ? *kind : sel.kind;
-      if (const std::string* in = args.Value("-invob"); in && !sel.has_vob)
-        sel.vob = *in, sel.has_vob = true;
+      if (const std::string* in = args.Value("-invob"); in && !sel.hasVob)
+        sel.vob = *in, sel.hasVob = true;
       pugi::xml_node type = FindType(VobOf(ctx, sel), k, sel.name);
       if (!type) throw CtError("Type not found: " + Quoted(text) + ".");
       PrintType(ctx, args, type);
@@ -114,7 +114,7 @@ void Lstype(Context& ctx, const Args& args) {
     return;
   }
   Selector where;
-  if (const std::string* in = args.Value("-invob")) where.vob = *in, where.has_vob = true;
+  if (const std::string* in = args.Value("-invob")) where.vob = *in, where.hasVob = true;
   pugi::xml_node vob = VobOf(ctx, where);
   // Large VOBs hold thousands of types: keep this loop free of per-type allocations.
   bool local = args.Has("-local"), obsolete = args.Has("-obsolete"), brief = args.Has("-short");
@@ -127,11 +127,11 @@ void Lstype(Context& ctx, const Args& args) {
     }
     types.emplace_back(type.attribute("name").as_string(), type);
   }
-  auto by_name = [](const auto& a, const auto& b) { return std::strcmp(a.first, b.first) < 0; };
-  if (!std::is_sorted(types.begin(), types.end(), by_name)) {
-    std::sort(types.begin(), types.end(), by_name);
+  auto byName = [](const auto& a, const auto& b) { return std::strcmp(a.first, b.first) < 0; };
+  if (!std::is_sorted(types.begin(), types.end(), byName)) {
+    std::sort(types.begin(), types.end(), byName);
   }
-  const char* eol = ctx.world.eol();
+  const char* eol = ctx.world.Eol();
   for (const auto& [name, type] : types) {
     if (!brief) {
       PrintType(ctx, args, type);
@@ -146,7 +146,7 @@ void Lstype(Context& ctx, const Args& args) {
 
 void Lspool(Context& ctx, const Args& args) {
   Selector where;
-  if (const std::string* in = args.Value("-invob")) where.vob = *in, where.has_vob = true;
+  if (const std::string* in = args.Value("-invob")) where.vob = *in, where.hasVob = true;
   pugi::xml_node vob = VobOf(ctx, where);
   std::vector<pugi::xml_node> pools;
   if (args.operands.empty()) {
@@ -251,8 +251,8 @@ void ListDirectory(Context& ctx, const std::string& prefix, const std::string& d
                    std::map<std::string, LsEntry>& entries) {
   Location loc = Locate(ctx.world, dir);
   if (!loc.view) throw CtError("Pathname is not within a VOB: " + Quoted(ctx.Show(dir)));
-  for (pugi::xml_node vob : ctx.world.root().children("Vob")) {
-    std::string root = ctx.world.VobRoot(loc.view_dir, vob);
+  for (pugi::xml_node vob : ctx.world.Root().children("Vob")) {
+    std::string root = ctx.world.VobRoot(loc.viewDir, vob);
     for (pugi::xml_node e : vob.children("Element")) {
       std::string abs = JoinPath(root, e.attribute("path").as_string());
       bool in = recurse ? IsUnder(abs, dir) && abs != dir : ParentPath(abs) == dir;
@@ -299,8 +299,8 @@ void Ls(Context& ctx, const Args& args) {
       ResolveElement(ctx, pname);  // throws the right refusal
     }
     for (const auto& [abs, entry] : entries) {
-      bool is_private = !entry.element;
-      if ((is_private && args.Has("-vob_only")) || (!is_private && args.Has("-view_only"))) {
+      bool isPrivate = !entry.element;
+      if ((isPrivate && args.Has("-vob_only")) || (!isPrivate && args.Has("-view_only"))) {
         continue;
       }
       PrintLsEntry(ctx, args, view, entry);
@@ -361,7 +361,7 @@ void DescribeType(Context& ctx, pugi::xml_node type) {
 
 void DescribeVob(Context& ctx, pugi::xml_node vob) {
   std::string storage = vob.attribute("storage").as_string();
-  std::string host = ctx.world.root().attribute("host").as_string("buildhost");
+  std::string host = ctx.world.Root().attribute("host").as_string("buildhost");
   PrintHeader(ctx, vob, "versioned object base " + Quoted(vob.attribute("tag").as_string()));
   PrintLock(ctx, vob);
   ctx.Print(std::string("  master replica: original@") + vob.attribute("tag").as_string());
@@ -391,10 +391,10 @@ void DescribeVersion(Context& ctx, const ElementRef& ref) {
   pugi::xml_node view = ref.loc.view;
   pugi::xml_node co = FindCheckout(ref.element, view.attribute("tag").as_string());
   pugi::xml_node version = SelectedVersion(ref.element);
-  if (!ref.version_ext.empty()) {
-    version = ResolveVersion(ref.element, ref.version_ext);
+  if (!ref.versionExt.empty()) {
+    version = ResolveVersion(ref.element, ref.versionExt);
     if (!version) {
-      throw CtError("Version not found: " + Quoted(ref.shown + "@@" + ref.version_ext) + ".");
+      throw CtError("Version not found: " + Quoted(ref.shown + "@@" + ref.versionExt) + ".");
     }
     co = pugi::xml_node();
   }
@@ -425,8 +425,8 @@ void DescribeOne(Context& ctx, const Args& args, const std::string& text) {
   if (sel.kind.empty()) {
     ElementRef ref = ResolveElement(ctx, text);
     if (args.Has("-short")) {
-      pugi::xml_node v = ref.version_ext.empty() ? SelectedVersion(ref.element)
-                                                 : ResolveVersion(ref.element, ref.version_ext);
+      pugi::xml_node v = ref.versionExt.empty() ? SelectedVersion(ref.element)
+                                                 : ResolveVersion(ref.element, ref.versionExt);
       if (!v) throw CtError("Version not found: " + Quoted(text) + ".");
       return ctx.Print(ref.shown + "@@" + ctx.Show(VersionPath(v)));
     }
@@ -452,10 +452,10 @@ void Describe(Context& ctx, const Args& args) {
 
 void Version(Context& ctx, const Args& args) {
   LimitOperands(args.operands, 0);
-  std::string banner = ctx.world.root().child("Banner").text().as_string();
+  std::string banner = ctx.world.Root().child("Banner").text().as_string();
   if (banner.empty()) {
     const char* date = "2002.05.00 (Mon Oct 29 13:49:09 2001)";
-    banner = std::string(ctx.world.lt() ? "Rational ClearCase LT Client " : "Rational ClearCase ") +
+    banner = std::string(ctx.world.Lt() ? "Rational ClearCase LT Client " : "Rational ClearCase ") +
              date + "\ncleartool                         " + date +
              "\ndb_server                         " + date + "\n";
   }
@@ -464,7 +464,7 @@ void Version(Context& ctx, const Args& args) {
 
 void SimLayout(Context& ctx, const Args& args) {
   LimitOperands(args.operands, 0);
-  for (pugi::xml_node view : ctx.world.root().children("View")) {
+  for (pugi::xml_node view : ctx.world.Root().children("View")) {
     char tag[64];
     std::snprintf(tag, sizeof tag, "%-24s ", view.attribute("tag").as_string());
     ctx.Print(tag + ctx.world.ViewDir(view));

@@ -90,7 +90,7 @@ std::vector<VersionTarget> VersionTargets(const Context& ctx, const Args& args,
   std::vector<VersionTarget> targets;
   auto pick = [&](pugi::xml_node element, const std::string& shown) {
     pugi::xml_node v = SelectedVersion(element);
-    std::string sel = !ref.version_ext.empty() ? ref.version_ext
+    std::string sel = !ref.versionExt.empty() ? ref.versionExt
                       : args.Value("-version") ? *args.Value("-version")
                                                : "";
     if (!sel.empty()) v = ResolveVersion(element, sel);
@@ -110,9 +110,9 @@ std::vector<VersionTarget> VersionTargets(const Context& ctx, const Args& args,
 }
 
 pugi::xml_node LabelHolder(pugi::xml_node element, pugi::xml_node version, const std::string& name,
-                           bool per_branch) {
+                           bool perBranch) {
   for (pugi::xml_node event : HistoryNewestFirst(element)) {
-    if (per_branch && event.parent() != version.parent()) continue;
+    if (perBranch && event.parent() != version.parent()) continue;
     if (FindChildNamed(event, "Label", name)) return event;
   }
   return {};
@@ -120,7 +120,7 @@ pugi::xml_node LabelHolder(pugi::xml_node element, pugi::xml_node version, const
 
 void LabelOne(Context& ctx, const Args& args, const Selector& sel, const VersionTarget& t) {
   pugi::xml_node vob = t.element.parent();
-  if (sel.has_vob && !ctx.world.SameTag(sel.vob, vob.attribute("tag").as_string())) {
+  if (sel.hasVob && !ctx.world.SameTag(sel.vob, vob.attribute("tag").as_string())) {
     VobByTag(ctx, sel.vob);
   }
   pugi::xml_node type = FindType(vob, "lbtype", sel.name);
@@ -316,8 +316,8 @@ namespace {
 
 void AttachOne(Context& ctx, const Args& args, const Selector& sel, const std::string& value,
                pugi::xml_node target, pugi::xml_node vob, const std::string& shown) {
-  pugi::xml_node type_vob = sel.has_vob ? VobByTag(ctx, sel.vob) : vob;
-  pugi::xml_node type = FindType(type_vob, "attype", sel.name);
+  pugi::xml_node typeVob = sel.hasVob ? VobByTag(ctx, sel.vob) : vob;
+  pugi::xml_node type = FindType(typeVob, "attype", sel.name);
   if (!type) throw CtError("Attribute type not found: " + Quoted(sel.name) + ".");
   CheckUnlocked(ctx, vob, "VOB", "make attribute");
   CheckUnlocked(ctx, type, "attribute type " + Quoted(sel.name), "make attribute");
@@ -348,12 +348,12 @@ void AttachOne(Context& ctx, const Args& args, const Selector& sel, const std::s
 }  // namespace
 
 void Mkattr(Context& ctx, const Args& args) {
-  size_t first_target = args.Has("-default") ? 1 : 2;
-  RequireOperands(args.operands, first_target + 1);
+  size_t firstTarget = args.Has("-default") ? 1 : 2;
+  RequireOperands(args.operands, firstTarget + 1);
   Selector sel = TypeSelector(args.operands[0], "attype");
   std::string value = args.Has("-default") ? "" : args.operands[1];
   bool pname = args.Has("-pname");
-  ctx.ForEach(args.operands, first_target, [&](const std::string& text) {
+  ctx.ForEach(args.operands, firstTarget, [&](const std::string& text) {
     if (pname || ParseSelector(text).kind.empty()) {
       for (const VersionTarget& t : VersionTargets(ctx, args, text)) {
         AttachOne(ctx, args, sel, value, t.version, t.element.parent(),

@@ -25,9 +25,9 @@ void CheckName(const std::string& name) {
   if (bad) throw CtError("Invalid name: " + Quoted(name) + ".");
 }
 
-pugi::xml_node NewObject(Context& ctx, pugi::xml_node pvob, const char* node_name,
+pugi::xml_node NewObject(Context& ctx, pugi::xml_node pvob, const char* nodeName,
                          const std::string& name, const Args& args) {
-  pugi::xml_node node = pvob.append_child(node_name);
+  pugi::xml_node node = pvob.append_child(nodeName);
   node.append_attribute("name") = name.c_str();
   node.append_attribute("created") = ctx.Now().c_str();
   node.append_attribute("owner") = ctx.user.c_str();
@@ -78,7 +78,7 @@ void Mkactivity(Context& ctx, const Args& args) {
     if (!sel.kind.empty() && sel.kind != "activity") {
       throw CtError("Not an activity selector: " + Quoted(text) + ".");
     }
-    if (sel.has_vob && VobByTag(ctx, sel.vob) != pvob) {
+    if (sel.hasVob && VobByTag(ctx, sel.vob) != pvob) {
       throw CtError("Activity " + Quoted(sel.name) + " must be made in the project VOB of stream " +
                     Quoted(Name(stream)) + ".");
     }
@@ -158,7 +158,7 @@ bool ImportsInto(const Context& ctx, const Args& args, pugi::xml_node comp) {
   for (const std::string& item : Split(*list, ',')) {
     Selector sel = ParseSelector(Trim(item));
     if (sel.name == Name(comp) &&
-        (!sel.has_vob || ctx.world.SameTag(sel.vob, comp.parent().attribute("tag").as_string())))
+        (!sel.hasVob || ctx.world.SameTag(sel.vob, comp.parent().attribute("tag").as_string())))
       return true;
   }
   return false;
@@ -175,7 +175,7 @@ void ImportLabel(Context& ctx, const Args& args, const std::string& text) {
   }
   std::string tag = vob.attribute("tag").as_string();
   bool found = false;
-  for (pugi::xml_node pvob : ctx.world.root().children("Vob")) {
+  for (pugi::xml_node pvob : ctx.world.Root().children("Vob")) {
     for (pugi::xml_node comp : pvob.children("Component")) {
       if (!ctx.world.SameTag(comp.attribute("root").as_string(), tag)) continue;
       if (!ImportsInto(ctx, args, comp)) continue;

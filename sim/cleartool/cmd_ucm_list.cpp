@@ -29,9 +29,9 @@ std::vector<std::string> Selectors(const Context& ctx, const std::vector<pugi::x
 }
 
 std::vector<std::string> BaselineLines(const Context& ctx, pugi::xml_node stream,
-                                       const char* list_attr) {
+                                       const char* listAttr) {
   std::vector<std::string> lines;
-  for (pugi::xml_node bl : BaselinesOf(stream, list_attr)) {
+  for (pugi::xml_node bl : BaselinesOf(stream, listAttr)) {
     std::string component = ParseSelector(bl.attribute("component").as_string()).name;
     pugi::xml_node comp = FindNamed(stream.parent(), "Component", component);
     std::string line = Sel(ctx, bl) + " (" + (comp ? Sel(ctx, comp) : component) + ")";
@@ -51,9 +51,9 @@ void Header(Context& ctx, pugi::xml_node node, const std::string& kind) {
   ctx.Print(std::string("  title: ") + node.attribute("title").as_string(Name(node).c_str()));
 }
 
-std::string Ref(const Context& ctx, pugi::xml_node pvob, const char* node_name,
+std::string Ref(const Context& ctx, pugi::xml_node pvob, const char* nodeName,
                 const std::string& name) {
-  pugi::xml_node n = FindNamed(pvob, node_name, ParseSelector(name).name);
+  pugi::xml_node n = FindNamed(pvob, nodeName, ParseSelector(name).name);
   return n ? Sel(ctx, n) : name;
 }
 
@@ -112,7 +112,7 @@ void DescribeActivity(Context& ctx, pugi::xml_node activity) {
   ctx.Print(std::string("  title: ") +
             activity.attribute("headline").as_string(Name(activity).c_str()));
   std::vector<std::string> changes, views;
-  for (pugi::xml_node view : ctx.world.root().children("View")) {
+  for (pugi::xml_node view : ctx.world.Root().children("View")) {
     if (ActivityOfView(ctx, view) != activity) continue;
     views.push_back(view.attribute("tag").as_string());
     for (const CheckoutRef& ref : CheckoutsOfView(ctx, view)) {
@@ -186,9 +186,9 @@ void PrintObjects(Context& ctx, const Args& args, const std::vector<pugi::xml_no
   }
 }
 
-std::vector<pugi::xml_node> AllOf(pugi::xml_node pvob, const char* node_name) {
+std::vector<pugi::xml_node> AllOf(pugi::xml_node pvob, const char* nodeName) {
   std::vector<pugi::xml_node> nodes;
-  for (pugi::xml_node n : pvob.children(node_name)) nodes.push_back(n);
+  for (pugi::xml_node n : pvob.children(nodeName)) nodes.push_back(n);
   return nodes;
 }
 
@@ -303,14 +303,14 @@ void Lsproject(Context& ctx, const Args& args) {
 
 void Lsbl(Context& ctx, const Args& args) {
   ListUcm(ctx, args, "baseline", [&]() -> std::vector<pugi::xml_node> {
-    const std::string* stream_sel = args.Value("-stream");
-    const std::string* comp_sel = args.Value("-component");
+    const std::string* streamSel = args.Value("-stream");
+    const std::string* compSel = args.Value("-component");
     const std::string* invob = args.Value("-invob");
-    if (!stream_sel && !comp_sel && !invob) {
+    if (!streamSel && !compSel && !invob) {
       throw CtError("One of \"-stream\", \"-component\" or \"-invob\" is required.");
     }
-    pugi::xml_node stream = stream_sel ? FindUcm(ctx, "stream", *stream_sel) : pugi::xml_node();
-    pugi::xml_node comp = comp_sel ? FindUcm(ctx, "component", *comp_sel) : pugi::xml_node();
+    pugi::xml_node stream = streamSel ? FindUcm(ctx, "stream", *streamSel) : pugi::xml_node();
+    pugi::xml_node comp = compSel ? FindUcm(ctx, "component", *compSel) : pugi::xml_node();
     pugi::xml_node pvob = stream ? stream.parent() : comp ? comp.parent() : PvobFor(ctx, invob);
     const std::string* level = args.Value("-level");
     std::vector<pugi::xml_node> baselines;

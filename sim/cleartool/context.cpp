@@ -15,15 +15,15 @@ Context::Context(World& w, std::string dir, std::string who)
 
 void Context::Print(std::string_view line) {
   out.append(line);
-  out.append(world.eol());
-  if (sink_fd >= 0 && out.size() >= 32768) Flush();
+  out.append(world.Eol());
+  if (sinkFd >= 0 && out.size() >= 32768) Flush();
 }
 
 void Context::Flush() {
-  if (sink_fd < 0) return;
+  if (sinkFd < 0) return;
   std::string_view data = out;
   while (!data.empty()) {
-    ssize_t n = write(sink_fd, data.data(), data.size());
+    ssize_t n = write(sinkFd, data.data(), data.size());
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     data.remove_prefix(static_cast<size_t>(n));
@@ -34,14 +34,14 @@ void Context::Flush() {
 void Context::Error(std::string_view message) {
   err += "cleartool: Error: ";
   err.append(message);
-  err.append(world.eol());
+  err.append(world.Eol());
   status = 1;
 }
 
 void Context::Warning(std::string_view message) {
   err += "cleartool: Warning: ";
   err.append(message);
-  err.append(world.eol());
+  err.append(world.Eol());
 }
 
 std::string Context::Now() const {
@@ -59,7 +59,7 @@ Location Context::Here() const {
 
 Location Context::Resolve(std::string_view pname) const {
   size_t ext = pname.find("@@");
-  return Locate(world, AbsolutePath(cwd, pname.substr(0, ext), world.windows()));
+  return Locate(world, AbsolutePath(cwd, pname.substr(0, ext), world.Windows()));
 }
 
 pugi::xml_node Context::CurrentView() const {
@@ -80,7 +80,7 @@ ElementRef ResolveElement(const Context& ctx, std::string_view pname) {
   ElementRef ref;
   size_t ext = pname.find("@@");
   ref.shown = std::string(pname.substr(0, ext));
-  if (ext != std::string_view::npos) ref.version_ext = std::string(pname.substr(ext + 2));
+  if (ext != std::string_view::npos) ref.versionExt = std::string(pname.substr(ext + 2));
   ref.loc = ctx.Resolve(pname);
   if (!ref.loc.vob) throw CtError("Pathname is not within a VOB: " + Quoted(ref.shown));
   ref.element = FindElement(ref.loc.vob, ref.loc.rel);
@@ -98,7 +98,7 @@ pugi::xml_node VobByTag(const Context& ctx, std::string_view tag) {
 }
 
 pugi::xml_node VobOf(const Context& ctx, const Selector& sel) {
-  if (sel.has_vob) return VobByTag(ctx, sel.vob);
+  if (sel.hasVob) return VobByTag(ctx, sel.vob);
   pugi::xml_node vob = ctx.Here().vob;
   if (!vob) throw CtError("Unable to determine VOB for pathname \".\".");
   return vob;
@@ -125,17 +125,17 @@ std::string UcmSelector(const Context&, pugi::xml_node object) {
 }
 
 pugi::xml_node FindUcm(const Context& ctx, std::string_view kind, std::string_view text,
-                       pugi::xml_node default_pvob) {
+                       pugi::xml_node defaultPvob) {
   Selector sel = ParseSelector(text);
-  std::string shown = sel.name + (sel.has_vob ? "@" + sel.vob : "");
+  std::string shown = sel.name + (sel.hasVob ? "@" + sel.vob : "");
   if (!sel.kind.empty() && sel.kind != kind) {
     throw CtError(std::string(kind) + " not found: " + Quoted(shown) + ".");
   }
   pugi::xml_node pvob;
-  if (sel.has_vob) {
+  if (sel.hasVob) {
     pvob = VobByTag(ctx, sel.vob);
-  } else if (default_pvob) {
-    pvob = default_pvob;
+  } else if (defaultPvob) {
+    pvob = defaultPvob;
   } else {
     Location here = ctx.Here();
     pugi::xml_node stream = here.view ? StreamOfView(ctx, here.view) : pugi::xml_node();

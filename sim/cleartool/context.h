@@ -26,7 +26,7 @@ class Context {
   bool changed = false;
   // When set, standard output is written there in pieces instead of kept whole,
   // so that long listings need little memory.
-  int sink_fd = -1;
+  int sinkFd = -1;
 
   void Print(std::string_view line);
   // Writes what is kept of the output to sink_fd, when there is one.
@@ -64,7 +64,7 @@ struct ElementRef {
   Location loc;
   pugi::xml_node element;
   std::string shown;        // the operand as given, without a version extension
-  std::string version_ext;  // text after "@@", if any
+  std::string versionExt;  // text after "@@", if any
 };
 ElementRef ResolveElement(const Context& ctx, std::string_view pname);
 
@@ -75,7 +75,7 @@ pugi::xml_node VobByTag(const Context& ctx, std::string_view tag);
 // UCM lookups. Names without "@vob" use the project VOB of the current view's stream.
 // An explicit default_pvob is used instead for names without "@vob".
 pugi::xml_node FindUcm(const Context& ctx, std::string_view kind, std::string_view text,
-                       pugi::xml_node default_pvob = {});
+                       pugi::xml_node defaultPvob = {});
 pugi::xml_node StreamOfView(const Context& ctx, pugi::xml_node view);
 std::string UcmSelector(const Context& ctx, pugi::xml_node object);  // "name@pvob"
 pugi::xml_node ActivityOfView(const Context& ctx, pugi::xml_node view);

@@ -19,12 +19,12 @@ Fault ParseOne(const std::string& item) {
   rest = Trim(rest);
   size_t colon = rest.find(':');
   fault.kind = rest.substr(0, colon);
-  bool needs_amount = fault.kind == "exit" || fault.kind == "slow" || fault.kind == "flood";
+  bool needsAmount = fault.kind == "exit" || fault.kind == "slow" || fault.kind == "flood";
   bool plain = fault.kind == "hang" || fault.kind == "hang-child" || fault.kind == "binary" ||
                fault.kind == "crash" || fault.kind == "stderr-only";
-  bool has_amount = colon != std::string::npos;
-  if ((!needs_amount && !plain) || needs_amount != has_amount ||
-      (has_amount && (!ParseInteger(rest.substr(colon + 1), &fault.amount) || fault.amount < 0))) {
+  bool hasAmount = colon != std::string::npos;
+  if ((!needsAmount && !plain) || needsAmount != hasAmount ||
+      (hasAmount && (!ParseInteger(rest.substr(colon + 1), &fault.amount) || fault.amount < 0))) {
     throw CtError("Invalid fault " + Quoted(item) + ".");
   }
   return fault;

@@ -12,13 +12,13 @@
 
 namespace ctsim {
 
-void AppendJournal(const std::string& path, const JournalEntry& entry, bool status_known) {
+void AppendJournal(const std::string& path, const JournalEntry& entry, bool statusKnown) {
   std::string line = "{\"cwd\":" + JsonString(entry.cwd) + ",\"argv\":[";
   for (size_t i = 0; i < entry.argv.size(); ++i) {
     if (i) line += ",";
     line += JsonString(entry.argv[i]);
   }
-  line += "],\"status\":" + (status_known ? std::to_string(entry.status) : "null") + "}\n";
+  line += "],\"status\":" + (statusKnown ? std::to_string(entry.status) : "null") + "}\n";
   int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
   if (fd < 0) return;
   while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {

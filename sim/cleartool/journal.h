@@ -13,7 +13,7 @@ struct JournalEntry {
 };
 
 // Appends one line; concurrent writers never interleave (O_APPEND, one write, flock).
-void AppendJournal(const std::string& path, const JournalEntry& entry, bool status_known);
+void AppendJournal(const std::string& path, const JournalEntry& entry, bool statusKnown);
 // Reads every line of a journal; a missing file gives an empty list, a malformed
 // line throws std::runtime_error naming the line.
 std::vector<JournalEntry> ReadJournal(const std::string& path);

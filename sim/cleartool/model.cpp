@@ -48,9 +48,9 @@ bool IsDirectoryElement(pugi::xml_node element) {
   return std::strcmp(element.attribute("type").as_string(), "directory") == 0;
 }
 
-pugi::xml_node FindBranch(pugi::xml_node element, std::string_view branch_path) {
+pugi::xml_node FindBranch(pugi::xml_node element, std::string_view branchPath) {
   pugi::xml_node node = element;
-  for (const std::string& name : Split(Slashes(std::string(branch_path)), '/')) {
+  for (const std::string& name : Split(Slashes(std::string(branchPath)), '/')) {
     if (name.empty()) continue;
     node = FindChildNamed(node, "Branch", name);
     if (!node) return {};
@@ -103,9 +103,9 @@ pugi::xml_node SelectedVersion(pugi::xml_node element) {
   return LatestVersion(FindBranch(element, "/main"));
 }
 
-pugi::xml_node FindCheckout(pugi::xml_node element, std::string_view view_tag) {
+pugi::xml_node FindCheckout(pugi::xml_node element, std::string_view viewTag) {
   for (pugi::xml_node co : element.children("Checkout")) {
-    if (view_tag == co.attribute("view").as_string()) return co;
+    if (viewTag == co.attribute("view").as_string()) return co;
   }
   return {};
 }
@@ -154,7 +154,7 @@ Selector ParseSelector(std::string_view text) {
   size_t at = text.find('@');
   if (at != std::string_view::npos && sel.kind != "vob") {
     sel.vob = std::string(text.substr(at + 1));
-    sel.has_vob = true;
+    sel.hasVob = true;
     text = text.substr(0, at);
   }
   sel.name = std::string(text);
@@ -217,12 +217,12 @@ std::string TypeKindOf(pugi::xml_node type) {
 }
 
 pugi::xml_node FindType(pugi::xml_node vob, std::string_view kind, std::string_view name) {
-  const char* node_name = TypeNodeName(kind);
-  return node_name ? FindChildNamed(vob, node_name, name) : pugi::xml_node();
+  const char* nodeName = TypeNodeName(kind);
+  return nodeName ? FindChildNamed(vob, nodeName, name) : pugi::xml_node();
 }
 
-pugi::xml_node FindNamed(pugi::xml_node vob, const char* node_name, std::string_view name) {
-  return FindChildNamed(vob, node_name, name);
+pugi::xml_node FindNamed(pugi::xml_node vob, const char* nodeName, std::string_view name) {
+  return FindChildNamed(vob, nodeName, name);
 }
 
 std::vector<std::string> ListAttr(pugi::xml_node node, const char* attr) {

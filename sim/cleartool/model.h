@@ -15,7 +15,7 @@ class World;
 // --- Elements and versions ("/" separated branch paths such as "/main/dev/2").
 pugi::xml_node FindElement(pugi::xml_node vob, std::string_view rel);
 bool IsDirectoryElement(pugi::xml_node element);
-pugi::xml_node FindBranch(pugi::xml_node element, std::string_view branch_path);
+pugi::xml_node FindBranch(pugi::xml_node element, std::string_view branchPath);
 std::string BranchPath(pugi::xml_node branch);
 std::string VersionPath(pugi::xml_node version);
 pugi::xml_node LatestVersion(pugi::xml_node branch);
@@ -23,7 +23,7 @@ pugi::xml_node LatestVersion(pugi::xml_node branch);
 pugi::xml_node ResolveVersion(pugi::xml_node element, std::string selector);
 // The version a view selects: the latest on /main.
 pugi::xml_node SelectedVersion(pugi::xml_node element);
-pugi::xml_node FindCheckout(pugi::xml_node element, std::string_view view_tag);
+pugi::xml_node FindCheckout(pugi::xml_node element, std::string_view viewTag);
 // Branches and versions of an element, newest first.
 std::vector<pugi::xml_node> HistoryNewestFirst(pugi::xml_node element);
 // The next free event number of an element, used to order later history.
@@ -34,7 +34,7 @@ struct Selector {
   std::string kind;
   std::string name;
   std::string vob;
-  bool has_vob = false;
+  bool hasVob = false;
 };
 Selector ParseSelector(std::string_view text);
 bool IsKnownKind(std::string_view kind);
@@ -47,7 +47,7 @@ const char* UcmNodeName(std::string_view kind);
 const char* TypeNodeName(std::string_view kind);  // null for a kind that is no type
 std::string TypeKindOf(pugi::xml_node type);      // "lbtype" for a <LabelType>
 pugi::xml_node FindType(pugi::xml_node vob, std::string_view kind, std::string_view name);
-pugi::xml_node FindNamed(pugi::xml_node vob, const char* node_name, std::string_view name);
+pugi::xml_node FindNamed(pugi::xml_node vob, const char* nodeName, std::string_view name);
 std::vector<std::string> ListAttr(pugi::xml_node node, const char* attr);
 void SetListAttr(pugi::xml_node node, const char* attr, const std::vector<std::string>& items);
 

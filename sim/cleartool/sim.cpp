@@ -25,7 +25,7 @@ using FaultHook = std::function<std::optional<int>(const std::vector<Fault>&)>;
 
 std::vector<Fault> WorldFaults(const World& world, std::string_view word) {
   std::vector<Fault> faults;
-  for (pugi::xml_node node : world.root().children("Fault")) {
+  for (pugi::xml_node node : world.Root().children("Fault")) {
     std::string command = node.attribute("command").as_string();
     std::string spec = node.attribute("spec").as_string();
     for (Fault f : ParseFaults(command.empty() ? spec : command + "=" + spec)) faults.push_back(f);
@@ -35,10 +35,10 @@ std::vector<Fault> WorldFaults(const World& world, std::string_view word) {
 
 // sink_fd, when given, receives standard output while the command runs; it is
 // read after the faults have acted, which may redirect it.
-Outcome Run(const std::string& world_path, const std::string& cwd, const std::string& user,
-            const std::vector<std::string>& args, const FaultHook& hook, const int* sink_fd) {
+Outcome Run(const std::string& worldPath, const std::string& cwd, const std::string& user,
+            const std::vector<std::string>& args, const FaultHook& hook, const int* sinkFd) {
   Outcome outcome;
-  if (world_path.empty()) {
+  if (worldPath.empty()) {
     outcome.err =
         "cleartool: Error: No world file: set CLEARTOOL_SIM_WORLD to the world of the cleartool "
         "stand-in.\n";
@@ -49,8 +49,8 @@ Outcome Run(const std::string& world_path, const std::string& cwd, const std::st
   World world;
   std::optional<WorldLock> lock;
   try {
-    if (spec && spec->changes_world) lock.emplace(world_path);
-    world.Load(world_path);
+    if (spec && spec->changesWorld) lock.emplace(worldPath);
+    world.Load(worldPath);
     if (hook) {
       if (std::optional<int> status = hook(WorldFaults(world, args.empty() ? "" : args[0]))) {
         outcome.status = *status;
@@ -63,7 +63,7 @@ Outcome Run(const std::string& world_path, const std::string& cwd, const std::st
     return outcome;
   }
   Context ctx(world, cwd, user);
-  if (sink_fd) ctx.sink_fd = *sink_fd;
+  if (sinkFd) ctx.sinkFd = *sinkFd;
   try {
     if (args.empty()) throw CtError("No command given.");
     if (!spec) throw CtError("Unrecognized command: " + Quoted(args[0]));
@@ -99,8 +99,8 @@ void WriteFd(int fd, std::string_view data) {
 }
 
 [[noreturn]] void Crash() {
-  struct rlimit no_core = {0, 0};
-  setrlimit(RLIMIT_CORE, &no_core);
+  struct rlimit noCore = {0, 0};
+  setrlimit(RLIMIT_CORE, &noCore);
   struct sigaction action = {};
   action.sa_handler = SIG_DFL;
   sigaction(SIGSEGV, &action, nullptr);
@@ -132,7 +132,7 @@ struct Program {
   std::string cwd;
   std::string journal;
   std::vector<std::string> args;
-  bool stderr_only = false;
+  bool stderrOnly = false;
 
   void Journal(int status, bool known) const {
     if (!journal.empty()) AppendJournal(journal, {cwd, args, status}, known);
@@ -144,7 +144,7 @@ struct Program {
       if (f.kind == "slow") {
         usleep(static_cast<useconds_t>(f.amount * 1000));
       } else if (f.kind == "stderr-only") {
-        stderr_only = true;
+        stderrOnly = true;
       } else if (f.kind == "exit") {
         WriteFd(2, "cleartool: Error: Simulated failure (exit status " + std::to_string(f.amount) +
                        ").\n");
@@ -173,9 +173,9 @@ std::string Env(const char* name) {
 
 }  // namespace
 
-Outcome Execute(const std::string& world_path, const std::string& cwd, const std::string& user,
+Outcome Execute(const std::string& worldPath, const std::string& cwd, const std::string& user,
                 const std::vector<std::string>& args) {
-  return Run(world_path, cwd, user, args, nullptr, nullptr);
+  return Run(worldPath, cwd, user, args, nullptr, nullptr);
 }
 
 int RunCleartool(const std::vector<std::string>& args) {
@@ -187,26 +187,26 @@ int RunCleartool(const std::vector<std::string>& args) {
     program.Journal(status, true);
     return status;
   };
-  std::vector<Fault> env_faults;
+  std::vector<Fault> envFaults;
   try {
-    env_faults = ParseFaults(Env("CLEARTOOL_SIM_FAULT"));
+    envFaults = ParseFaults(Env("CLEARTOOL_SIM_FAULT"));
   } catch (const CtError& e) {
     WriteFd(2, std::string("cleartool: Error: CLEARTOOL_SIM_FAULT: ") + e.what() + "\n");
     return finish(1);
   }
-  if (std::optional<int> status = program.Apply(FaultsFor(env_faults, word))) {
+  if (std::optional<int> status = program.Apply(FaultsFor(envFaults, word))) {
     return finish(*status);
   }
-  int sink_fd = program.stderr_only ? 2 : 1;
+  int sinkFd = program.stderrOnly ? 2 : 1;
   Outcome outcome = Run(
       Env("CLEARTOOL_SIM_WORLD"), program.cwd, user, args,
       [&](const std::vector<Fault>& f) {
         std::optional<int> status = program.Apply(f);
-        if (program.stderr_only) sink_fd = 2;
+        if (program.stderrOnly) sinkFd = 2;
         return status;
       },
-      &sink_fd);
-  if (program.stderr_only) outcome.status = 0;
+      &sinkFd);
+  if (program.stderrOnly) outcome.status = 0;
   WriteFd(1, outcome.out);
   WriteFd(2, outcome.err);
   return finish(outcome.status);

@@ -14,7 +14,7 @@ struct Outcome {
 };
 
 // Runs one command; cwd must be absolute. No faults, no journal.
-Outcome Execute(const std::string& world_path, const std::string& cwd, const std::string& user,
+Outcome Execute(const std::string& worldPath, const std::string& cwd, const std::string& user,
                 const std::vector<std::string>& args);
 
 // The program: reads CLEARTOOL_SIM_WORLD, CLEARTOOL_SIM_FAULT and

@@ -28,9 +28,9 @@ std::vector<pugi::xml_node> ActivitiesOfStream(pugi::xml_node stream) {
   return activities;
 }
 
-std::vector<pugi::xml_node> BaselinesOf(pugi::xml_node stream, const char* list_attr) {
+std::vector<pugi::xml_node> BaselinesOf(pugi::xml_node stream, const char* listAttr) {
   std::vector<pugi::xml_node> baselines;
-  for (const std::string& name : ListAttr(stream, list_attr)) {
+  for (const std::string& name : ListAttr(stream, listAttr)) {
     pugi::xml_node bl = FindNamed(stream.parent(), "Baseline", ParseSelector(name).name);
     if (bl) baselines.push_back(bl);
   }
@@ -56,7 +56,7 @@ std::vector<pugi::xml_node> ComponentsOfStream(pugi::xml_node stream) {
 
 std::vector<pugi::xml_node> ViewsOfStream(const Context& ctx, pugi::xml_node stream) {
   std::vector<pugi::xml_node> views;
-  for (pugi::xml_node view : ctx.world.root().children("View")) {
+  for (pugi::xml_node view : ctx.world.Root().children("View")) {
     if (StreamOfView(ctx, view) == stream) views.push_back(view);
   }
   return views;

@@ -13,7 +13,7 @@ namespace ctsim {
 pugi::xml_node ProjectOfStream(pugi::xml_node stream);
 std::vector<pugi::xml_node> StreamsOfProject(pugi::xml_node project);
 std::vector<pugi::xml_node> ActivitiesOfStream(pugi::xml_node stream);
-std::vector<pugi::xml_node> BaselinesOf(pugi::xml_node stream, const char* list_attr);
+std::vector<pugi::xml_node> BaselinesOf(pugi::xml_node stream, const char* listAttr);
 // Components of a stream: those of its foundation baselines, then the project's modifiable ones.
 std::vector<pugi::xml_node> ComponentsOfStream(pugi::xml_node stream);
 std::vector<pugi::xml_node> ViewsOfStream(const Context& ctx, pugi::xml_node stream);

@@ -79,10 +79,10 @@ void World::Load(const std::string& path) {
     throw CtError("World file " + Quoted(path) + " is not valid XML: " + result.description() +
                   " at offset " + std::to_string(result.offset) + ".");
   }
-  if (std::strcmp(root().name(), "World") != 0) {
+  if (std::strcmp(Root().name(), "World") != 0) {
     throw CtError("World file " + Quoted(path) + " has no <World> element.");
   }
-  windows_ = std::strcmp(root().attribute("platform").as_string("unix"), "windows") == 0;
+  windows_ = std::strcmp(Root().attribute("platform").as_string("unix"), "windows") == 0;
   LayOutViews();
 }
 
@@ -105,8 +105,8 @@ void World::Save() const {
   }
 }
 
-bool World::lt() const {
-  return std::strcmp(root().attribute("product").as_string("full"), "lt") == 0;
+bool World::Lt() const {
+  return std::strcmp(Root().attribute("product").as_string("full"), "lt") == 0;
 }
 
 std::string World::Show(std::string path) const {
@@ -124,55 +124,55 @@ bool World::SameTag(std::string_view a, std::string_view b) const {
 }
 
 pugi::xml_node World::FindVob(std::string_view tag) const {
-  for (pugi::xml_node vob : root().children("Vob")) {
+  for (pugi::xml_node vob : Root().children("Vob")) {
     if (SameTag(vob.attribute("tag").as_string(), tag)) return vob;
   }
   return {};
 }
 
 pugi::xml_node World::FindView(std::string_view tag) const {
-  for (pugi::xml_node view : root().children("View")) {
+  for (pugi::xml_node view : Root().children("View")) {
     if (tag == view.attribute("tag").as_string()) return view;
   }
   return {};
 }
 
 std::string World::ViewDir(pugi::xml_node view) const {
-  for (const auto& [node, dir] : view_dirs_) {
+  for (const auto& [node, dir] : viewDirs_) {
     if (node == view) return dir;
   }
   std::string dir = view.attribute("dir").as_string();
   std::string abs = PhysicalPath(dir.empty() || dir[0] != '/' ? JoinPath(dir_, dir) : dir);
-  if (IsDirectory(abs)) view_dirs_.emplace_back(view, abs);
+  if (IsDirectory(abs)) viewDirs_.emplace_back(view, abs);
   return abs;
 }
 
-std::string World::VobRoot(const std::string& view_dir, pugi::xml_node vob) const {
-  return NormalizePath(view_dir + "/" + TagPath(vob.attribute("tag").as_string()));
+std::string World::VobRoot(const std::string& viewDir, pugi::xml_node vob) const {
+  return NormalizePath(viewDir + "/" + TagPath(vob.attribute("tag").as_string()));
 }
 
 // A world copied into a fresh folder has no view directories yet; make them, with
 // the VOB roots and directory elements, the first time the world is used there.
 void World::LayOutViews() const {
-  for (pugi::xml_node view : root().children("View")) {
+  for (pugi::xml_node view : Root().children("View")) {
     std::string dir = ViewDir(view);
     if (IsDirectory(dir)) continue;
     MakeDirectories(dir);
-    for (pugi::xml_node vob : root().children("Vob")) {
-      std::string vob_root = VobRoot(PhysicalPath(dir), vob);
-      MakeDirectories(vob_root);
+    for (pugi::xml_node vob : Root().children("Vob")) {
+      std::string vobRoot = VobRoot(PhysicalPath(dir), vob);
+      MakeDirectories(vobRoot);
       for (pugi::xml_node element : vob.children("Element")) {
         if (std::strcmp(element.attribute("type").as_string(), "directory") == 0) {
-          MakeDirectories(JoinPath(vob_root, element.attribute("path").as_string()));
+          MakeDirectories(JoinPath(vobRoot, element.attribute("path").as_string()));
         }
       }
     }
   }
 }
 
-WorldLock::WorldLock(const std::string& world_path) {
-  fd_ = open((world_path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-  if (fd_ < 0) throw CtError("Unable to lock world file " + Quoted(world_path) + ".");
+WorldLock::WorldLock(const std::string& worldPath) {
+  fd_ = open((worldPath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0) throw CtError("Unable to lock world file " + Quoted(worldPath) + ".");
   while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
   }
 }
@@ -184,22 +184,22 @@ WorldLock::~WorldLock() {
 Location Locate(const World& world, const std::string& abs) {
   Location loc;
   loc.abs = abs;
-  for (pugi::xml_node view : world.root().children("View")) {
+  for (pugi::xml_node view : world.Root().children("View")) {
     std::string dir = world.ViewDir(view);
-    if (IsUnder(abs, dir) && dir.size() >= loc.view_dir.size()) {
+    if (IsUnder(abs, dir) && dir.size() >= loc.viewDir.size()) {
       loc.view = view;
-      loc.view_dir = dir;
+      loc.viewDir = dir;
     }
   }
   if (!loc.view) return loc;
-  for (pugi::xml_node vob : world.root().children("Vob")) {
-    std::string vob_root = world.VobRoot(loc.view_dir, vob);
-    if (IsUnder(abs, vob_root) && vob_root.size() >= loc.vob_root.size()) {
+  for (pugi::xml_node vob : world.Root().children("Vob")) {
+    std::string vobRoot = world.VobRoot(loc.viewDir, vob);
+    if (IsUnder(abs, vobRoot) && vobRoot.size() >= loc.vobRoot.size()) {
       loc.vob = vob;
-      loc.vob_root = vob_root;
+      loc.vobRoot = vobRoot;
     }
   }
-  if (loc.vob) loc.rel = RelativeTo(abs, loc.vob_root);
+  if (loc.vob) loc.rel = RelativeTo(abs, loc.vobRoot);
   return loc;
 }
 

@@ -24,11 +24,11 @@ class World {
   // Writes a temporary file beside the world and renames it over the world.
   void Save() const;
 
-  pugi::xml_node root() const { return doc_.document_element(); }
-  const std::string& path() const { return path_; }
-  bool windows() const { return windows_; }
-  bool lt() const;
-  const char* eol() const { return windows_ ? "\r\n" : "\n"; }
+  pugi::xml_node Root() const { return doc_.document_element(); }
+  const std::string& Path() const { return path_; }
+  bool Windows() const { return windows_; }
+  bool Lt() const;
+  const char* Eol() const { return windows_ ? "\r\n" : "\n"; }
 
   // A path as the world's users see it: "\" separators in a Windows world.
   std::string Show(std::string path) const;
@@ -38,7 +38,7 @@ class World {
   // Absolute directory of a view; relative "dir" attributes count from the world's folder.
   std::string ViewDir(pugi::xml_node view) const;
   // Where a VOB appears inside a view directory: the view directory plus the tag.
-  std::string VobRoot(const std::string& view_dir, pugi::xml_node vob) const;
+  std::string VobRoot(const std::string& viewDir, pugi::xml_node vob) const;
 
  private:
   void LayOutViews() const;
@@ -47,14 +47,14 @@ class World {
   std::string dir_;
   pugi::xml_document doc_;
   // Resolving a view directory costs system calls; paths are located often.
-  mutable std::vector<std::pair<pugi::xml_node, std::string>> view_dirs_;
+  mutable std::vector<std::pair<pugi::xml_node, std::string>> viewDirs_;
   bool windows_ = false;
 };
 
 // Serialises changes to one world across processes (flock on "<world>.lock").
 class WorldLock {
  public:
-  explicit WorldLock(const std::string& world_path);
+  explicit WorldLock(const std::string& worldPath);
   ~WorldLock();
   WorldLock(const WorldLock&) = delete;
   WorldLock& operator=(const WorldLock&) = delete;
@@ -67,9 +67,9 @@ class WorldLock {
 struct Location {
   std::string abs;
   pugi::xml_node view;
-  std::string view_dir;
+  std::string viewDir;
   pugi::xml_node vob;
-  std::string vob_root;
+  std::string vobRoot;
   std::string rel;  // below the VOB root, "/" separated, "" for the root itself
 };
 

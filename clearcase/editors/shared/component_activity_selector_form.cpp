@@ -100,13 +100,13 @@ TComponentActivitySelectorForm::TComponentActivitySelectorForm(QWidget* owner)
   connect(cmbResult_, &vy::gui::TVyDropDownComboBox::BeforeDropDown, this,
           &TComponentActivitySelectorForm::LoadResults);
   connect(cmbPVOB_, &QComboBox::currentTextChanged, this, [this] {
-    MakeStale({kProjects, kStreams, kResults});
+    MakeStale({KProjects, KStreams, KResults});
     ResultChanged();
   });
   connect(cmbProject_, &QComboBox::currentTextChanged, this, [this] {
-    MakeStale({kStreams, kResults});
+    MakeStale({KStreams, KResults});
   });
-  connect(cmbStream_, &QComboBox::currentTextChanged, this, [this] { MakeStale({kResults}); });
+  connect(cmbStream_, &QComboBox::currentTextChanged, this, [this] { MakeStale({KResults}); });
   connect(cmbResult_, &QComboBox::currentTextChanged, this,
           &TComponentActivitySelectorForm::ResultChanged);
   connect(btnAdd_, &QPushButton::clicked, this, &QDialog::accept);
@@ -119,27 +119,27 @@ void TComponentActivitySelectorForm::MakeStale(std::initializer_list<TList> list
 }
 
 void TComponentActivitySelectorForm::LoadPVOBs() {
-  if (!stale_[kPVOBs]) return;
+  if (!stale_[KPvoBs]) return;
   cmbPVOB_->SetItems(Items(CCGetPVOBNames()));
-  stale_[kPVOBs] = false;
+  stale_[KPvoBs] = false;
 }
 
 void TComponentActivitySelectorForm::LoadProjects() {
-  if (!stale_[kProjects]) return;
+  if (!stale_[KProjects]) return;
   cmbProject_->SetItems(Items(CCGetUCMProjectsForVOB(Text(cmbPVOB_))));
-  stale_[kProjects] = false;
+  stale_[KProjects] = false;
 }
 
 void TComponentActivitySelectorForm::LoadStreams() {
-  if (!stale_[kStreams]) return;
+  if (!stale_[KStreams]) return;
   cmbStream_->SetItems(Items(CCGetUCMStreamsForProject(Text(cmbProject_), Text(cmbPVOB_))));
-  stale_[kStreams] = false;
+  stale_[KStreams] = false;
 }
 
 void TComponentActivitySelectorForm::LoadResults() {
   // Left stale on purpose: activities come and go while the form is open,
   // so the result list is queried at every drop-down.
-  if (!stale_[kResults]) return;
+  if (!stale_[KResults]) return;
   const bool activities = lblResult_->text() == tr("Activity:");
   const std::string pvob = Text(cmbPVOB_);
   const std::string stream = Text(cmbStream_);

@@ -40,7 +40,7 @@ class TComponentActivitySelectorForm : public QDialog {
   QString GetResult() const;
 
  private:
-  enum TList { kPVOBs, kProjects, kStreams, kResults, kListCount };
+  enum TList { KPvoBs, KProjects, KStreams, KResults, KListCount };
 
   void LoadPVOBs();
   void LoadProjects();
@@ -61,7 +61,7 @@ class TComponentActivitySelectorForm : public QDialog {
   QPushButton* btnCancel_;
   QPushButton* btnUpdate_;
   // A stale list is queried at its next drop-down.
-  std::array<bool, kListCount> stale_{true, true, true, true};
+  std::array<bool, KListCount> stale_{true, true, true, true};
 };
 
 }  // namespace clearcase::editors

@@ -69,9 +69,9 @@ TEST_F(OptionsTest, DiscoveryTriesTheCurrentFolderThenPathInOrder) {
   const std::string path =
       Path("absent") + sep + sep + Path("first") + sep + Path("second") + sep + Path("third");
   ::setenv("PATH", path.c_str(), 1);
-  EXPECT_EQ(clearcase::defaultClearToolPath(), Path("second/cleartool"));
+  EXPECT_EQ(clearcase::DefaultClearToolPath(), Path("second/cleartool"));
   MakeFile("cleartool");  // in the current folder, which the fixture made the test's own
-  EXPECT_EQ(clearcase::defaultClearToolPath(), Path("cleartool"));  // named absolutely
+  EXPECT_EQ(clearcase::DefaultClearToolPath(), Path("cleartool"));  // named absolutely
 }
 
 // Saving writes the stored path (here a folder), not the program path
