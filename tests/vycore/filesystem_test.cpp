@@ -51,21 +51,33 @@ TEST(FileSystem, AtomicWritesReplaceTheContentOrFailLosingNothing) {
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.txt", "sub"}));
 }
 
-// Writing through a symbolic link to a file that keeps its permissions, and
-// refusing a read-only file, are the end-to-end runs' (the options store and
-// the config spec's output file).
-TEST(FileWriters, ANewFileGetsTheUsersUmask) {
+// Both writers write through a symbolic link to the file it leads to, which
+// keeps its permissions, as a shell's ">" or an editor does; a new file gets
+// the user's umask. Refusing a read-only file is the options command's test.
+TEST(FileWriters, WriteThroughLinksKeepingPermissions) {
   for (const bool atomic : {false, true}) {
     SCOPED_TRACE(atomic ? "atomic save" : "output file");
     vytest::TTempDir dir;
-    const std::string fresh = dir.File("fresh");
-    const mode_t old = umask(027);
-    EXPECT_TRUE(atomic ? vy::WriteFileAtomic(fresh, "new", nullptr) : WriteThroughOpenFile(fresh));
-    umask(old);
+    const auto write = [atomic](const std::string& path) {
+      return atomic ? vy::WriteFileAtomic(path, "new", nullptr) : WriteThroughOpenFile(path);
+    };
+    vytest::WriteAll(dir.File("real"), "older and longer");
+    ASSERT_EQ(chmod(dir.File("real").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("real", dir.File("link").c_str()), 0);
+    EXPECT_TRUE(write(dir.File("link")));
+    EXPECT_EQ(vytest::ReadAll(dir.File("real")), "new");
     struct stat info {};
-    ASSERT_EQ(stat(fresh.c_str(), &info), 0);
+    ASSERT_EQ(lstat(dir.File("link").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(stat(dir.File("real").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    const mode_t old = umask(027);
+    EXPECT_TRUE(write(dir.File("fresh")));
+    umask(old);
+    ASSERT_EQ(stat(dir.File("fresh").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"fresh"}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"fresh", "link", "real"}));
   }
 }
 

@@ -50,12 +50,13 @@ class OptionsStore : public testing::Test {
 
 // A value of the wrong kind reads as the default and, like a name no object
 // asks for, is reported where it stands; of two blocks with one key the later
-// wins; the file is left as it is. The whole-number warning and the unknown
-// option are the runner's end-to-end cases.
+// wins; the file is left as it is. The whole-number warning is the runner's
+// end-to-end case.
 TEST_F(OptionsStore, UnreadableValuesAndStoresAreReportedWithTheirLine) {
   const std::string text = R"(<VantryOptions version="1">
 <Options key="ClearCase">
 <Value name="DesignListLocal">FALSE</Value>
+<Value name="DesignTimeOut">8000</Value>
 <Value name="CleartoolPath">/opt/ct</Value>
 </Options>
 <Options key="Other"><Value name="X">1</Value></Options>
@@ -70,26 +71,30 @@ TEST_F(OptionsStore, UnreadableValuesAndStoresAreReportedWithTheirLine) {
   EXPECT_EQ(Options().path, "/opt/ct");
   EXPECT_EQ(store.Warnings(),
             (std::vector<std::string>{
-                path_ + ":7: warning: ClearCase.DesignListLocal: \"maybe\" is not true or false; "
+                path_ + ":8: warning: ClearCase.DesignListLocal: \"maybe\" is not true or false; "
                         "true is used",
-                path_ + ":6: warning: no options object has the key \"Other\"; its values are "
+                path_ + ":4: warning: ClearCase has no option \"DesignTimeOut\"; it is kept but "
+                        "not used",
+                path_ + ":7: warning: no options object has the key \"Other\"; its values are "
                         "kept but not used"}));
   EXPECT_EQ(vytest::ReadAll(path_), text);
 
-  // A store that cannot be read at all is reported with its line and left
-  // alone, and the objects get their defaults. A truncated store is the
-  // runner's end-to-end case.
-  const std::string nul =
-      "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n"
-      "<Value name=\"CleartoolPath\">/opt/a&#x0;b</Value></Options></VantryOptions>";
-  vytest::WriteAll(path_, nul);
-  vy::TVyOptionsStore unreadable;
-  EXPECT_FALSE(unreadable.Load(path_, &error));
-  EXPECT_EQ(error.rfind(path_ + ":3: ", 0), 0u) << error;
-  EXPECT_NE(error.find("NUL character"), std::string::npos) << error;
-  unreadable.LoadRegisteredOptions();
-  EXPECT_EQ(Options().path, "/opt/default");
-  EXPECT_EQ(vytest::ReadAll(path_), nul);
+  // A store that cannot be read at all, cut short or holding a NUL, is
+  // reported with its line and left alone, and the objects get their defaults.
+  const std::string head = "<VantryOptions version=\"1\">\n<Options key=\"ClearCase\">\n";
+  for (const auto& [unreadable, what] : std::vector<std::pair<std::string, std::string>>{
+           {head + "<Value", ""},
+           {head + "<Value name=\"CleartoolPath\">/opt/a&#x0;b</Value></Options></VantryOptions>",
+            "NUL character"}}) {
+    vytest::WriteAll(path_, unreadable);
+    vy::TVyOptionsStore broken;
+    EXPECT_FALSE(broken.Load(path_, &error));
+    EXPECT_EQ(error.rfind(path_ + ":3: ", 0), 0u) << error;
+    EXPECT_NE(error.find(what), std::string::npos) << error;
+    broken.LoadRegisteredOptions();
+    EXPECT_EQ(Options().path, "/opt/default");
+    EXPECT_EQ(vytest::ReadAll(path_), unreadable);
+  }
 }
 
 // A missing store is an empty one: every value is the default.

@@ -18,13 +18,18 @@ class TRecordingAction final : public vy::TVyExecuteAbstractAction {
   explicit TRecordingAction(std::string program) : executable(std::move(program)) {}
 
   std::string GetActionName() const override { return "Recording"; }
-  bool Validate(vy::IVyActionValidationError&) override { return Call("Validate"); }
+  bool Validate(vy::IVyActionValidationError& errors) override {
+    if (failIn == "Validate") errors.AddError("Options", "No path.", nullptr);
+    return Call("Validate", failIn != "Validate");
+  }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
     Call("GetCommandLine");
     builder.AddArgument("checkout -c \"a comment\" \"src/b c.c\"");
     return failIn != "GetCommandLine";
   }
-  bool AfterGetCommandLine() override { return Call("AfterGetCommandLine"); }
+  bool AfterGetCommandLine() override {
+    return Call("AfterGetCommandLine", failIn != "AfterGetCommandLine");
+  }
   std::string GetExecutable() override {
     Call("GetExecutable");
     return failIn == "GetExecutable" ? "/no/such/dir/cleartool" : executable;
@@ -116,19 +121,22 @@ TEST_F(RunAction, TheSettingsDecideWhichHooksSeeTheOutput) {
   }
 }
 
-// An invalid action, a failing AfterGetCommandLine and a dry run are the
-// end-to-end runs' (the fault suite, the read-only output folder, --dry-run).
+// Each step that fails stops the run before the program starts, and says why;
+// a dry run is the end-to-end runs'.
 TEST_F(RunAction, StopsEarlyWithoutStartingTheProgram) {
-  for (const std::string failIn : {"GetCommandLine", "GetExecutable"}) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Validate", "the action is not valid"},
+      {"GetCommandLine", "the command line could not be built"},
+      {"AfterGetCommandLine", "the action stopped after building its command line"},
+      {"GetExecutable", "no starting directory exists for \"/no/such/dir/cleartool\""}};
+  for (const auto& [failIn, reason] : cases) {
     TRecordingAction action(program_);
     action.failIn = failIn;
     const vy::TVyRunResult result = vy::RunAction(action, {});
     EXPECT_FALSE(result.succeeded);
     EXPECT_FALSE(result.started);
-    EXPECT_EQ(action.calls.back(), failIn);
-    EXPECT_EQ(result.reason, failIn == "GetExecutable"
-                                 ? "no starting directory exists for \"/no/such/dir/cleartool\""
-                                 : "the command line could not be built");
+    EXPECT_EQ(action.calls.back().rfind(failIn, 0), 0u) << action.calls.back();
+    EXPECT_NE(result.reason.find(reason), std::string::npos) << result.reason;
   }
   EXPECT_TRUE(runner_.specs.empty());
 }

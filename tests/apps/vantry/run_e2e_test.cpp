@@ -77,6 +77,30 @@ TEST_F(RunTest, UserTextReachesCleartoolAsLiteralArgv) {
   }
 }
 
+// A string value reaches cleartool in its double quotes only when written
+// with escaped quotes; cleartool refuses one without them.
+TEST_F(RunTest, AStringAttributeValueIsWrittenWithEscapedQuotes) {
+  const auto apply = [](const std::string& value) {
+    return TActionSpec{"CC_APPLYATTR",
+                       {{"AttributeName", "Status"},
+                        {"AttributeValue", value},
+                        {"Replace", "true"},
+                        {"PathNameStorageString", "$VIEW/src/a.c\r\n"}}};
+  };
+  TRunOutput output = sandbox.Run({apply("\\\"passed\\\""), apply("\"\\\"in test\\\"\"")});
+  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
+  auto journal = sandbox.Journal();
+  ASSERT_THAT(journal, SizeIs(2));
+  EXPECT_THAT(journal[0].argv,
+              ElementsAreArray(sandbox.Resolved(TArgv{"mkattr", "-replace", "-pname", "-nc",
+                                                      "Status", "\"passed\"", "$VIEW/src/a.c"})));
+  EXPECT_EQ(journal[1].argv[5], "\"in test\"");
+  output = sandbox.Run({apply("passed")});
+  EXPECT_EQ(output.exitCode, 1);
+  EXPECT_THAT(output.err, HasSubstr("cleartool: Error: Value \"passed\" is not valid for value "
+                                    "type \"string\""));
+}
+
 // A failure before cleartool starts keeps its message's words; the value
 // looked at and its origin follow it.
 TEST_F(RunTest, FailuresBeforeCleartoolShowTheValueLookedAt) {
@@ -130,6 +154,13 @@ TEST_F(RunTest, UnreadableInputIsBadUsage) {
   // The element left open, not the end of the file.
   ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml")}, "broken.xml:2: error: ");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("nul.xml")}, "a value holds a NUL character");
+  ExpectBadUsage(sandbox, {"run", sandbox.Path("none.xml")}, "none.xml");
+  // A misspelt property would otherwise check out unreserved.
+  ExpectBadUsage(
+      sandbox,
+      {"run", sandbox.WriteProject("typo.xml", {}, {Checkout({{"Reserverd", "true"}})})},
+      sandbox.Path("typo.xml") +
+          ":8: error: CC_CHECKOUT has no property \"Reserverd\"; did you mean \"Reserved\"?\n");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml"), "--var", "=x"}, "--var");
   ExpectBadUsage(sandbox, {"run", sandbox.Path("broken.xml"), "--fast"}, "--fast");
   // A corrupt options store is refused, and left as it was.

@@ -18,8 +18,9 @@ using clearcase::TVyClearCaseOptions;
 
 using OptionsTest = cctest::TPackageTest;
 
-// Saving is the options command's end-to-end tests'; loading tells "ClearCaseLT"
-// from the full type, case-sensitively.
+// Loading tells "ClearCaseLT" from the full type, case-sensitively; a type
+// saved earlier does not outlive a save that writes none, so that loading
+// turns detection on again.
 TEST_F(OptionsTest, InstallationTypeThroughTheStore) {
   struct Load {
     const char* stored;  // nullptr: absent
@@ -39,6 +40,21 @@ TEST_F(OptionsTest, InstallationTypeThroughTheStore) {
     options.SetTestForClearCaseType(false);
     EXPECT_EQ(options.GetClearCaseType(), row.type) << row.stored;
   }
+  const Load saves[] = {{"Auto", true, clearcase::ccFull},
+                        {"ClearCaseLT", false, clearcase::ccLT},
+                        {nullptr, false, clearcase::ccUnknown}};
+  vy::TVyOptionsStore store;
+  for (const Load& row : saves) {
+    TVyClearCaseOptions options;
+    options.SetTestForClearCaseType(row.test);
+    options.SetClearCaseType(row.type);
+    options.SaveOptions(*store.Writer("k"));
+    EXPECT_EQ(store.Reader("k")->ReadString("InstallationType", "(absent)"),
+              row.stored ? row.stored : "(absent)");
+  }
+  TVyClearCaseOptions reloaded;
+  reloaded.LoadOptions(*store.Reader("k"));
+  EXPECT_TRUE(reloaded.GetTestForClearCaseType());
 }
 
 TEST_F(OptionsTest, DiscoveryAtLoadDoesNotMarkModifiedButLaterDiscoveryDoes) {
