@@ -33,7 +33,7 @@ struct TIsolatedHome {
   std::string root;
 };
 
-const TIsolatedHome isolatedHome;
+const TIsolatedHome kIsolatedHome;
 
 }  // namespace
 

@@ -76,16 +76,16 @@ class PropertyDialogTest : public TDesignerTest {
     vy::VyActionServices().RegisterActionPages(echo, {{"TTestMissingFrame"}, {"TTestTextFrame"}});
     vy::gui::RegisterActionPage<TTextPage>("TTestTextFrame");
   }
-  void SetUp() override { action.SetText("hello"); }
+  void SetUp() override { action_.SetText("hello"); }
 
   std::unique_ptr<designer::TPropertyDialog> Open() {
     auto dialog = std::make_unique<designer::TPropertyDialog>(
-        "TEST_ECHO", action, std::vector<std::pair<std::string, std::string>>{});
+        "TEST_ECHO", action_, std::vector<std::pair<std::string, std::string>>{});
     dialog->show();
     return dialog;
   }
 
-  TEchoAction action;
+  TEchoAction action_;
 };
 
 TEST_F(PropertyDialogTest, PagesInRegistrationOrderPlaceholderForMissing) {
@@ -112,7 +112,7 @@ TEST_F(PropertyDialogTest, InvalidSettingsStayOpenUntilFixedKeptOrCancelled) {
                         Case{"btnKeepAnyway", "", QDialog::Accepted, ""},
                         Case{"btnCancel", "fixed", QDialog::Rejected, "before"}}) {
     SCOPED_TRACE(c.button);
-    action.SetText("before");
+    action_.SetText("before");
     auto dialog = Open();
     QLineEdit* edit = Find<QLineEdit>(dialog.get(), "txtText");
     edit->clear();
@@ -120,11 +120,11 @@ TEST_F(PropertyDialogTest, InvalidSettingsStayOpenUntilFixedKeptOrCancelled) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->ValidationErrors(), QStringList{"Text: Enter the text to echo."});
     EXPECT_TRUE(Find<QLabel>(dialog.get(), "lblValidationErrors")->isVisible());
-    EXPECT_EQ(action.GetText(), "before");  // nothing stored while invalid
+    EXPECT_EQ(action_.GetText(), "before");  // nothing stored while invalid
     QTest::keyClicks(edit, c.typed);
     QTest::mouseClick(Find<QPushButton>(dialog.get(), c.button), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), c.result);
-    EXPECT_EQ(action.GetText(), c.stored);
+    EXPECT_EQ(action_.GetText(), c.stored);
   }
 }
 
@@ -138,7 +138,7 @@ TEST_F(PropertyDialogTest, ThePreviewFollowsTheEditsAndNamesWhatIsWrong) {
   edit->clear();
   EXPECT_TRUE(QTest::qWaitFor([&] { return dialog->PreviewText().contains("Enter the text"); }))
       << dialog->PreviewText().toStdString();
-  EXPECT_EQ(action.GetText(), "hello");  // the preview never touches the action
+  EXPECT_EQ(action_.GetText(), "hello");  // the preview never touches the action
 }
 
 // Every installed type ----------------------------------------------------

@@ -65,11 +65,11 @@ TEST(Journal, RoundTripsAwkwardArguments) {
   const std::string journal = world.Path("journal.jsonl");
   EXPECT_TRUE(ReadJournal(journal).empty());
   const std::vector<std::string> argv = {"ls", "", "\xff\xfe\x80", "caf\xc3\xa9"};
-  AppendJournal(journal, {world.dir(), argv, 7}, true);
+  AppendJournal(journal, {world.Dir(), argv, 7}, true);
   const std::vector<JournalEntry> entries = ReadJournal(journal);
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].argv, argv);
-  EXPECT_EQ(entries[0].cwd, world.dir());
+  EXPECT_EQ(entries[0].cwd, world.Dir());
   EXPECT_EQ(entries[0].status, 7);
   WriteAll(journal, "{\"cwd\":\"/\",\"argv\":[],\"status\":0}\n{\"cwd\":\n");
   EXPECT_THROW(ReadJournal(journal), std::runtime_error);

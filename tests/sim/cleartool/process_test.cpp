@@ -26,16 +26,16 @@ class ProcessTest : public ::testing::Test {
  protected:
   // The program takes world, journal and fault from the environment it inherits.
   ProcessTest() {
-    setenv("CLEARTOOL_SIM_WORLD", world_.world().c_str(), 1);
+    setenv("CLEARTOOL_SIM_WORLD", world_.World().c_str(), 1);
     setenv("CLEARTOOL_SIM_JOURNAL", Journal().c_str(), 1);
     setenv("CLEARTOOL_SIM_FAULT", "", 1);
   }
   // Runs the program in the world's folder. Threads pass no fault: setenv is not thread-safe.
   ProcessResult Run(const std::vector<std::string>& args, const char* fault = nullptr,
-                    std::int64_t timeout_ms = 5000) {
+                    std::int64_t timeoutMs = 5000) {
     if (fault) setenv("CLEARTOOL_SIM_FAULT", fault, 1);
     ProcessResult r;
-    r.outcome = vy::RealProcessRunner().Run({CLEARTOOL_BINARY, args, world_.dir(), timeout_ms}, r);
+    r.outcome = vy::RealProcessRunner().Run({CLEARTOOL_BINARY, args, world_.Dir(), timeoutMs}, r);
     return r;
   }
   std::string Journal() const { return world_.Path("journal.jsonl"); }
@@ -49,7 +49,7 @@ class ProcessTest : public ::testing::Test {
 TEST_F(ProcessTest, FaultFromTheWorldFile) {
   std::string text = world_.Text();
   text.insert(text.find("<Vob "), "<Fault command=\"lsvob\" spec=\"exit:5\"/>\n");
-  WriteAll(world_.world(), text);
+  WriteAll(world_.World(), text);
   EXPECT_EQ(Run({"lsvob"}).outcome.exitCode, 5);
   EXPECT_EQ(Run({"lstype", "-short", "-kind", "lbtype", "-invob", "/vobs/src"}).outcome.exitCode,
             0);

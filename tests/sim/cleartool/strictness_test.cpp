@@ -59,7 +59,7 @@ TEST(Refusal, PrintsErrorAndFailsWithoutChange) {
 TEST(Refusal, NothingToBaselineIsAWarning) {
   WorldCopy world("demo.xml");
   // Moves the stream's activities away, so it has nothing to baseline.
-  WriteAll(world.world(), std::regex_replace(world.Text(), std::regex("stream=\"dev_alice\" head"),
+  WriteAll(world.World(), std::regex_replace(world.Text(), std::regex("stream=\"dev_alice\" head"),
                                              "stream=\"webshop_int\" head"));
   Outcome o = world.Run(kDev, {"mkbl", "-nc", "-all", "BL_X"});
   EXPECT_EQ(o.status, 0);

@@ -12,8 +12,8 @@ WorldCopy::WorldCopy(const std::string& name) : dir_(fs::canonical(temp_.Path())
   Run("", {"lsvob", "-short"});  // lays out the view directories
 }
 
-Outcome WorldCopy::Run(const std::string& cwd_rel, const std::vector<std::string>& args) const {
-  std::string cwd = cwd_rel.empty() ? dir_ : dir_ + "/" + cwd_rel;
+Outcome WorldCopy::Run(const std::string& cwdRel, const std::vector<std::string>& args) const {
+  std::string cwd = cwdRel.empty() ? dir_ : dir_ + "/" + cwdRel;
   return Execute(world_, cwd, "tester", args);
 }
 

@@ -15,11 +15,11 @@ class WorldCopy {
  public:
   explicit WorldCopy(const std::string& name);
 
-  const std::string& dir() const { return dir_; }
-  const std::string& world() const { return world_; }
+  const std::string& Dir() const { return dir_; }
+  const std::string& World() const { return world_; }
   std::string Path(const std::string& rel) const { return dir_ + "/" + rel; }
   // Runs a command in-process in dir()/cwd_rel.
-  Outcome Run(const std::string& cwd_rel, const std::vector<std::string>& args) const;
+  Outcome Run(const std::string& cwdRel, const std::vector<std::string>& args) const;
   std::string Text() const;  // the world file as it is now
 
  private:
