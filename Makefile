@@ -4,7 +4,7 @@ BUILD   = build/$(PRESET)
 # Seconds each fuzz target runs.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build test demo bench fuzz clean
+.PHONY: all deps configure build test demo bench fuzz names clean
 
 all: build
 
@@ -34,6 +34,11 @@ fuzz: deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@fuzz/run build/fuzz $(FUZZ_SECONDS)
+
+# Names in one style, by clang-tidy's naming rules; nothing is compiled.
+names: deps
+	@cmake --preset tidy >/dev/null
+	@scripts/check-names build/tidy
 
 clean:
 	@rm -rf build

@@ -21,19 +21,10 @@ TClearCaseMakeAttributeTypeOptionsFrame::TClearCaseMakeAttributeTypeOptionsFrame
       "boxReplace");
   boxShared_ = Named(new QCheckBox(QStringLiteral("Make &shared type (-shared)"), creationGroup),
                      "boxShared");
-  btnOrdinary_ = Named(
-      new QRadioButton(QStringLiteral("Or&dinary attribute (for use in one VOB only.) (-ordinary)"),
-                       creationGroup),
-      "btnOrdinary");
-  btnGlobal_ = Named(
-      new QRadioButton(QStringLiteral("&Global attribute (can be used by client VOBs.) (-global)"),
-                       creationGroup),
-      "btnGlobal");
-  btnOrdinary_->setChecked(true);
-  boxAcquire_ =
-      Named(new QCheckBox(QStringLiteral("&Acquire all eclipsing types in client VOBs (-acquire)"),
-                          creationGroup),
-            "boxAcquire");
+  const meta::TTypeScope scope = meta::NewTypeScope(QStringLiteral("attribute"), creationGroup);
+  btnOrdinary_ = scope.ordinary;
+  btnGlobal_ = scope.global;
+  boxAcquire_ = scope.acquire;
   auto* creation = new QVBoxLayout(creationGroup);
   for (QWidget* control : {static_cast<QWidget*>(boxReplace_), static_cast<QWidget*>(boxShared_),
                            static_cast<QWidget*>(btnOrdinary_), static_cast<QWidget*>(btnGlobal_),

@@ -1,8 +1,10 @@
 #include "clearcase/editors/metadata/metadata_support.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <cmath>
@@ -72,6 +74,23 @@ void ChainTabOrder(std::initializer_list<QWidget*> controls) {
     if (previous != nullptr) QWidget::setTabOrder(previous, control);
     previous = control;
   }
+}
+
+TTypeScope NewTypeScope(const QString& kind, QWidget* parent) {
+  const TTypeScope scope{
+      Named(new QRadioButton(
+                QStringLiteral("Or&dinary %1 (for use in one VOB only.) (-ordinary)").arg(kind),
+                parent),
+            "btnOrdinary"),
+      Named(new QRadioButton(
+                QStringLiteral("&Global %1 (can be used by client VOBs.) (-global)").arg(kind),
+                parent),
+            "btnGlobal"),
+      Named(new QCheckBox(QStringLiteral("&Acquire all eclipsing types in client VOBs (-acquire)"),
+                          parent),
+            "boxAcquire")};
+  scope.ordinary->setChecked(true);
+  return scope;
 }
 
 QGroupBox* NewGroup(const QString& heading, QWidget* parent) {

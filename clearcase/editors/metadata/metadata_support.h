@@ -11,7 +11,9 @@
 #include "vycore/gui/drop_down_combo_box.h"
 #include "vycore/gui/number_edit.h"
 
+class QCheckBox;
 class QGroupBox;
+class QRadioButton;
 class QWidget;
 
 namespace clearcase::editors::meta {
@@ -48,6 +50,16 @@ Control* Named(Control* control, const char* name) {
 }
 
 QLabel* NewLabel(const QString& caption, QWidget* buddy, QWidget* parent);
+
+// Where a new type may be used: one VOB (ordinary, the default) or client
+// VOBs too (global), which may acquire the types they eclipse. The captions
+// name the kind of type ("label", "attribute").
+struct TTypeScope {
+  QRadioButton* ordinary;
+  QRadioButton* global;
+  QCheckBox* acquire;
+};
+TTypeScope NewTypeScope(const QString& kind, QWidget* parent);
 QGroupBox* NewGroup(const QString& heading, QWidget* parent);
 
 // Tab visits the controls in the given order, their reading order, which a

@@ -33,19 +33,10 @@ TClearCaseMkLbTypeFrame::TClearCaseMkLbTypeFrame(QWidget* parent) : TVyActionPag
   nameForm->addRow(boxUpperCase_);
 
   auto* creationGroup = meta::NewGroup(QStringLiteral("Creation Options"), this);
-  btnOrdinary_ = Named(
-      new QRadioButton(QStringLiteral("Or&dinary label (for use in one VOB only.) (-ordinary)"),
-                       creationGroup),
-      "btnOrdinary");
-  btnGlobal_ = Named(
-      new QRadioButton(QStringLiteral("&Global label (can be used by client VOBs.) (-global)"),
-                       creationGroup),
-      "btnGlobal");
-  btnOrdinary_->setChecked(true);
-  boxAcquire_ =
-      Named(new QCheckBox(QStringLiteral("&Acquire all eclipsing types in client VOBs (-acquire)"),
-                          creationGroup),
-            "boxAcquire");
+  const meta::TTypeScope scope = meta::NewTypeScope(QStringLiteral("label"), creationGroup);
+  btnOrdinary_ = scope.ordinary;
+  btnGlobal_ = scope.global;
+  boxAcquire_ = scope.acquire;
   boxReplace_ =
       Named(new QCheckBox(QStringLiteral("&Replace pre-existing label type definition (-replace)"),
                           creationGroup),
