@@ -1,7 +1,5 @@
 #include "clearcase/editors/shared/extended_path_name_frame.h"
 
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <string>
 
 #include "clearcase/editors/shared/edit_extended_path_name_form.h"
@@ -10,38 +8,12 @@
 namespace clearcase::editors {
 
 TClearCaseExtendedPathNameFrame::TClearCaseExtendedPathNameFrame(QWidget* parent)
-    : TVyActionPage(parent),
-      txtHeading_(new QLabel(this)),
-      pathsListBox_(new vy::gui::TVyHintListBox(this)),
-      addButton_(new QPushButton(tr("&Add"), this)),
-      editButton_(new QPushButton(tr("&Edit"), this)),
-      remButton_(new QPushButton(tr("&Remove"), this)),
-      viewContext_(new TClearCaseViewContextSubFrame(this)) {
+    : TClearCasePathListPage(parent), viewContext_(new TClearCaseViewContextSubFrame(this)) {
   setObjectName(QStringLiteral("TClearCaseExtendedPathNameFrame"));
-  txtHeading_->setObjectName(QStringLiteral("txtHeading"));
-  pathsListBox_->setObjectName(QStringLiteral("pathsListBox"));
-  addButton_->setObjectName(QStringLiteral("addButton"));
-  editButton_->setObjectName(QStringLiteral("editButton"));
-  remButton_->setObjectName(QStringLiteral("remButton"));
-  editButton_->setEnabled(false);
-  remButton_->setEnabled(false);
-
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(txtHeading_);
-  layout->addLayout(
-      vy::gui::ListWithButtons(pathsListBox_, {addButton_, editButton_, remButton_}), 1);
+  AddControlsTo(layout);
   layout->addWidget(viewContext_);
-
   connect(addButton_, &QPushButton::clicked, this, &TClearCaseExtendedPathNameFrame::AddEntry);
-  connect(editButton_, &QPushButton::clicked, this, &TClearCaseExtendedPathNameFrame::EditSelected);
-  connect(remButton_, &QPushButton::clicked, this,
-          &TClearCaseExtendedPathNameFrame::RemoveSelected);
-  connect(pathsListBox_, &QListWidget::itemDoubleClicked, this,
-          &TClearCaseExtendedPathNameFrame::EditSelected);
-  connect(pathsListBox_, &QListWidget::itemSelectionChanged, this,
-          &TClearCaseExtendedPathNameFrame::UpdateButtons);
-  connect(pathsListBox_, &vy::gui::TVyHintListBox::DeletePressed, this,
-          &TClearCaseExtendedPathNameFrame::RemoveSelected);
   WatchEdits(this);
 }
 
@@ -97,12 +69,6 @@ void TClearCaseExtendedPathNameFrame::EditSelected() {
 void TClearCaseExtendedPathNameFrame::RemoveSelected() {
   pathsListBox_->RemoveChosenEntry();
   UpdateButtons();
-}
-
-void TClearCaseExtendedPathNameFrame::UpdateButtons() {
-  const bool chosen = pathsListBox_->isEnabled() && pathsListBox_->HasChosenEntry();
-  editButton_->setEnabled(chosen);
-  remButton_->setEnabled(chosen);
 }
 
 }  // namespace clearcase::editors

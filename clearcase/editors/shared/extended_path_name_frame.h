@@ -3,16 +3,12 @@
 // they are read in. ClearCase LT has no such names, so there the page stays
 // disabled and leaves the action as it was.
 
-#include <QLabel>
-#include <QPushButton>
-
+#include "clearcase/editors/shared/path_list_page.h"
 #include "clearcase/editors/shared/view_context_sub_frame.h"
-#include "vycore/gui/action_page.h"
-#include "vycore/gui/hint_list_box.h"
 
 namespace clearcase::editors {
 
-class TClearCaseExtendedPathNameFrame : public vy::gui::TVyActionPage {
+class TClearCaseExtendedPathNameFrame : public TClearCasePathListPage {
   Q_OBJECT
 
  public:
@@ -29,15 +25,9 @@ class TClearCaseExtendedPathNameFrame : public vy::gui::TVyActionPage {
   // The heading stands for the page: disabled for ClearCase LT.
   bool PageEnabled() const { return txtHeading_->isEnabled(); }
   void AddEntry();
-  void EditSelected();
-  void RemoveSelected();
-  void UpdateButtons();
+  void EditSelected() override;
+  void RemoveSelected() override;
 
-  QLabel* txtHeading_;
-  vy::gui::TVyHintListBox* pathsListBox_;
-  QPushButton* addButton_;
-  QPushButton* editButton_;
-  QPushButton* remButton_;
   TClearCaseViewContextSubFrame* viewContext_;
 };
 

@@ -59,20 +59,8 @@ QString ShortenedPath(const QString& path, const QFontMetrics& metrics, int widt
 }
 
 TClearCaseViewPathNameFrame::TClearCaseViewPathNameFrame(QWidget* parent)
-    : TVyActionPage(parent),
-      txtHeading_(new QLabel(this)),
-      pathsListBox_(new vy::gui::TVyHintListBox(this)),
-      addButton_(new QPushButton(tr("&Add"), this)),
-      editButton_(new QPushButton(tr("&Edit"), this)),
-      remButton_(new QPushButton(tr("&Remove"), this)) {
+    : TClearCasePathListPage(parent) {
   setObjectName(QStringLiteral("TClearCaseViewPathNameFrame"));
-  txtHeading_->setObjectName(QStringLiteral("txtHeading"));
-  pathsListBox_->setObjectName(QStringLiteral("pathsListBox"));
-  addButton_->setObjectName(QStringLiteral("addButton"));
-  editButton_->setObjectName(QStringLiteral("editButton"));
-  remButton_->setObjectName(QStringLiteral("remButton"));
-  editButton_->setEnabled(false);
-  remButton_->setEnabled(false);
 
   auto* menu = new QMenu(this);
   menu->setObjectName(QStringLiteral("addMenu"));
@@ -84,22 +72,11 @@ TClearCaseViewPathNameFrame::TClearCaseViewPathNameFrame(QWidget* parent)
   menuOther->setObjectName(QStringLiteral("menuOther"));
   addButton_->setMenu(menu);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(txtHeading_);
-  layout->addLayout(
-      vy::gui::ListWithButtons(pathsListBox_, {addButton_, editButton_, remButton_}), 1);
+  AddControlsTo(new QVBoxLayout(this));
 
   connect(menuDir, &QAction::triggered, this, &TClearCaseViewPathNameFrame::AddDirectory);
   connect(menuFile, &QAction::triggered, this, &TClearCaseViewPathNameFrame::AddFile);
   connect(menuOther, &QAction::triggered, this, &TClearCaseViewPathNameFrame::AddOther);
-  connect(editButton_, &QPushButton::clicked, this, &TClearCaseViewPathNameFrame::EditSelected);
-  connect(remButton_, &QPushButton::clicked, this, &TClearCaseViewPathNameFrame::RemoveSelected);
-  connect(pathsListBox_, &QListWidget::itemDoubleClicked, this,
-          &TClearCaseViewPathNameFrame::EditSelected);
-  connect(pathsListBox_, &QListWidget::itemSelectionChanged, this,
-          &TClearCaseViewPathNameFrame::UpdateButtons);
-  connect(pathsListBox_, &vy::gui::TVyHintListBox::DeletePressed, this,
-          &TClearCaseViewPathNameFrame::RemoveSelected);
   // The shortened forms depend on the list's width, known only once laid out.
   pathsListBox_->installEventFilter(this);
   WatchEdits(this);
@@ -184,12 +161,6 @@ void TClearCaseViewPathNameFrame::RemoveSelected() {
   const int row = pathsListBox_->RemoveChosenEntry();
   if (row >= 0) paths_.removeAt(row);
   UpdateButtons();
-}
-
-void TClearCaseViewPathNameFrame::UpdateButtons() {
-  const bool chosen = pathsListBox_->isEnabled() && pathsListBox_->HasChosenEntry();
-  editButton_->setEnabled(chosen);
-  remButton_->setEnabled(chosen);
 }
 
 }  // namespace clearcase::editors

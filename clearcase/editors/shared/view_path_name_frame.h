@@ -3,13 +3,10 @@
 // shown shortened to the list's width; the hint shows the whole path.
 
 #include <QFontMetrics>
-#include <QLabel>
-#include <QPushButton>
 #include <QStringList>
 
 #include "clearcase/actions/core/base_action.h"
-#include "vycore/gui/action_page.h"
-#include "vycore/gui/hint_list_box.h"
+#include "clearcase/editors/shared/path_list_page.h"
 
 namespace clearcase::editors {
 
@@ -18,7 +15,7 @@ namespace clearcase::editors {
 // possible; a path that fits comes back whole.
 QString ShortenedPath(const QString& path, const QFontMetrics& metrics, int width);
 
-class TClearCaseViewPathNameFrame : public vy::gui::TVyActionPage {
+class TClearCaseViewPathNameFrame : public TClearCasePathListPage {
   Q_OBJECT
 
  public:
@@ -38,19 +35,13 @@ class TClearCaseViewPathNameFrame : public vy::gui::TVyActionPage {
   void AddDirectory();
   void AddFile();
   void AddOther();
-  void EditSelected();
-  void RemoveSelected();
-  void UpdateButtons();
+  void EditSelected() override;
+  void RemoveSelected() override;
   // Appends a path; `shorten` false shows it as typed.
   void Append(const QString& path, bool shorten);
   void ShowEntry(int row);
   void ShowAllEntries();
 
-  QLabel* txtHeading_;
-  vy::gui::TVyHintListBox* pathsListBox_;
-  QPushButton* addButton_;
-  QPushButton* editButton_;
-  QPushButton* remButton_;
   QStringList paths_;
 };
 
