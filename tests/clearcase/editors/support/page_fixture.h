@@ -35,8 +35,6 @@ class TPageTest : public TPackageTest {
   // Real processes, cleartool being the stand-in over a copy of an example
   // world (examples/worlds/NAME.xml), whose views are laid out.
   void UseStandIn(const std::string& world = "demo");
-  // The stand-in's view folder of that name inside the world copy.
-  std::string StandInView(const std::string& view) const;
   // The argv of every stand-in run so far (program name left out).
   std::vector<std::vector<std::string>> StandInRuns() const;
   // How many runs had this subcommand as their first argument.
@@ -61,12 +59,6 @@ class TPageTest : public TPackageTest {
 
   // Published properties by name, as the pages read and write them.
   using TValues = std::initializer_list<std::pair<const char*, const char*>>;
-  static void Load(vy::TCustomVyAction& action, TValues values) {
-    for (const auto& [name, value] : values) {
-      std::string error;
-      ASSERT_TRUE(vy::SetPropertyText(action, name, value, &error)) << name << ": " << error;
-    }
-  }
   static std::string Get(const vy::TCustomVyAction& action, const char* name) {
     return vy::GetPropertyText(action, name).value_or("<no such property>");
   }
