@@ -41,46 +41,48 @@ TEST(ShortenedPathTest, KeepsTheDriveOrShareAndTheFileName) {
   }
 }
 
-class PathNamesPageTest : public cctest::TPageTest {
+// A check-out action holding view and extended path names, in a custom view.
+class ElementFramesTest : public cctest::TPageTest {
  protected:
   void SetUp() override {
     TPageTest::SetUp();
-    action_.ViewPathNames() = {"/views/dev/vobs/src/a.c", "/views/dev/vobs/src"};
-    action_.ExtendedPathNames() = {"b.c@@/main/2"};
-    page_ = Open<TClearCaseViewPathNameFrame>(action_);
-    list_ = Find<TVyHintListBox>(page_.get(), "pathsListBox");
+    Options().SetDefaultViewPath("/views/default");
+    action_.ViewPathNames() = {"/views/dev/a.c"};
+    action_.ExtendedPathNames() = {"a.c@@/main/1", "b.c@@/main/LATEST"};
+    action_.SetViewContextPath("/views/dev");
   }
 
-  std::string Stored() {
-    page_->WriteActionData(action_);
-    return *vy::GetPropertyText(action_, "PathNameStorageString");
+  // The path names as the page stores them.
+  std::string Stored(vy::gui::TVyActionPage& page) {
+    page.WriteActionData(action_);
+    return Get(action_, "PathNameStorageString");
   }
 
   clearcase::TClearCaseCheckoutAction action_;
-  std::unique_ptr<TClearCaseViewPathNameFrame> page_;
-  TVyHintListBox* list_ = nullptr;
 };
 
-TEST_F(PathNamesPageTest, LongPathsAreShortenedToTheListAndHintedInFull) {
+TEST_F(ElementFramesTest, LongPathsAreShortenedToTheListAndHintedInFull) {
   const std::string longPath = "/views/dev/" + std::string(120, 'x') + "/src/main.c";
   action_.ViewPathNames() = {longPath};
-  page_->ReadActionData(action_);
-  EXPECT_EQ(list_->item(0)->text(), "/.../src/main.c");
+  auto page = Open<TClearCaseViewPathNameFrame>(action_);
+  auto* list = Find<TVyHintListBox>(page.get(), "pathsListBox");
+  EXPECT_EQ(list->item(0)->text(), "/.../src/main.c");
   // The list box hints what its entries hold in full.
-  EXPECT_EQ(list_->item(0)->data(TVyHintListBox::kFullTextRole).toString().toStdString(), longPath);
-  EXPECT_EQ(Stored(), longPath + "\r\nb.c@@/main/2\r\n");
-  page_->resize(4000, 420);  // wide enough again
+  EXPECT_EQ(list->item(0)->data(TVyHintListBox::kFullTextRole).toString().toStdString(), longPath);
+  EXPECT_EQ(Stored(*page), longPath + "\r\na.c@@/main/1\r\nb.c@@/main/LATEST\r\n");
+  page->resize(4000, 420);  // wide enough again
   QApplication::processEvents();
-  EXPECT_EQ(list_->item(0)->text().toStdString(), longPath);
+  EXPECT_EQ(list->item(0)->text().toStdString(), longPath);
 }
 
-TEST_F(PathNamesPageTest, AddedPathsAreBrowsedFromTheLastViewOrTyped) {
+TEST_F(ElementFramesTest, AddedPathsAreBrowsedFromTheLastViewOrTyped) {
+  auto page = Open<TClearCaseViewPathNameFrame>(action_);
   clearcase::CCSetLastViewDirectory("/views/last");
-  Find<QAction>(page_.get(), "menuDir")->trigger();  // cancelled
+  Find<QAction>(page.get(), "menuDir")->trigger();  // cancelled
   browseAnswer_ = "/views/other/vobs";
-  Find<QAction>(page_.get(), "menuDir")->trigger();
+  Find<QAction>(page.get(), "menuDir")->trigger();
   browseAnswer_ = "/views/third/vobs/x.c";
-  Find<QAction>(page_.get(), "menuFile")->trigger();
+  Find<QAction>(page.get(), "menuFile")->trigger();
   ASSERT_EQ(browseCalls_.size(), 3u);
   EXPECT_EQ(browseCalls_[0].initialDir, "/views/last");
   EXPECT_EQ(browseCalls_[0].caption, "Select Directory");
@@ -94,28 +96,16 @@ TEST_F(PathNamesPageTest, AddedPathsAreBrowsedFromTheLastViewOrTyped) {
       QTest::keyClicks(Find<vy::gui::TVyPathEdit>(&form, "txtExternalPath")->Edit(), typed);
       form.accept();
     });
-    Find<QAction>(page_.get(), "menuOther")->trigger();
+    Find<QAction>(page.get(), "menuOther")->trigger();
   }
-  EXPECT_EQ(Stored(),
-            "/views/dev/vobs/src/a.c\r\n/views/dev/vobs/src\r\n/views/other/vobs\r\n"
-            "/views/third/vobs/x.c\r\nvobs/typed.c\r\nb.c@@/main/2\r\n");
+  EXPECT_EQ(Stored(*page),
+            "/views/dev/a.c\r\n/views/other/vobs\r\n/views/third/vobs/x.c\r\nvobs/typed.c\r\n"
+            "a.c@@/main/1\r\nb.c@@/main/LATEST\r\n");
 }
-
-class ExtendedPathNamesTest : public cctest::TPageTest {
- protected:
-  void SetUp() override {
-    TPageTest::SetUp();
-    action_.ViewPathNames() = {"/views/dev/a.c"};
-    action_.ExtendedPathNames() = {"a.c@@/main/1", "b.c@@/main/LATEST"};
-    action_.SetViewContextPath("/views/dev");
-  }
-
-  clearcase::TClearCaseCheckoutAction action_;
-};
 
 // Delete is proven for every list page by the keyboard test, the view
 // context by the round trip.
-TEST_F(ExtendedPathNamesTest, AddAppendsWhatTheDialogGives) {
+TEST_F(ElementFramesTest, AddAppendsWhatTheDialogGives) {
   auto page = Open<TClearCaseExtendedPathNameFrame>(action_);
   cctest::AnswerNextDialog<Form>([&](Form& form) {
     EXPECT_EQ(form.GetPathName(), "");
@@ -123,12 +113,10 @@ TEST_F(ExtendedPathNamesTest, AddAppendsWhatTheDialogGives) {
     form.accept();
   });
   QTest::mouseClick(Find<QPushButton>(page.get(), "addButton"), Qt::LeftButton);
-  page->WriteActionData(action_);
-  EXPECT_EQ(Get(action_, "PathNameStorageString"),
-            "/views/dev/a.c\r\na.c@@/main/1\r\nb.c@@/main/LATEST\r\nc.c\r\n");
+  EXPECT_EQ(Stored(*page), "/views/dev/a.c\r\na.c@@/main/1\r\nb.c@@/main/LATEST\r\nc.c\r\n");
 }
 
-TEST_F(ExtendedPathNamesTest, ClearCaseLtDisablesThePageAndLeavesTheActionAlone) {
+TEST_F(ElementFramesTest, ClearCaseLtDisablesThePageAndLeavesTheActionAlone) {
   Options().SetTestForClearCaseType(false);
   Options().SetClearCaseType(clearcase::ccLT);
   action_.SetUseDefaultViewContext(false);
@@ -138,13 +126,11 @@ TEST_F(ExtendedPathNamesTest, ClearCaseLtDisablesThePageAndLeavesTheActionAlone)
   for (const char* name : {"txtHeading", "pathsListBox", "addButton", "btnDefaultView",
                            "btnCustomView", "txtViewPath"})
     EXPECT_FALSE(Find<QWidget>(page.get(), name)->isEnabled()) << name;
-  page->WriteActionData(action_);
-  EXPECT_EQ(Get(action_, "PathNameStorageString"),
-            "/views/dev/a.c\r\na.c@@/main/1\r\nb.c@@/main/LATEST\r\n");
+  EXPECT_EQ(Stored(*page), "/views/dev/a.c\r\na.c@@/main/1\r\nb.c@@/main/LATEST\r\n");
   EXPECT_EQ(Get(action_, "UseDefaultViewContext"), "false");
 }
 
-TEST_F(ExtendedPathNamesTest, DialogSplitsAtTheFirstMarkAndJoinsOnlyWithASelector) {
+TEST_F(ElementFramesTest, DialogSplitsAtTheFirstMarkAndJoinsOnlyWithASelector) {
   struct Row {
     const char* given;
     const char* element;
@@ -166,7 +152,7 @@ TEST_F(ExtendedPathNamesTest, DialogSplitsAtTheFirstMarkAndJoinsOnlyWithASelecto
   }
 }
 
-TEST_F(ExtendedPathNamesTest, DropDownsListElementsAndTheirVersionsInTheViewContext) {
+TEST_F(ElementFramesTest, DropDownsListElementsAndTheirVersionsInTheViewContext) {
   UseStandIn("demo");
   clearcase::CCGetClearCaseInstalledType();  // the stand-in lays out its views on first run
   const std::string vob = Path("world/views/snap_view") + "/vobs/src";
@@ -192,11 +178,10 @@ TEST_F(ExtendedPathNamesTest, DropDownsListElementsAndTheirVersionsInTheViewCont
   EXPECT_EQ(CountRuns("lshistory"), 2);  // each drop-down asks again
 }
 
-class ViewContextTest : public cctest::TPageTest {
+class ViewContextTest : public ElementFramesTest {
  protected:
   void SetUp() override {
-    TPageTest::SetUp();
-    Options().SetDefaultViewPath("/views/default");
+    ElementFramesTest::SetUp();
     panel_.show();
   }
 
@@ -206,7 +191,6 @@ class ViewContextTest : public cctest::TPageTest {
     panel_.ReadActionData(action_);
   }
 
-  clearcase::TClearCaseCheckoutAction action_;
   TClearCaseViewContextSubFrame panel_;
 };
 
@@ -253,13 +237,10 @@ TEST_F(ViewContextTest, TypingOrBrowsingAPathChoosesIt) {
   EXPECT_EQ(browseCalls_[2].initialDir, "/views/chosen");  // the stored path
 }
 
-using CommentPageTest = cctest::TPageTest;
-
 // Reading and writing the comment is proven by the round trip of every type.
-TEST_F(CommentPageTest, TypingChoosesTheCommentAndEnterBreaksNoLine) {
-  clearcase::TClearCaseCheckoutAction action;
-  action.SetNoComment(false);
-  auto page = Open<TClearCaseCommentFrame>(action);
+TEST_F(ElementFramesTest, TypingChoosesTheCommentAndEnterBreaksNoLine) {
+  action_.SetNoComment(false);
+  auto page = Open<TClearCaseCommentFrame>(action_);
   auto* chosen = Find<QRadioButton>(page.get(), "btnComment");
   EXPECT_FALSE(chosen->isChecked());  // an empty comment is no comment
   auto* text = Find<QPlainTextEdit>(page.get(), "txtComment");
@@ -267,8 +248,8 @@ TEST_F(CommentPageTest, TypingChoosesTheCommentAndEnterBreaksNoLine) {
   QTest::keyClick(text, Qt::Key_Return);
   QTest::keyClicks(text, " line");
   EXPECT_TRUE(chosen->isChecked());
-  page->WriteActionData(action);
-  ExpectStored(action, {{"Comment", "first line"}, {"NoComment", "false"}});
+  page->WriteActionData(action_);
+  ExpectStored(action_, {{"Comment", "first line"}, {"NoComment", "false"}});
 }
 
 }  // namespace
