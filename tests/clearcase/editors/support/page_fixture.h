@@ -45,16 +45,21 @@ class TPageTest : public TPackageTest {
   std::string browseAnswer_;
   std::vector<TBrowseCall> browseCalls_;
 
-  // Creates the page, InitFrame, InitPage, ReadActionData, shows it.
+  // InitFrame, InitPage, ReadActionData, then shown; no page fails the test.
   template <class Page>
-  std::unique_ptr<Page> Open(vy::TCustomVyAction& action) {
-    auto page = std::make_unique<Page>();
+  static std::unique_ptr<Page> Opened(std::unique_ptr<Page> page, vy::TCustomVyAction& action) {
+    EXPECT_NE(page, nullptr);
+    if (page == nullptr) return page;
     page->InitFrame();
     page->InitPage(action);
     page->ReadActionData(action);
     page->resize(520, 420);
     page->show();
     return page;
+  }
+  template <class Page>
+  std::unique_ptr<Page> Open(vy::TCustomVyAction& action) {
+    return Opened(std::make_unique<Page>(), action);
   }
 
   // Published properties by name, as the pages read and write them.
