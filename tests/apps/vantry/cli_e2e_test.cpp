@@ -1,10 +1,12 @@
 // The runner's command-line conventions: version, help, unknown commands,
 // exit codes per command, what goes to which stream, quiet and verbose runs,
-// colour and the summary.
+// colour and the summary; and the README and the stand-in's walkthrough
+// that describe them.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <regex>
 #include <set>
 #include <string>
@@ -83,6 +85,31 @@ TEST(ConventionsTest, TheReadmeNamesEveryCommandAndFlag) {
   }
   ASSERT_THAT(flags, testing::Contains("--timeout"));
   for (const std::string& name : flags) EXPECT_NE(readme.find(name), std::string::npos) << name;
+}
+
+// The stand-in's walkthrough (the first shell block after its heading), run
+// as the page writes it, on a machine whose user has no options yet.
+TEST(StandInWalkthroughTest, WorksAsWrittenOnAFreshMachine) {
+  TSandbox sandbox;
+  const std::string page = ReadAll(std::string(VANTRY_SOURCE_DIR) + "/docs/cleartool-stand-in.md");
+  const std::size_t start =
+      page.find("```sh\n", page.find("## Trying a build project without a ClearCase server"));
+  ASSERT_NE(start, std::string::npos);
+  std::string script = page.substr(start + 6, page.find("```\n", start + 6) - start - 6);
+  ASSERT_THAT(script, HasSubstr("cleartool sim-layout"));
+  // This build instead of the one the page names, a sandbox instead of /tmp/world.
+  const std::string bin = std::filesystem::path(VANTRY_EXE).parent_path().string();
+  script = std::regex_replace(script, std::regex("\\$PWD/build/dev/bin"), bin);
+  script = std::regex_replace(script, std::regex("/tmp/world"), sandbox.Path("world"));
+  for (const char* name : {"VANTRY_OPTIONS", "VANTRY_PLUGIN_PATH", "CLEARTOOL_SIM_WORLD"})
+    sandbox.UnsetEnv(name);
+  const TRunOutput output = sandbox.Shell(script, VANTRY_SOURCE_DIR);
+  EXPECT_EQ(output.exitCode, 0) << output.out << output.err;
+  EXPECT_THAT(output.out, HasSubstr("dev_alice_view           " + sandbox.Path("world/views/dev_view")));
+  EXPECT_THAT(output.out, HasSubstr("Checked out \"src/a.c\" from version \"/main/2\".\n"));
+  EXPECT_THAT(output.err, HasSubstr("\n1 succeeded ("));
+  // The options went where a new user's go.
+  EXPECT_TRUE(std::filesystem::exists(sandbox.Path("config/vantry/options.xml")));
 }
 
 class StreamsTest : public TConfiguredTest {

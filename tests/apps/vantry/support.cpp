@@ -71,30 +71,22 @@ void TSandbox::ResetWorld() const {
   fs::copy_file(worlds / "demo.xml", Path("demo.xml"), fs::copy_options::overwrite_existing);
 }
 
-std::vector<std::string> TSandbox::VantryArgv(const std::vector<std::string>& arguments) const {
+pid_t TSandbox::Start(const std::vector<std::string>& arguments, TStreams streams,
+                      int* terminal) const {
   std::vector<std::string> argv{VANTRY_EXE};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  return argv;
+  return Spawn(std::move(argv), root_, streams, terminal);
 }
 
 TRunOutput TSandbox::Vantry(const std::vector<std::string>& arguments, TStreams streams) const {
   int terminal = -1;
-  const pid_t pid = Spawn(VantryArgv(arguments), root_, streams, &terminal);
-  return Collect(pid, streams, terminal);
+  const pid_t pid = Start(arguments, streams, &terminal);
+  return Finish(pid, streams, terminal);
 }
 
 TRunOutput TSandbox::Shell(const std::string& script, const std::string& dir) const {
-  const pid_t pid =
-      Spawn({"/bin/bash", "-euo", "pipefail", "-c", script}, dir, TStreams::Apart, nullptr);
-  return Collect(pid, TStreams::Apart, -1);
-}
-
-pid_t TSandbox::Start(const std::vector<std::string>& arguments) const {
-  return Spawn(VantryArgv(arguments), root_, TStreams::Apart, nullptr);
-}
-
-TRunOutput TSandbox::Finish(pid_t pid) const {
-  return Collect(pid, TStreams::Apart, -1);
+  return Finish(Spawn({"/bin/bash", "-euo", "pipefail", "-c", script}, dir, TStreams::Apart,
+                      nullptr));
 }
 
 pid_t TSandbox::Spawn(std::vector<std::string> argv, const std::string& dir, TStreams streams,
@@ -147,7 +139,7 @@ pid_t TSandbox::Spawn(std::vector<std::string> argv, const std::string& dir, TSt
   return pid;
 }
 
-TRunOutput TSandbox::Collect(pid_t pid, TStreams streams, int terminal) const {
+TRunOutput TSandbox::Finish(pid_t pid, TStreams streams, int terminal) const {
   TRunOutput output;
   WaitWithDeadline(pid, output);
   if (terminal >= 0) {

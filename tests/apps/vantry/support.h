@@ -46,8 +46,6 @@ class TSandbox {
   // The folder of the demo's dynamic view in which element paths such as
   // "src/a.c" resolve.
   std::string ViewPath() const { return Path("views/dev_view/vobs/src"); }
-  // ViewPath() with symbolic links resolved, as a program sees its working folder.
-  std::string PhysicalViewPath() const { return std::filesystem::canonical(ViewPath()).string(); }
   std::string OptionsFile() const { return Path("options.xml"); }
   std::string JournalFile() const { return Path("journal.jsonl"); }
 
@@ -69,9 +67,12 @@ class TSandbox {
   // Runs vantry in Root() with the sandbox's environment.
   TRunOutput Vantry(const std::vector<std::string>& arguments,
                     TStreams streams = TStreams::Apart) const;
-  // The same in two steps: start it, then wait for it and collect its output.
-  pid_t Start(const std::vector<std::string>& arguments) const;
-  TRunOutput Finish(pid_t pid) const;
+  // The same in two steps: start it, then wait for it and collect its output;
+  // `terminal` receives the pseudo-terminal's controlling side when the
+  // streams go there.
+  pid_t Start(const std::vector<std::string>& arguments, TStreams streams = TStreams::Apart,
+              int* terminal = nullptr) const;
+  TRunOutput Finish(pid_t pid, TStreams streams = TStreams::Apart, int terminal = -1) const;
   // Runs a bash script (with -euo pipefail) in `dir` with the sandbox's environment.
   TRunOutput Shell(const std::string& script, const std::string& dir) const;
   // Points the options at the stand-in and at ViewPath() as default view.
@@ -90,12 +91,9 @@ class TSandbox {
   std::vector<ctsim::JournalEntry> Journal() const { return ctsim::ReadJournal(JournalFile()); }
 
  private:
-  std::vector<std::string> VantryArgv(const std::vector<std::string>& arguments) const;
-  // Starts a program with the sandbox's environment; `terminal` receives the
-  // pseudo-terminal's controlling side when the streams go there.
+  // Starts a program with the sandbox's environment.
   pid_t Spawn(std::vector<std::string> argv, const std::string& dir, TStreams streams,
               int* terminal) const;
-  TRunOutput Collect(pid_t pid, TStreams streams, int terminal) const;
 
   vytest::TTempDir temp_;  // removed with everything in it when the sandbox goes
   std::string root_;

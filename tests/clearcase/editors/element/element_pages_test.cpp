@@ -66,15 +66,6 @@ TEST_F(ElementPagesTest, CheckOutUnreservedWinsOverTheDisabledLazyBox) {
                {{"Reserved", "false"}, {"Unreserved", "true"}, {"SelectionMode", "coBranch"}});
 }
 
-TEST_F(ElementPagesTest, CheckOutOnClearCaseLTOffersNoVersionOrBranch) {
-  OpenPages("CC_CHECKOUT", {{"SelectionMode", "coVersion"}, {"VersionSelector", "/main/3"}}, true);
-  EXPECT_TRUE(C<QRadioButton>("btnSelModeDefault")->isChecked());
-  for (const char* name :
-       {"btnSelModeDefault", "btnSelModeBranch", "btnSelModeVersion", "txtVersionName"})
-    EXPECT_FALSE(C(name)->isEnabled()) << name;
-  EXPECT_EQ(C<QLineEdit>("txtVersionName")->text(), "");
-}
-
 TEST_F(ElementPagesTest, CheckOutFolderButtonBrowsesFromTheTypedPath) {
   OpenPages("CC_CHECKOUT", {{"OutExternalPath", "/tmp/first"}, {"DataLocation", "coView"}});
   auto* path = C<TVyPathEdit>("txtExternalPath");

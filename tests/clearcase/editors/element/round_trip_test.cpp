@@ -192,6 +192,10 @@ const TRuleRow kRules[] = {
     {"CC_UPDATE", {{"PretendOnly", "true"}}, "checkPretend",
      {"+overwriteButton", "+noOverwriteButton", "+renameButton", "+TSdefaultButton", "+TSctimeButton", "+TSptimeButton"}},
     {"CC_CHECKIN", {{"Keep", "true"}, {"Remove", "true"}}, "boxKeep", {"xboxKeep", "oboxRemove"}},
+    // ClearCase LT has no version or branch to choose (nor shows the stored ones: the round trip).
+    {"CC_CHECKOUT", {{"SelectionMode", "coVersion"}, {"VersionSelector", "/main/3"}}, nullptr,
+     {"xbtnSelModeDefault", "-btnSelModeDefault", "-btnSelModeBranch", "-txtBranchName", "-btnSelModeVersion",
+      "-txtVersionName"}, true},
     {"CC_MKELEM", {{"Checkout", "ccCheckedIn"}}, nullptr, {"+boxPreserveTime"}},
     {"CC_MKELEM", {{"Checkout", "ccCheckedIn"}}, "btnNoCheckOut", {"-boxPreserveTime"}},
     {"CC_MKELEM", {{"Master", "true"}}, nullptr, {"-boxMaster", "oboxMaster"}, true},

@@ -37,13 +37,8 @@ class TTypePagesTest : public TPageTest {
       ASSERT_TRUE(vy::SetPropertyText(*action_, name, value, &error)) << name << ": " << error;
     }
     for (const vy::TVyPageClass& pageClass : entry->pages) {
-      pages_.push_back(vy::gui::CreateActionPage(pageClass.className));
+      pages_.push_back(Opened(vy::gui::CreateActionPage(pageClass.className), *action_));
       ASSERT_NE(pages_.back(), nullptr) << pageClass.className << " is not registered";
-      pages_.back()->InitFrame();
-      pages_.back()->InitPage(*action_);
-      pages_.back()->ReadActionData(*action_);
-      pages_.back()->resize(520, 420);
-      pages_.back()->show();
     }
   }
 

@@ -167,12 +167,7 @@ class KeyboardTest : public cctest::TPageTest {
         if (property != nullptr) {
           EXPECT_TRUE(vy::SetPropertyText(*actions_.back(), property, value));
         }
-        std::unique_ptr<vy::gui::TVyActionPage> created = vy::gui::CreateActionPage(pageClass);
-        if (!created) return nullptr;
-        created->InitFrame();
-        created->InitPage(*actions_.back());
-        created->ReadActionData(*actions_.back());
-        return created;
+        return Opened(vy::gui::CreateActionPage(pageClass), *actions_.back());
       }
     }
     return nullptr;

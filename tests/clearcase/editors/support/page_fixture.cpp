@@ -51,10 +51,6 @@ void TPageTest::UseStandIn(const std::string& world) {
   Options().SetClearToolPath(CLEARTOOL_SIM_PATH);
 }
 
-std::string TPageTest::StandInView(const std::string& view) const {
-  return Path("world/views/" + view);
-}
-
 std::vector<std::vector<std::string>> TPageTest::StandInRuns() const {
   std::vector<std::vector<std::string>> runs;
   if (!std::filesystem::exists(Path("world/journal.jsonl"))) return runs;

@@ -35,8 +35,6 @@ class TPageTest : public TPackageTest {
   // Real processes, cleartool being the stand-in over a copy of an example
   // world (examples/worlds/NAME.xml), whose views are laid out.
   void UseStandIn(const std::string& world = "demo");
-  // The stand-in's view folder of that name inside the world copy.
-  std::string StandInView(const std::string& view) const;
   // The argv of every stand-in run so far (program name left out).
   std::vector<std::vector<std::string>> StandInRuns() const;
   // How many runs had this subcommand as their first argument.
@@ -47,10 +45,11 @@ class TPageTest : public TPackageTest {
   std::string browseAnswer_;
   std::vector<TBrowseCall> browseCalls_;
 
-  // Creates the page, InitFrame, InitPage, ReadActionData, shows it.
+  // InitFrame, InitPage, ReadActionData, then shown; no page fails the test.
   template <class Page>
-  std::unique_ptr<Page> Open(vy::TCustomVyAction& action) {
-    auto page = std::make_unique<Page>();
+  static std::unique_ptr<Page> Opened(std::unique_ptr<Page> page, vy::TCustomVyAction& action) {
+    EXPECT_NE(page, nullptr);
+    if (page == nullptr) return page;
     page->InitFrame();
     page->InitPage(action);
     page->ReadActionData(action);
@@ -58,15 +57,13 @@ class TPageTest : public TPackageTest {
     page->show();
     return page;
   }
+  template <class Page>
+  std::unique_ptr<Page> Open(vy::TCustomVyAction& action) {
+    return Opened(std::make_unique<Page>(), action);
+  }
 
   // Published properties by name, as the pages read and write them.
   using TValues = std::initializer_list<std::pair<const char*, const char*>>;
-  static void Load(vy::TCustomVyAction& action, TValues values) {
-    for (const auto& [name, value] : values) {
-      std::string error;
-      ASSERT_TRUE(vy::SetPropertyText(action, name, value, &error)) << name << ": " << error;
-    }
-  }
   static std::string Get(const vy::TCustomVyAction& action, const char* name) {
     return vy::GetPropertyText(action, name).value_or("<no such property>");
   }

@@ -1,7 +1,6 @@
 #pragma once
 // What a user does on a page beyond plain typing: clicking a check or radio
-// button, typing lines, dropping a list down, answering the dialog the page
-// opens.
+// button, dropping a list down, answering the dialog the page opens.
 
 #include <gtest/gtest.h>
 
@@ -20,15 +19,6 @@ namespace cctest {
 // middle of a button stretched by its layout may be neither.
 inline void Click(QAbstractButton* button) {
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-// Types text into a multi-line box; each "\n" is the Enter key.
-inline void TypeLines(QWidget* box, const QString& text) {
-  const QStringList lines = text.split(QLatin1Char('\n'));
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    if (i > 0) QTest::keyClick(box, Qt::Key_Return);
-    QTest::keyClicks(box, lines[i]);
-  }
 }
 
 // Replaces the text of an editable combo box by typing.
