@@ -125,9 +125,6 @@ TEST_F(MetadataAction, CommandLines) {
              "PBranch", "Shared", "Comment=for %VAR%"}), true,
        {"mklbtype", "-replace", "-global", "-acquire", "-pbranch", "-shared", "-c \"for value\"",
         "lbtype:REL_value@/vobs/src"}},
-      {"CC_MKLBTYPE", "no VOB: the rest is still appended",
-       With({"LabelTypeName=REL_2", "MakeGlobal"}), false,
-       {"mklbtype", "-global", "-nc", "lbtype:REL_2"}, kNoVob},
       {"CC_MKLBTYPE", "name that cannot be expanded",
        With({"LabelTypeName=%NOPE%", "VOBSelector=/vobs/src"}), false,
        {"mklbtype", "-ordinary", "-nc"}, "cannot expand Label Type Name"},
@@ -135,6 +132,7 @@ TEST_F(MetadataAction, CommandLines) {
   // clang-format on
 }
 
+// Both are reported and the rest is still appended.
 TEST_F(MetadataAction, MkLbTypeMissingNameAndVobAreBothReported) {
   TClearCaseMkLbTypeAction action;
   const auto built = Build(action);

@@ -82,8 +82,6 @@ TEST_F(UcmAction, CommandLines) {
        With({"ChangeRecommended", "RecommendBaselines=BL_1\r\n\r\nBL_2", "StreamName=dev",
              "VOBSelector=/vobs/pvob"}), true,
        {"chstream", "-nc", "-recommended BL_1,,BL_2", "dev@/vobs/pvob"}},
-      {"CC_CHANGESTREAM", "an empty stream and VOB: the tag root alone", With({}), true,
-       {"chstream", "-nc", "@/"}},
       {"CC_CHANGESTREAM", "a target that cannot be expanded: the rest is still appended",
        With({"ChangeTarget", "NewTargetStream=%NOPE%", "GenerateSpec", "StreamName=dev",
              "VOBSelector=/vobs/pvob"}), false,
