@@ -259,6 +259,8 @@ TEST_F(BaseAction, UCMOperationsRenderActivitiesAndComponents) {
        {"probe", "activity:x,activity:y,activity:c"}},
       {"expands to nothing", Ucm("%NOTHING%\r\n"), true, {"probe", "activity:"}},
       {"a selector with a blank", Ucm("a b\r\n"), true, {"probe", "\"activity:a b\""}},
+      {"a name set replaces the list",
+       [](auto& a) { Ucm("a\r\nb\r\n")(a); a.SetActivityName("c"); }, true, {"probe", "activity:c"}},
   });
   CheckCommandLines<TProbe<TClearCaseUCMAction, &TClearCaseUCMAction::AddComponentSelector>>({
       {"components are neither expanded nor prefixed",
@@ -266,16 +268,6 @@ TEST_F(BaseAction, UCMOperationsRenderActivitiesAndComponents) {
        {"probe", "\"%VAR% x\""}},
   });
   // clang-format on
-}
-
-TEST_F(BaseAction, UCMActivityNameIsTheFirstSelectorAndReplacesTheList) {
-  TProbe<TClearCaseUCMAction> action;
-  action.SetActivitySelectorStorageString("a\r\nb");
-  EXPECT_EQ(action.GetActivityName(), "a");
-  EXPECT_EQ(action.GetActivitySelectorStorageString(), "a\r\nb\r\n");
-  action.SetActivityName("");
-  EXPECT_EQ(action.ActivitySelectors(), Args{""});
-  EXPECT_EQ(action.GetActivitySelectorStorageString(), "\r\n");
 }
 
 TEST(StorageStrings, EveryLineBreakFormEndsAnEntry) {

@@ -131,20 +131,18 @@ TEST_F(UcmAction, ChangeBaselineValidation) {
   const struct {
     const char* name;
     clearcase::TCCBaselineTypeChange change;
-    bool assignLevel;
     bool cleartoolSet;
     Args errors;  // none: valid
   } cases[] = {
-      {"nothing to change", clearcase::blNone, false, true, {kError}},
-      {"a labelling change alone", clearcase::blIncremental, false, true, {}},
-      {"no cleartool, no change", clearcase::blNone, false, false, {kNoCleartool, kError}},
+      {"nothing to change", clearcase::blNone, true, {kError}},
+      {"a labelling change alone", clearcase::blIncremental, true, {}},
+      {"no cleartool, no change", clearcase::blNone, false, {kNoCleartool, kError}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Options().SetClearToolPath(c.cleartoolSet ? cleartool_ : "");
     TClearCaseChangeBaselineAction action;
     action.SetTypeChange(c.change);
-    action.SetAssignLevel(c.assignLevel);
     cctest::TValidationSink sink;
     EXPECT_EQ(action.Validate(sink), c.errors.empty());
     EXPECT_EQ(sink.errors, c.errors);
