@@ -40,7 +40,6 @@ TEST(ListingParsersTest, ProjectVobTags) {
            "* \\other  \\\\H\\vobstore\\other.vbs public (ucmvob)\r\n",
            {"\\other"}},
           {"no blank after the tag", "* /vobs/pvob(ucmvob)\n", {}},
-          {"nothing listed", "", {}},
           {"blank-only and empty lines", "   \n\n* /vobs/p /s public (ucmvob)\n", {"/vobs/p"}},
       });
 }
@@ -160,7 +159,6 @@ TEST(UcmParsersTest, PromotionLevels) {
                  {"the last line is never a level", "  promotion levels:\n    A\n    B\n", {"A"}},
                  {"header on the last line", "vob\n  promotion levels:\n", {}},
                  {"no header", "versioned object base \"/vobs/src\"\n  VOB ownership:\n", {}},
-                 {"nothing", "", {}},
              });
 }
 

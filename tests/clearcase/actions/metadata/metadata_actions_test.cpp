@@ -1,5 +1,4 @@
 // The metadata actions: one table of their command lines.
-#include "clearcase/actions/metadata/apply_attribute_actions.h"
 #include "clearcase/actions/metadata/mklbtype_action.h"
 
 #include "command_cases.h"
@@ -9,22 +8,6 @@ namespace {
 using MetadataAction = cctest::ActionCommandTest;
 using cctest::With;
 using clearcase::TClearCaseMkLbTypeAction;
-
-// The value goes on as it expands and is command-line text (the run tests show
-// escaped quotes reaching cleartool).
-TEST_F(MetadataAction, ApplyAttributeValueIsCommandLineText) {
-  CheckArgv<clearcase::TClearCaseApplyAttributePathNamesAction>({
-      {"quotes that are not escaped only group; runs without a view, even an invalid one",
-       [](auto& a) {
-         a.SetViewContextPath("/no/such/view");
-         a.SetAttributeName("Status");
-         a.SetAttributeValue("\"%VAR% b\"");
-         a.SetPathNameStorageString("a.c");
-       },
-       true,
-       {"mkattr", "-pname", "-nc", "Status", "value b", "a.c"}},
-  });
-}
 
 constexpr const char* kNoName =
     "Error: You have not specified the label type selector for your new label type.";
@@ -46,6 +29,10 @@ TEST_F(MetadataAction, CommandLines) {
       {"CC_APPLYATTR", "a value that cannot be expanded",
        With({"AttributeName=Status", "AttributeValue=%NOPE%", "PathNameStorageString=a.c"}),
        false, {"mkattr", "-pname", "-nc", "Status", "\"a.c\""}, "cannot expand Attribute Value"},
+      {"CC_APPLYATTR", "the value is command-line text; runs without a view, even an invalid one",
+       cctest::WithoutView({"AttributeName=Status", "AttributeValue=\"%VAR% b\"",
+                            "PathNameStorageString=a.c"}), true,
+       {"mkattr", "-pname", "-nc", "Status", "\"value b\"", "\"a.c\""}},
       {"CC_APPLYATTR_OBJ", "a number value; no -pname",
        With({"Replace", "AttributeName=Count", "AttributeValue=1",
              "ObjectsStorageString=lbtype:REL_1@/vobs/src\r\nbrtype:my branch\r\n"}), true,
