@@ -81,10 +81,6 @@ class ActionCommandTest : public TPackageTest {
           action, {}, [&](auto&) { c.settings(action); }, argv, c.ok, c.expected, c.error);
     }
   }
-  template <class T>
-  void CheckArgv(const std::vector<TCommandCase<T>>& cases) {
-    CheckCommandLines(cases, true);
-  }
 
   // Rows of several types, giving every argument as the action appends it.
   void CheckTypes(const std::vector<TTypeCase>& cases, const Args& common = {}) {

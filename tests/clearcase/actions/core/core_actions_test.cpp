@@ -118,7 +118,7 @@ TEST_F(BaseAction, CleartoolPathProblemsStopTheBuildAndFailValidation) {
 // generated test's below.
 TEST_F(BaseAction, CommentReachesCleartoolAsOneArgumentOrNc) {
   // clang-format off
-  CheckArgv<TBaseProbe<&TClearCaseBaseAction::AddComment>>({
+  CheckCommandLines<TBaseProbe<&TClearCaseBaseAction::AddComment>>({
       {"no comment", [](auto&) {}, true, {"probe", "-nc"}},
       {"NoComment wins over a comment typed later",
        [](auto& a) { a.SetNoComment(true); a.SetComment("typed later"); }, true, {"probe", "-nc"}},
@@ -126,7 +126,7 @@ TEST_F(BaseAction, CommentReachesCleartoolAsOneArgumentOrNc) {
       {"expanded to nothing", [](auto& a) { a.SetComment("%NOTHING%"); }, true, {"probe", "-nc"}},
       {"cannot be expanded", [](auto& a) { a.SetComment("%NOPE%"); }, false, {"probe"},
        "cannot expand Comment"},
-  });
+  }, /*argv=*/true);
   // clang-format on
   // An empty comment is saved as NoComment.
   TProbe<> action;
@@ -137,26 +137,26 @@ TEST_F(BaseAction, CommentReachesCleartoolAsOneArgumentOrNc) {
 
 TEST_F(BaseAction, OperandsReachCleartoolOneArgumentEach) {
   // clang-format off
-  CheckArgv<TBaseProbe<&TClearCaseBaseAction::AddPathNames>>({
+  CheckCommandLines<TBaseProbe<&TClearCaseBaseAction::AddPathNames>>({
       {"path names: view names first, expanded, an empty entry kept", [](auto& a) {
          a.SetPathNameStorageString("%VAR%/a.c@@/main/1\r\n%VAR%/b c.c\r\nwe\"ird.c\r\n\r\n"); },
        true, {"probe", "value/b c.c", "we\"ird.c", "", "value/a.c@@/main/1"}},
       {"not expanded", [](auto& a) { a.SetPathNameStorageString("%NOPE%/x"); }, false, {"probe"},
        "cannot expand"},
-  });
-  CheckArgv<TBaseProbe<&TClearCaseBaseAction::AddObjectSelectors>>({
+  }, /*argv=*/true);
+  CheckCommandLines<TBaseProbe<&TClearCaseBaseAction::AddObjectSelectors>>({
       {"object selectors with a blank, a tab or a quote stay whole", [](auto& a) {
          a.SetObjectsStorageString("lbtype:REL@/vobs/src\r\nlbtype:MY LABEL@/vobs/src\r\n"
                                    "lbtype:TAB\tBED\r\nlbtype:Q\"UOTE"); },
        true, {"probe", "lbtype:REL@/vobs/src", "lbtype:MY LABEL@/vobs/src", "lbtype:TAB\tBED",
               "lbtype:Q\"UOTE"}},
-  });
+  }, /*argv=*/true);
   // Where the quotes go on the command line is the action tables' (objects
   // quoted only when needed, a label's quote after the colon).
-  CheckArgv<TBaseProbe<&TClearCaseBaseAction::AddVersionSelector>>({
+  CheckCommandLines<TBaseProbe<&TClearCaseBaseAction::AddVersionSelector>>({
       {"version selector used but empty", [](auto& a) { a.SetUseVersionSelector(true); }, true,
        {"probe"}},
-  });
+  }, /*argv=*/true);
   // clang-format on
 }
 
