@@ -2,7 +2,6 @@
 #include "clearcase/actions/core/base_action.h"
 #include "clearcase/actions/core/storage_strings.h"
 #include "clearcase/actions/core/ucm_action.h"
-#include "clearcase/actions/element/checkout_action.h"
 
 #include <random>
 #include <string>
@@ -288,14 +287,12 @@ TEST(StorageStrings, EveryLineBreakFormEndsAnEntry) {
 }
 
 TEST(StorageStrings, PathNamesReadBackViewNamesFirstAndObjectsInOrder) {
-  clearcase::TClearCaseCheckoutAction action;
+  TProbe<> action;
   action.SetPathNameStorageString("src/a.c@@/main/2\nsrc/b c.c\r\n\r\nx@@\rdir/y");
   EXPECT_EQ(action.ViewPathNames(), (List{"src/b c.c", "", "dir/y"}));
   EXPECT_EQ(action.ExtendedPathNames(), (List{"src/a.c@@/main/2", "x@@"}));
   EXPECT_EQ(action.GetPathNameStorageString(),
             "src/b c.c\r\n\r\ndir/y\r\nsrc/a.c@@/main/2\r\nx@@\r\n");
-  action.SetPathNameStorageString("");
-  EXPECT_TRUE(action.GetPathNames().empty());
 
   action.SetObjectsStorageString("lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src");
   EXPECT_EQ(action.ObjectSelectors(),
