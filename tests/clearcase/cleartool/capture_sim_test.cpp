@@ -31,9 +31,9 @@ class CaptureSimTest : public cctest::TPackageTest {
   void SetUp() override {
     TPackageTest::SetUp();
     vy::SetProcessRunner(nullptr);
-    world_ = Path("demo.xml");
-    fs::copy_file(fs::path(VANTRY_SOURCE_DIR) / "examples/worlds/demo.xml", world_);
-    setenv("CLEARTOOL_SIM_WORLD", world_.c_str(), 1);
+    const std::string world = Path("demo.xml");
+    fs::copy_file(fs::path(VANTRY_SOURCE_DIR) / "examples/worlds/demo.xml", world);
+    setenv("CLEARTOOL_SIM_WORLD", world.c_str(), 1);
     Options().SetClearToolPath(CLEARTOOL_SIM_PATH);
     Options().SetDesignTimeout(60000);  // generous: sanitizers slow every start
   }
@@ -47,8 +47,6 @@ class CaptureSimTest : public cctest::TPackageTest {
     setenv("CLEARTOOL_SIM_FAULT", fault, 1);
     return CCGetCleartoolOutput("lsvob", "-short", "", sorted);
   }
-
-  std::string world_;
 };
 
 TEST_F(CaptureSimTest, FloodIsCapturedWhole) {

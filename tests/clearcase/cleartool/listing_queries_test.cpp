@@ -30,8 +30,6 @@ TEST_F(ListingQueries, RunCleartoolWithExactlyTheseArguments) {
       {[] { CCGetPVOBNames(); }, {{"lsvob"}}},
       {[] { CCGetLabelNames("/vobs/src"); },
        {{"lstype", "-short", "-kind", "lbtype", "-invob", "/vobs/src"}}},
-      {[] { CCGetTypeNames("hltype", "\\src"); },
-       {{"lstype", "-short", "-kind", "hltype", "-invob", "\\src"}}},
       {[] { CCGetTypeNames("vob", "\\src"); }, {{"lsvob", "-short"}}},
       {[] { CCGetTypeNames("pool", "/vobs/src"); }, {{"lspool", "-short", "-invob", "/vobs/src"}}},
       {[] { CCGetTypeNames("folder", kPvob); }, {{"lsfolder", "-short", "-invob", "/vobs/pvob"}}},

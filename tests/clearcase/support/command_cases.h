@@ -69,22 +69,17 @@ struct TTypeCase {
 
 class ActionCommandTest : public TPackageTest {
  protected:
-  // `common` is set before each row's own settings. The rows give every
-  // argument as the action appends it, or with `argv` the argv cleartool
-  // receives: where quoting matters, only that shows where one argument ends.
+  // The rows give every argument as the action appends it, or with `argv` the
+  // argv cleartool receives: where quoting matters, only that shows where one
+  // argument ends.
   template <class T>
-  void CheckCommandLines(const std::vector<TCommandCase<T>>& cases, const Args& common = {},
-                         bool argv = false) {
+  void CheckCommandLines(const std::vector<TCommandCase<T>>& cases, bool argv = false) {
     for (const auto& c : cases) {
       SCOPED_TRACE(c.name);
       T action;
       CheckRow(
-          action, common, [&](auto&) { c.settings(action); }, argv, c.ok, c.expected, c.error);
+          action, {}, [&](auto&) { c.settings(action); }, argv, c.ok, c.expected, c.error);
     }
-  }
-  template <class T>
-  void CheckArgv(const std::vector<TCommandCase<T>>& cases) {
-    CheckCommandLines(cases, {}, true);
   }
 
   // Rows of several types, giving every argument as the action appends it.

@@ -2,7 +2,6 @@
 #include "clearcase/actions/core/base_action.h"
 #include "clearcase/actions/core/storage_strings.h"
 #include "clearcase/actions/core/ucm_action.h"
-#include "clearcase/actions/element/checkout_action.h"
 
 #include <random>
 #include <string>
@@ -13,38 +12,33 @@ namespace {
 
 using BaseAction = cctest::ActionCommandTest;
 using cctest::Args;
-using cctest::With;
-using TOperation = bool (clearcase::TClearCaseBaseAction::*)(vy::ICommandLineBuilder&);
-using TUCMOperation = bool (clearcase::TClearCaseUCMAction::*)(vy::ICommandLineBuilder&);
 using List = vy::TStringList;
+using clearcase::TClearCaseBaseAction;
+using clearcase::TClearCaseBaseAttributeAction;
+using clearcase::TClearCaseUCMAction;
 
-// Runs one shared operation after the base's part of the command line (none: the base alone).
-template <TOperation Op = nullptr>
-class TProbeAction : public clearcase::TClearCaseBaseAction {
+// Runs one shared operation of `Base` after the base's part of the command
+// line (none: the base alone). Variables: NOTHING holds nothing, TWO two lines.
+template <class Base = TClearCaseBaseAction, auto Op = nullptr>
+class TProbe : public Base {
  public:
-  TProbeAction() { SetVariable("NOTHING", ""); }
+  TProbe() {
+    this->SetVariable("NOTHING", "");
+    this->SetVariable("TWO", "x\r\ny\r\n");
+  }
   std::string GetActionName() const override { return "Probe"; }
   std::string GetCommand() const override { return "probe"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
-    const bool base = TClearCaseBaseAction::GetCommandLine(builder);
-    return (Op == nullptr || (this->*Op)(builder)) && base;
-  }
-
-  const vy::TPropertyList& PublishedProperties() const override {
-    using T = TProbeAction;
-    static const vy::TPropertyList list =
-        vy::Publish<T>()
-            .Boolean("NoComment", &T::GetNoComment, &T::SetNoComment)
-            .String("Comment", &T::GetComment, &T::SetComment)
-            .String("PathNameStorageString", &T::GetPathNameStorageString,
-                    &T::SetPathNameStorageString)
-            .String("ObjectsStorageString", &T::GetObjectsStorageString,
-                    &T::SetObjectsStorageString)
-            .String("VersionSelector", &T::GetVersionSelector, &T::SetVersionSelector)
-            .Boolean("UseVersionSelector", &T::GetUseVersionSelector, &T::SetUseVersionSelector);
-    return list;
+    const bool base = Base::GetCommandLine(builder);
+    if constexpr (Op == nullptr) {
+      return base;
+    } else {
+      return (this->*Op)(builder) && base;
+    }
   }
 };
+template <auto Op>
+using TBaseProbe = TProbe<TClearCaseBaseAction, Op>;
 
 constexpr const char* kDefaultError =
     "Error: The Default View you have specified is invalid or does not exist. To rectify go to "
@@ -83,7 +77,7 @@ TEST_F(BaseAction, ViewContextDecidesWhereCleartoolRuns) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    TProbeAction<> action;
+    TProbe<> action;
     action.SetUseDefaultViewContext(row.useDefault);
     action.SetViewContextPath(resolve(row.viewPath));
     Options().SetDefaultViewPath(resolve(row.defaultView));
@@ -97,7 +91,7 @@ TEST_F(BaseAction, ViewContextDecidesWhereCleartoolRuns) {
 }
 
 TEST_F(BaseAction, CleartoolPathProblemsStopTheBuildAndFailValidation) {
-  TProbeAction<> action;
+  TProbe<> action;
   action.SetViewContextPath(view_);
   const struct {
     std::string path;
@@ -122,42 +116,47 @@ TEST_F(BaseAction, CleartoolPathProblemsStopTheBuildAndFailValidation) {
 // The rows give the argv cleartool receives; quoting of any text is the
 // generated test's below.
 TEST_F(BaseAction, CommentReachesCleartoolAsOneArgumentOrNc) {
-  CheckArgv<TProbeAction<&clearcase::TClearCaseBaseAction::AddComment>>({
-      {"no comment", With({}), true, {"probe", "-nc"}},
-      {"loaded NoComment wins", With({"NoComment", "Comment=typed later"}), true, {"probe", "-nc"}},
-      {"expanded", With({"Comment=by %VAR%"}), true, {"probe", "-c", "by value"}},
-      {"expanded to nothing", With({"Comment=%NOTHING%"}), true, {"probe", "-nc"}},
-      {"cannot be expanded", With({"Comment=%NOPE%"}), false, {"probe"}, "cannot expand Comment"},
-  });
-  // An empty comment is saved as NoComment, which the row above loads.
-  TProbeAction<> action;
-  EXPECT_EQ(*vy::GetPropertyText(action, "NoComment"), "true");
+  // clang-format off
+  CheckCommandLines<TBaseProbe<&TClearCaseBaseAction::AddComment>>({
+      {"no comment", [](auto&) {}, true, {"probe", "-nc"}},
+      {"NoComment wins over a comment typed later",
+       [](auto& a) { a.SetNoComment(true); a.SetComment("typed later"); }, true, {"probe", "-nc"}},
+      {"expanded", [](auto& a) { a.SetComment("by %VAR%"); }, true, {"probe", "-c", "by value"}},
+      {"expanded to nothing", [](auto& a) { a.SetComment("%NOTHING%"); }, true, {"probe", "-nc"}},
+      {"cannot be expanded", [](auto& a) { a.SetComment("%NOPE%"); }, false, {"probe"},
+       "cannot expand Comment"},
+  }, /*argv=*/true);
+  // clang-format on
+  // An empty comment is saved as NoComment.
+  TProbe<> action;
+  EXPECT_TRUE(action.GetNoComment());
   action.SetComment("x");
-  EXPECT_EQ(*vy::GetPropertyText(action, "NoComment"), "false");
+  EXPECT_FALSE(action.GetNoComment());
 }
 
 TEST_F(BaseAction, OperandsReachCleartoolOneArgumentEach) {
-  using Base = clearcase::TClearCaseBaseAction;
-  CheckArgv<TProbeAction<&Base::AddPathNames>>({
-      {"path names: view names first, expanded, an empty entry kept",
-       With({"PathNameStorageString=%VAR%/a.c@@/main/1\r\n%VAR%/b c.c\r\nwe\"ird.c\r\n\r\n"}),
-       true,
-       {"probe", "value/b c.c", "we\"ird.c", "", "value/a.c@@/main/1"}},
-      {"not expanded", With({"PathNameStorageString=%NOPE%/x"}), false, {"probe"}, "cannot expand"},
-  });
-  CheckArgv<TProbeAction<&Base::AddObjectSelectors>>({
-      {"object selectors with a blank, a tab or a quote stay whole",
-       With({"ObjectsStorageString=lbtype:REL@/vobs/src\r\nlbtype:MY LABEL@/vobs/src\r\n"
-             "lbtype:TAB\tBED\r\nlbtype:Q\"UOTE"}),
-       true,
-       {"probe", "lbtype:REL@/vobs/src", "lbtype:MY LABEL@/vobs/src", "lbtype:TAB\tBED",
-        "lbtype:Q\"UOTE"}},
-  });
+  // clang-format off
+  CheckCommandLines<TBaseProbe<&TClearCaseBaseAction::AddPathNames>>({
+      {"path names: view names first, expanded, an empty entry kept", [](auto& a) {
+         a.SetPathNameStorageString("%VAR%/a.c@@/main/1\r\n%VAR%/b c.c\r\nwe\"ird.c\r\n\r\n"); },
+       true, {"probe", "value/b c.c", "we\"ird.c", "", "value/a.c@@/main/1"}},
+      {"not expanded", [](auto& a) { a.SetPathNameStorageString("%NOPE%/x"); }, false, {"probe"},
+       "cannot expand"},
+  }, /*argv=*/true);
+  CheckCommandLines<TBaseProbe<&TClearCaseBaseAction::AddObjectSelectors>>({
+      {"object selectors with a blank, a tab or a quote stay whole", [](auto& a) {
+         a.SetObjectsStorageString("lbtype:REL@/vobs/src\r\nlbtype:MY LABEL@/vobs/src\r\n"
+                                   "lbtype:TAB\tBED\r\nlbtype:Q\"UOTE"); },
+       true, {"probe", "lbtype:REL@/vobs/src", "lbtype:MY LABEL@/vobs/src", "lbtype:TAB\tBED",
+              "lbtype:Q\"UOTE"}},
+  }, /*argv=*/true);
   // Where the quotes go on the command line is the action tables' (objects
   // quoted only when needed, a label's quote after the colon).
-  CheckCommandLines<TProbeAction<&Base::AddVersionSelector>>({
-      {"version selector used but empty", With({"UseVersionSelector"}), true, {"probe"}},
-  });
+  CheckCommandLines<TBaseProbe<&TClearCaseBaseAction::AddVersionSelector>>({
+      {"version selector used but empty", [](auto& a) { a.SetUseVersionSelector(true); }, true,
+       {"probe"}},
+  }, /*argv=*/true);
+  // clang-format on
 }
 
 // Generated comments and path names of quotes, runs of backslashes, blanks,
@@ -180,8 +179,8 @@ TEST_F(BaseAction, AnyCommentAndPathReachCleartoolByteForByte) {
     return written;
   };
   for (int round = 0; round < 2000; ++round) {
-    TProbeAction<&clearcase::TClearCaseBaseAction::AddComment> comment;
-    TProbeAction<&clearcase::TClearCaseBaseAction::AddPathNames> paths;
+    TBaseProbe<&TClearCaseBaseAction::AddComment> comment;
+    TBaseProbe<&TClearCaseBaseAction::AddPathNames> paths;
     comment.SetViewContextPath(view_);
     paths.SetViewContextPath(view_);
     std::string written = text();
@@ -207,127 +206,67 @@ TEST_F(BaseAction, AnyCommentAndPathReachCleartoolByteForByte) {
   }
 }
 
-// Puts the attribute on the command line after the base's part.
-class TAttributeProbe : public clearcase::TClearCaseBaseAttributeAction {
- public:
-  std::string GetActionName() const override { return "Probe"; }
-  std::string GetCommand() const override { return "probe"; }
-  bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
-    const bool base = TClearCaseBaseAttributeAction::GetCommandLine(builder);
-    const bool own = withValue ? AddAttributeNameAndValue(builder) : AddAttributeName(builder);
-    return own && base;
-  }
-  bool withValue = true;
-};
-
-// The probe's settings: the attribute's name and VOB, alone or with a value.
-auto Attribute(const char* name, const char* vob) {
-  return [=](TAttributeProbe& a) {
-    a.withValue = false;
+// The probes' settings: the attribute's name and VOB.
+auto Name(const char* name, const char* vob) {
+  return [=](TClearCaseBaseAttributeAction& a) {
     a.SetAttributeName(name);
     a.SetVOBSelector(vob);
   };
 }
-auto AttributeValue(const char* name, const char* vob, const char* value, bool useDefault = false) {
-  return [=](TAttributeProbe& a) {
-    Attribute(name, vob)(a);
-    a.withValue = true;
-    a.SetAttributeValue(value);
-    a.SetUseDefaultAttributeValue(useDefault);
-  };
-}
 
+// The actions' tables show the rest: the default value, a missing name, a
+// value that cannot be expanded and a value that is command-line text.
 TEST_F(BaseAction, AttributeNameAndValueOnTheCommandLine) {
+  using Attribute = TClearCaseBaseAttributeAction;
   // clang-format off
-  CheckCommandLines<TAttributeProbe>({
-      {"blanks are never quoted", Attribute("My Status", "/vobs/my vob"), true,
+  CheckCommandLines<TProbe<Attribute, &Attribute::AddAttributeName>>({
+      {"blanks are never quoted", Name("My Status", "/vobs/my vob"), true,
        {"probe", "My Status@/vobs/my vob"}},
-      {"VOB expanded too", Attribute("%VAR%", "%VAR%"), true, {"probe", "value@value"}},
-      {"empty name", Attribute("", "/vobs/src"), false, {"probe"}, cctest::kNoAttributeName},
-      {"name that cannot be expanded", Attribute("%NOPE%", ""), false, {"probe"},
+      {"VOB expanded too", Name("%VAR%", "%VAR%"), true, {"probe", "value@value"}},
+      {"name that cannot be expanded", Name("%NOPE%", ""), false, {"probe"},
        "cannot expand Attribute Name"},
-      {"name and value, not quoted", AttributeValue("Status", "", "in %VAR%"), true,
-       {"probe", "Status", "in value"}},
-      {"empty value is still an argument", AttributeValue("Status", "", ""), true,
-       {"probe", "Status", ""}},
-      {"default value ignores the value", AttributeValue("Status", "/vobs/src", "passed", true),
-       true, {"probe", "-default", "Status@/vobs/src"}},
-      {"empty name: the value still follows", AttributeValue("", "", "passed"), false,
-       {"probe", "passed"}, cctest::kNoAttributeName},
-      {"value that cannot be expanded", AttributeValue("Status", "", "%NOPE%"), false,
-       {"probe", "Status"}, "cannot expand Attribute Value"},
+  });
+  CheckCommandLines<TProbe<Attribute, &Attribute::AddAttributeNameAndValue>>({
+      {"empty value is still an argument", Name("Status", ""), true, {"probe", "Status", ""}},
   });
   // clang-format on
 }
 
-// Runs one UCM operation after the base's part of the command line.
-class TUCMProbe : public clearcase::TClearCaseUCMAction {
- public:
-  std::string GetActionName() const override { return "Probe"; }
-  std::string GetCommand() const override { return "probe"; }
-  bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
-    const bool base = TClearCaseUCMAction::GetCommandLine(builder);
-    return (this->*operation)(builder) && base;
-  }
-  TUCMOperation operation = nullptr;
-};
-
-constexpr TUCMOperation kName = &clearcase::TClearCaseUCMAction::AddActivityName;
-constexpr TUCMOperation kSelectors = &clearcase::TClearCaseUCMAction::AddActivitySelectors;
-constexpr TUCMOperation kComponents = &clearcase::TClearCaseUCMAction::AddComponentSelector;
-
-// The probe's settings. Variables: TWO holds two activities on two lines, NONE nothing.
-auto Ucm(TUCMOperation operation, const char* activities, bool useCurrent = false,
-         const char* vob = "", const char* components = "") {
-  return [=](TUCMProbe& a) {
-    a.SetVariable("TWO", "x\r\ny\r\n");
-    a.SetVariable("NONE", "");
-    a.operation = operation;
+// The probes' settings: the activities, whether the current one is used, the VOB.
+auto Ucm(const char* activities, bool useCurrent = false, const char* vob = "") {
+  return [=](TClearCaseUCMAction& a) {
     a.SetActivitySelectorStorageString(activities);
     a.SetUseCurrentActivity(useCurrent);
     a.SetVOBSelector(vob);
-    a.SetComponentSelectorStorageString(components);
   };
 }
 
+// The actions' tables show a name with its VOB and quoted, one that cannot be
+// expanded, components joined into one argument and none at all.
 TEST_F(BaseAction, UCMOperationsRenderActivitiesAndComponents) {
   // clang-format off
-  CheckCommandLines<TUCMProbe>({
-      {"current activity wins", Ucm(kName, "fix_23\r\n", true), true, {"probe", "-cact"}},
-      {"name with the VOB", Ucm(kName, "fix_23\r\n", false, "/vobs/pvob"), true,
-       {"probe", "activity:fix_23@/vobs/pvob"}},
-      {"blank in the name: the quotes enclose the kind and the VOB",
-       Ucm(kName, "fix 23\r\n", false, "/vobs/pvob"), true,
-       {"probe", "\"activity:fix 23@/vobs/pvob\""}},
-      {"both expanded", Ucm(kName, "%VAR%\r\n", false, "%VAR%"), true,
-       {"probe", "activity:value@value"}},
-      {"only the first counts", Ucm(kName, "a\r\nb\r\n"), true, {"probe", "activity:a"}},
-      {"name that cannot be expanded", Ucm(kName, "%NOPE%\r\n"), false, {"probe"},
-       "cannot expand Activity Name"},
-      {"selectors: current activity", Ucm(kSelectors, "a\r\n", true), true, {"probe", "-cact"}},
-      {"selectors joined without the VOB", Ucm(kSelectors, "a\r\nb@/vobs/pvob\r\n", false,
-       "/vobs/pvob"), true, {"probe", "activity:a,activity:b@/vobs/pvob"}},
-      {"selector expanding to two lines", Ucm(kSelectors, "%TWO%\r\nc\r\n"), true,
+  CheckCommandLines<TProbe<TClearCaseUCMAction, &TClearCaseUCMAction::AddActivityName>>({
+      {"current activity wins", Ucm("fix_23\r\n", true), true, {"probe", "-cact"}},
+      {"both expanded", Ucm("%VAR%\r\n", false, "%VAR%"), true, {"probe", "activity:value@value"}},
+      {"only the first counts", Ucm("a\r\nb\r\n"), true, {"probe", "activity:a"}},
+  });
+  CheckCommandLines<TProbe<TClearCaseUCMAction, &TClearCaseUCMAction::AddActivitySelectors>>({
+      {"current activity", Ucm("a\r\n", true), true, {"probe", "-cact"}},
+      {"joined without the VOB", Ucm("a\r\nb@/vobs/pvob\r\n", false, "/vobs/pvob"), true,
+       {"probe", "activity:a,activity:b@/vobs/pvob"}},
+      {"a selector expanding to two lines", Ucm("%TWO%\r\nc\r\n"), true,
        {"probe", "activity:x,activity:y,activity:c"}},
-      {"expands to nothing", Ucm(kSelectors, "%NONE%\r\n"), true, {"probe", "activity:"}},
-      {"selector with a blank", Ucm(kSelectors, "a b\r\n"), true, {"probe", "\"activity:a b\""}},
-      {"two components in one argument", Ucm(kComponents, "", false, "", "c1@/vobs/pvob\r\nc2\r\n"),
-       true, {"probe", "c1@/vobs/pvob,c2"}},
+      {"expands to nothing", Ucm("%NOTHING%\r\n"), true, {"probe", "activity:"}},
+      {"a selector with a blank", Ucm("a b\r\n"), true, {"probe", "\"activity:a b\""}},
+      {"a name set replaces the list",
+       [](auto& a) { Ucm("a\r\nb\r\n")(a); a.SetActivityName("c"); }, true, {"probe", "activity:c"}},
+  });
+  CheckCommandLines<TProbe<TClearCaseUCMAction, &TClearCaseUCMAction::AddComponentSelector>>({
       {"components are neither expanded nor prefixed",
-       Ucm(kComponents, "", false, "", "%VAR% x\r\n"), true, {"probe", "\"%VAR% x\""}},
-      {"no component", Ucm(kComponents, ""), false, {"probe"}, cctest::kNoComponents},
+       [](auto& a) { a.SetComponentSelectorStorageString("%VAR% x\r\n"); }, true,
+       {"probe", "\"%VAR% x\""}},
   });
   // clang-format on
-}
-
-TEST_F(BaseAction, UCMActivityNameIsTheFirstSelectorAndReplacesTheList) {
-  TUCMProbe action;
-  action.SetActivitySelectorStorageString("a\r\nb");
-  EXPECT_EQ(action.GetActivityName(), "a");
-  EXPECT_EQ(action.GetActivitySelectorStorageString(), "a\r\nb\r\n");
-  action.SetActivityName("");
-  EXPECT_EQ(action.ActivitySelectors(), Args{""});
-  EXPECT_EQ(action.GetActivitySelectorStorageString(), "\r\n");
 }
 
 TEST(StorageStrings, EveryLineBreakFormEndsAnEntry) {
@@ -348,14 +287,12 @@ TEST(StorageStrings, EveryLineBreakFormEndsAnEntry) {
 }
 
 TEST(StorageStrings, PathNamesReadBackViewNamesFirstAndObjectsInOrder) {
-  clearcase::TClearCaseCheckoutAction action;
+  TProbe<> action;
   action.SetPathNameStorageString("src/a.c@@/main/2\nsrc/b c.c\r\n\r\nx@@\rdir/y");
   EXPECT_EQ(action.ViewPathNames(), (List{"src/b c.c", "", "dir/y"}));
   EXPECT_EQ(action.ExtendedPathNames(), (List{"src/a.c@@/main/2", "x@@"}));
   EXPECT_EQ(action.GetPathNameStorageString(),
             "src/b c.c\r\n\r\ndir/y\r\nsrc/a.c@@/main/2\r\nx@@\r\n");
-  action.SetPathNameStorageString("");
-  EXPECT_TRUE(action.GetPathNames().empty());
 
   action.SetObjectsStorageString("lbtype:REL@/vobs/src\r\n brtype:dev \r\nvob:/vobs/src");
   EXPECT_EQ(action.ObjectSelectors(),

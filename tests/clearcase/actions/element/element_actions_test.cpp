@@ -123,10 +123,8 @@ TEST_F(ElementAction, CommandLines) {
       {"CC_SETCONFIGSPEC", "a file path that cannot be expanded",
        With({"CSpecChoice=csFile", "CSFilePath=%NOPE%/a.cs"}), false, {"setcs"},
        "cannot expand Config Spec File"},
-      {"CC_FINDCHECKOUTS", "a new action lists path names only", With({}), true,
-       {"lscheckout", "-short"}},
-      {"CC_FINDCHECKOUTS", "recursive, long form", With({"UseShort=false", "Recurse"}), true,
-       {"lscheckout", "-r"}},
+      {"CC_FINDCHECKOUTS", "recursive; a new action lists path names only", With({"Recurse"}),
+       true, {"lscheckout", "-short", "-r"}},
       {"CC_UPDATE", "pretend only comes right after the subcommand",
        With({"PretendOnly", "HijackMode=hmNooverwrite", "UpdateTimestamp=tbCurrent"}), true,
        {"update", "-print", "-force", "-noverwrite", "-ctime"}},
@@ -143,32 +141,47 @@ TEST_F(ElementAction, CommandLines) {
   // clang-format on
 }
 
-struct TOutputCase {
-  const char* name;
-  bool saveOutput;
-  std::string output;
-  const char* value;  // nullptr: the variable is not set
-};
-
-const TOutputCase kOutputCases[] = {
-    {"no output sets the variable to the empty string", true, "", ""},
-    {"blank lines and blanks at both ends are removed", true, "\n  x  y \n\t\n", "x  y"},
-    {"without SaveOutput nothing is stored", false, "BL_0\n", nullptr},
-};
-
-TEST_F(ElementAction, CleartoolStoresTheWholeOutputInAHostVariable) {
-  for (const TOutputCase& c : kOutputCases) {
-    SCOPED_TRACE(c.name);
-    TClearCaseCleartoolAction action;
-    action.SetCommand("lsbl");
-    action.SetSaveOutput(c.saveOutput);
-    action.SetVyVariable("%BASELINES%");  // used as stored
-    const vy::TVyRunResult result = RunPrinting(action, {"lsbl"}, c.output);
+// What a run leaves in a host variable: the cleartool action stores its whole
+// output in a variable named as stored, find-checkouts collects its listing.
+TEST_F(ElementAction, RunsLeaveTheirOutputInAHostVariable) {
+  const struct {
+    const char* name;
+    bool find;           // find-checkouts, else the cleartool action
+    bool enabled;        // WriteToVariable or SaveOutput
+    const char* before;  // nullptr: the variable is not defined
+    std::string output;
+    const char* after;  // nullptr: still not defined
+  } rows[] = {
+      {"cleartool: no output sets the variable to the empty string", false, true, nullptr, "", ""},
+      {"cleartool: blank lines and blanks at both ends are removed", false, true, nullptr,
+       "\n  x  y \n\t\n", "x  y"},
+      {"cleartool: without SaveOutput nothing is stored", false, false, nullptr, "BL_0\n", nullptr},
+      {"no checkouts leave the variable empty", true, true, "text from before", "", ""},
+      {"an undefined variable is ignored", true, true, nullptr, "src/a.c\n", nullptr},
+      {"without WriteToVariable the variable is left alone", true, false, "kept", "src/a.c\n",
+       "kept"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TClearCaseCleartoolAction cleartool;
+    cleartool.SetCommand("lsbl");
+    cleartool.SetSaveOutput(row.enabled);
+    cleartool.SetVyVariable("%BASELINES%");
+    TClearCaseFindCheckoutsAction find;
+    find.SetWriteToVariable(row.enabled);
+    find.SetVariableName("Checkouts");
+    clearcase::TClearCaseBaseAction& action =
+        row.find ? static_cast<clearcase::TClearCaseBaseAction&>(find) : cleartool;
+    const std::string variable = row.find ? "CHECKOUTS" : "%BASELINES%";
+    if (row.before != nullptr) action.SetVariable(variable, row.before);
+    const Args argv = row.find ? Args{"lscheckout", "-short"} : Args{"lsbl"};
+    const vy::TVyRunResult result = RunPrinting(action, argv, row.output);
     EXPECT_TRUE(result.succeeded) << result.reason;
-    EXPECT_EQ(action.IsVariableDefined("%BASELINES%"), c.value != nullptr);
-    if (c.value != nullptr) {
-      EXPECT_EQ(action.GetVariableValue("%BASELINES%"), c.value);
+    EXPECT_EQ(action.IsVariableDefined(variable), row.after != nullptr);
+    if (row.after != nullptr) {
+      EXPECT_EQ(action.GetVariableValue(variable), row.after);
     }
+    EXPECT_TRUE(Errors(action).empty());
   }
 }
 
@@ -228,37 +241,6 @@ TEST_F(ElementAction, ConfigSpecGetReportsAFailingWriteOnceAndGoesOn) {
   EXPECT_EQ(Errors(action),
             Args{"An error occured whilst writing to the file. The file could not be written."});
   EXPECT_EQ(action.Messages().back().text, "element * /main/LATEST");  // still logged
-}
-
-struct TVariableCase {
-  const char* name;
-  bool writeToVariable;
-  const char* before;  // nullptr: the variable is not defined
-  std::string output;
-  const char* after;  // nullptr: still not defined
-};
-
-const TVariableCase kVariableCases[] = {
-    {"no checkouts leave the variable empty", true, "text from before", "", ""},
-    {"an undefined variable is ignored", true, nullptr, "src/a.c\n", nullptr},
-    {"without WriteToVariable the variable is left alone", false, "kept", "src/a.c\n", "kept"},
-};
-
-TEST_F(ElementAction, FindCheckoutsCollectsTheListingIntoAHostVariable) {
-  for (const TVariableCase& c : kVariableCases) {
-    SCOPED_TRACE(c.name);
-    TClearCaseFindCheckoutsAction action;
-    action.SetWriteToVariable(c.writeToVariable);
-    action.SetVariableName("Checkouts");
-    if (c.before != nullptr) action.SetVariable("CHECKOUTS", c.before);
-    const vy::TVyRunResult result = RunPrinting(action, {"lscheckout", "-short"}, c.output);
-    EXPECT_TRUE(result.succeeded) << result.reason;
-    EXPECT_EQ(action.IsVariableDefined("CHECKOUTS"), c.after != nullptr);
-    if (c.after != nullptr) {
-      EXPECT_EQ(action.GetVariableValue("CHECKOUTS"), c.after);
-    }
-    EXPECT_TRUE(Errors(action).empty());
-  }
 }
 
 TEST_F(ElementAction, UpdateValidationAsksForASnapshotView) {

@@ -1,5 +1,4 @@
 // The metadata actions: one table of their command lines.
-#include "clearcase/actions/metadata/apply_attribute_actions.h"
 #include "clearcase/actions/metadata/mklbtype_action.h"
 
 #include "command_cases.h"
@@ -9,22 +8,6 @@ namespace {
 using MetadataAction = cctest::ActionCommandTest;
 using cctest::With;
 using clearcase::TClearCaseMkLbTypeAction;
-
-// The value goes on as it expands and is command-line text (the run tests show
-// escaped quotes reaching cleartool).
-TEST_F(MetadataAction, ApplyAttributeValueIsCommandLineText) {
-  CheckArgv<clearcase::TClearCaseApplyAttributePathNamesAction>({
-      {"quotes that are not escaped only group; runs without a view, even an invalid one",
-       [](auto& a) {
-         a.SetViewContextPath("/no/such/view");
-         a.SetAttributeName("Status");
-         a.SetAttributeValue("\"%VAR% b\"");
-         a.SetPathNameStorageString("a.c");
-       },
-       true,
-       {"mkattr", "-pname", "-nc", "Status", "value b", "a.c"}},
-  });
-}
 
 constexpr const char* kNoName =
     "Error: You have not specified the label type selector for your new label type.";
@@ -46,6 +29,10 @@ TEST_F(MetadataAction, CommandLines) {
       {"CC_APPLYATTR", "a value that cannot be expanded",
        With({"AttributeName=Status", "AttributeValue=%NOPE%", "PathNameStorageString=a.c"}),
        false, {"mkattr", "-pname", "-nc", "Status", "\"a.c\""}, "cannot expand Attribute Value"},
+      {"CC_APPLYATTR", "the value is command-line text; runs without a view, even an invalid one",
+       cctest::WithoutView({"AttributeName=Status", "AttributeValue=\"%VAR% b\"",
+                            "PathNameStorageString=a.c"}), true,
+       {"mkattr", "-pname", "-nc", "Status", "\"value b\"", "\"a.c\""}},
       {"CC_APPLYATTR_OBJ", "a number value; no -pname",
        With({"Replace", "AttributeName=Count", "AttributeValue=1",
              "ObjectsStorageString=lbtype:REL_1@/vobs/src\r\nbrtype:my branch\r\n"}), true,
@@ -87,10 +74,7 @@ TEST_F(MetadataAction, CommandLines) {
       {"CC_UNLOCK", "the comment comes right after the subcommand",
        With({"Comment=open", "PathNameStorageString=src/a.c"}), true,
        {"unlock", "-c \"open\"", "-pname", "\"src/a.c\""}},
-      {"CC_UNLOCK_OBJ", "selectors without -pname",
-       With({"ObjectsStorageString=lbtype:REL_0.9@/vobs/src\r\n"}), true,
-       {"unlock", "-nc", "lbtype:REL_0.9@/vobs/src"}},
-      {"CC_UNLOCK_OBJ", "a selector that cannot be expanded",
+      {"CC_UNLOCK_OBJ", "without -pname; a selector that cannot be expanded",
        With({"ObjectsStorageString=lbtype:%NOPE%\r\n"}), false, {"unlock", "-nc"},
        "cannot expand Object Selector"},
       {"CC_MKATTRTYPE", "every option, in order; exclusive bounds, the maximum first",
@@ -104,15 +88,10 @@ TEST_F(MetadataAction, CommandLines) {
        With({"AttributeName=Level", "NewAttributeType=atReal", "UseMin", "MinInclusive",
              "MinValue=10", "UseMax", "MaxInclusive", "MaxValue=20.5"}), true,
        {"mkattype", "-ordinary", "-vtype", "real", "-le", "20.5", "-ge", "10", "-nc", "Level"}},
-      {"CC_MKATTRTYPE",
-       "acquire without global, bounds and default not used, a date type, an element constraint",
-       With({"AttributeName=Due", "Acquire", "Constraints=lcVPelement", "NewAttributeType=atDate",
-             "MinValue=1", "MaxValue=2", "DefaultValue=\"x\""}), true,
-       {"mkattype", "-ordinary", "-vpelement", "-vtype", "time", "-nc", "Due"}},
-      {"CC_MKATTRTYPE", "version constraint, opaque type, empty default value",
-       With({"AttributeName=Blob", "Constraints=lcVPversion", "NewAttributeType=atOpaque",
-             "UseDefaultValue"}), true,
-       {"mkattype", "-ordinary", "-vpversion", "-vtype", "opaque", "-default ", "-nc", "Blob"}},
+      {"CC_MKATTRTYPE", "acquire without global, bounds not used, a date type, an empty default",
+       With({"AttributeName=Due", "Acquire", "Constraints=lcVPversion", "NewAttributeType=atDate",
+             "MinValue=1", "MaxValue=2", "UseDefaultValue"}), true,
+       {"mkattype", "-ordinary", "-vpversion", "-vtype", "time", "-default ", "-nc", "Due"}},
       {"CC_MKATTRTYPE", "no attribute name: a string type by default",
        With({"VOBSelector=/vobs/src"}), false,
        {"mkattype", "-ordinary", "-vtype", "string", "-nc"}, cctest::kNoAttributeName},
@@ -125,9 +104,6 @@ TEST_F(MetadataAction, CommandLines) {
              "PBranch", "Shared", "Comment=for %VAR%"}), true,
        {"mklbtype", "-replace", "-global", "-acquire", "-pbranch", "-shared", "-c \"for value\"",
         "lbtype:REL_value@/vobs/src"}},
-      {"CC_MKLBTYPE", "no VOB: the rest is still appended",
-       With({"LabelTypeName=REL_2", "MakeGlobal"}), false,
-       {"mklbtype", "-global", "-nc", "lbtype:REL_2"}, kNoVob},
       {"CC_MKLBTYPE", "name that cannot be expanded",
        With({"LabelTypeName=%NOPE%", "VOBSelector=/vobs/src"}), false,
        {"mklbtype", "-ordinary", "-nc"}, "cannot expand Label Type Name"},
@@ -135,6 +111,7 @@ TEST_F(MetadataAction, CommandLines) {
   // clang-format on
 }
 
+// Both are reported and the rest is still appended.
 TEST_F(MetadataAction, MkLbTypeMissingNameAndVobAreBothReported) {
   TClearCaseMkLbTypeAction action;
   const auto built = Build(action);

@@ -82,8 +82,6 @@ TEST_F(UcmAction, CommandLines) {
        With({"ChangeRecommended", "RecommendBaselines=BL_1\r\n\r\nBL_2", "StreamName=dev",
              "VOBSelector=/vobs/pvob"}), true,
        {"chstream", "-nc", "-recommended BL_1,,BL_2", "dev@/vobs/pvob"}},
-      {"CC_CHANGESTREAM", "an empty stream and VOB: the tag root alone", With({}), true,
-       {"chstream", "-nc", "@/"}},
       {"CC_CHANGESTREAM", "a target that cannot be expanded: the rest is still appended",
        With({"ChangeTarget", "NewTargetStream=%NOPE%", "GenerateSpec", "StreamName=dev",
              "VOBSelector=/vobs/pvob"}), false,
@@ -133,20 +131,18 @@ TEST_F(UcmAction, ChangeBaselineValidation) {
   const struct {
     const char* name;
     clearcase::TCCBaselineTypeChange change;
-    bool assignLevel;
     bool cleartoolSet;
     Args errors;  // none: valid
   } cases[] = {
-      {"nothing to change", clearcase::blNone, false, true, {kError}},
-      {"a labelling change alone", clearcase::blIncremental, false, true, {}},
-      {"no cleartool, no change", clearcase::blNone, false, false, {kNoCleartool, kError}},
+      {"nothing to change", clearcase::blNone, true, {kError}},
+      {"a labelling change alone", clearcase::blIncremental, true, {}},
+      {"no cleartool, no change", clearcase::blNone, false, {kNoCleartool, kError}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Options().SetClearToolPath(c.cleartoolSet ? cleartool_ : "");
     TClearCaseChangeBaselineAction action;
     action.SetTypeChange(c.change);
-    action.SetAssignLevel(c.assignLevel);
     cctest::TValidationSink sink;
     EXPECT_EQ(action.Validate(sink), c.errors.empty());
     EXPECT_EQ(sink.errors, c.errors);
