@@ -118,11 +118,11 @@ class StreamsTest : public TConfiguredTest {
   // a checkout that a stopped run never reaches; in a fresh world each time.
   // The label is a variable of the project.
   std::string Project() const {
-    sandbox.ResetWorld();
+    sandbox_.ResetWorld();
     const TProperty inView{"UseDefaultViewContext", "true"};
     TActionSpec disabled{"CC_CHECKOUT", {inView, {"PathNameStorageString", "src/util.h\r\n"}}};
     disabled.enabled = false;
-    return sandbox.WriteProject(
+    return sandbox_.WriteProject(
         "streams.xml", {{"LABEL", "REL_1"}},
         {{"CC_CHECKOUT", {inView, {"PathNameStorageString", "src/a.c\r\nsrc/b c.c\r\n"}}},
          disabled,
@@ -141,7 +141,7 @@ constexpr const char* kSummary =
     "skipped (";
 
 TEST_F(StreamsTest, ProgramOutputGoesToStdoutAndEverythingElseToStderr) {
-  const TRunOutput output = sandbox.Vantry({"run", Project()});
+  const TRunOutput output = sandbox_.Vantry({"run", Project()});
   EXPECT_EQ(output.exitCode, 1);
   EXPECT_EQ(output.out, kCheckedOut);
   EXPECT_THAT(output.err, StartsWith("[1/3] ClearCase Check Out\n  Starting Directory: "));
@@ -150,7 +150,7 @@ TEST_F(StreamsTest, ProgramOutputGoesToStdoutAndEverythingElseToStderr) {
   EXPECT_THAT(output.err, HasSubstr("\n" + std::string(kSummary)));
   EXPECT_THAT(output.err + output.out, Not(HasSubstr("\033[")));
   // --keep-going runs the action after the failure too.
-  const TRunOutput kept = sandbox.Vantry({"run", Project(), "--keep-going"});
+  const TRunOutput kept = sandbox_.Vantry({"run", Project(), "--keep-going"});
   EXPECT_EQ(kept.exitCode, 1);
   EXPECT_THAT(kept.err, HasSubstr("\n  FAILED: cleartool exited with code 1 ("));
   EXPECT_THAT(kept.err,
@@ -159,7 +159,7 @@ TEST_F(StreamsTest, ProgramOutputGoesToStdoutAndEverythingElseToStderr) {
 }
 
 TEST_F(StreamsTest, QuietPrintsErrorsAndTheSummaryAndVerboseTheProgramFirst) {
-  const TRunOutput quiet = sandbox.Vantry({"run", "-q", Project()});
+  const TRunOutput quiet = sandbox_.Vantry({"run", "-q", Project()});
   EXPECT_EQ(quiet.exitCode, 1);
   EXPECT_EQ(quiet.out, "");
   // The heading of the failed action only, for its errors.
@@ -170,7 +170,7 @@ TEST_F(StreamsTest, QuietPrintsErrorsAndTheSummaryAndVerboseTheProgramFirst) {
 
   // Values given with --var win over the project's; -v prints them all.
   const TRunOutput verbose =
-      sandbox.Vantry({"run", "-v", Project(), "--var", "LABEL=REL_2", "--var", "EXTRA=a=b"},
+      sandbox_.Vantry({"run", "-v", Project(), "--var", "LABEL=REL_2", "--var", "EXTRA=a=b"},
                      TSandbox::TStreams::Together);
   EXPECT_THAT(verbose.out, HasSubstr("Variables:\n  EXTRA=a=b\n  LABEL=REL_2\n"));
   EXPECT_THAT(verbose.out, HasSubstr("  Command Line: mklabel -nc lbtype:REL_2 \"src/a.c\"\n"));
@@ -190,9 +190,9 @@ TEST_F(StreamsTest, ColourOnlyOnATerminalWithoutNoColourOrADumbTerminal) {
               {"xterm", "1", TSandbox::TStreams::Terminal, false}};
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.term) + (row.noColor ? " NO_COLOR" : ""));
-    sandbox.SetEnv("TERM", row.term);
-    if (row.noColor) sandbox.SetEnv("NO_COLOR", row.noColor);
-    const std::string out = sandbox.Vantry({"run", Project()}, row.streams).out;
+    sandbox_.SetEnv("TERM", row.term);
+    if (row.noColor) sandbox_.SetEnv("NO_COLOR", row.noColor);
+    const std::string out = sandbox_.Vantry({"run", Project()}, row.streams).out;
     EXPECT_THAT(out, HasSubstr("Label REL_2"));
     EXPECT_EQ(out.find("\033[31m") != std::string::npos, row.coloured) << out;
     EXPECT_EQ(out.find("\033[") != std::string::npos, row.coloured);

@@ -229,17 +229,17 @@ class FaultTest : public testing::TestWithParam<TFaultCase> {
   void SetUp() override {
     // Actions without a view start cleartool in its own folder, which must
     // lie in a view for the stand-in; so cleartool is reached through a link there.
-    const std::string tools = sandbox.Path("views/dev_view/tools");
+    const std::string tools = sandbox_.Path("views/dev_view/tools");
     fs::create_directories(tools);
     fs::create_symlink(CLEARTOOL_EXE, tools + "/cleartool");
-    fs::create_directories(sandbox.Path("out"));
-    sandbox.ConfigureOptions();
+    fs::create_directories(sandbox_.Path("out"));
+    sandbox_.ConfigureOptions();
     const TRunOutput set =
-        sandbox.Vantry({"options", "set", "CleartoolPath", Program(tools), "DesignTimeout",
+        sandbox_.Vantry({"options", "set", "CleartoolPath", Program(tools), "DesignTimeout",
                         WaitsForTheTimeout() ? "0" : std::to_string(kAmpleTimeoutMs)});
     ASSERT_EQ(set.exitCode, 0) << set.err;
-    project_ = sandbox.WriteProject("project.xml", {}, EveryAction());
-    if (*GetParam().fault != '\0') sandbox.SetEnv("CLEARTOOL_SIM_FAULT", GetParam().fault);
+    project_ = sandbox_.WriteProject("project.xml", {}, EveryAction());
+    if (*GetParam().fault != '\0') sandbox_.SetEnv("CLEARTOOL_SIM_FAULT", GetParam().fault);
   }
 
   // The cases that end at the time-out wait for the shortest one (a design
@@ -247,7 +247,7 @@ class FaultTest : public testing::TestWithParam<TFaultCase> {
   static bool WaitsForTheTimeout() { return GetParam().failure == kTimedOut; }
 
   std::string Program(const std::string& tools) const {
-    if (GetParam().program == TProgram::Missing) return sandbox.Path("no/cleartool");
+    if (GetParam().program == TProgram::Missing) return sandbox_.Path("no/cleartool");
     if (GetParam().program == TProgram::Healthy) return tools + "/cleartool";
     const std::string copy = tools + "/plain/cleartool";
     fs::create_directories(fs::path(copy).parent_path());
@@ -258,7 +258,7 @@ class FaultTest : public testing::TestWithParam<TFaultCase> {
 
   // No file but those the run may write is changed, removed or added.
   void ExpectOnlyAllowedFilesChanged(TTree before) const {
-    TTree after = ReadTree(sandbox.Root());
+    TTree after = ReadTree(sandbox_.Root());
     // Files the run may write: vantry's own output and the world and journal
     // of the stand-in; the views too when cleartool really does its work.
     const auto allowed = [](const auto& file) {
@@ -272,15 +272,15 @@ class FaultTest : public testing::TestWithParam<TFaultCase> {
     EXPECT_EQ(after, before);
   }
 
-  TSandbox sandbox;
+  TSandbox sandbox_;
   std::string project_;
 };
 
 TEST_P(FaultTest, EveryActionFailsInWords) {
   const TFaultCase& row = GetParam();
-  const TTree before = ReadTree(sandbox.Root());
+  const TTree before = ReadTree(sandbox_.Root());
   const TRunOutput output =
-      sandbox.Vantry({"run", project_, "--keep-going", "--timeout",
+      sandbox_.Vantry({"run", project_, "--keep-going", "--timeout",
                       std::to_string(WaitsForTheTimeout() ? kTimeoutMs : kAmpleTimeoutMs)});
   const std::size_t actions = EveryAction().size();
 
@@ -295,28 +295,28 @@ TEST_P(FaultTest, EveryActionFailsInWords) {
     EXPECT_EQ(Count(output.err, "Cleartool.exe cannot be found"), actions);
     EXPECT_EQ(Count(output.err, "\n  Options: Cleartool.exe cannot be found at the path "
                                 "specified.\n    cleartool path: " +
-                                    sandbox.Path("no/cleartool") + " (options store " +
-                                    sandbox.OptionsFile() + ")\n"),
+                                    sandbox_.Path("no/cleartool") + " (options store " +
+                                    sandbox_.OptionsFile() + ")\n"),
               actions)
         << output.err;
   }
   if (row.program == TProgram::Healthy && *row.fault == '\0') {
-    EXPECT_THAT(ReadAll(sandbox.Path("out/spec.txt")),
+    EXPECT_THAT(ReadAll(sandbox_.Path("out/spec.txt")),
                 testing::AllOf(testing::StartsWith("ucm\n"), HasSubstr("element * CHECKEDOUT")));
   }
-  EXPECT_THAT(sandbox.Journal(), SizeIs(row.journaled ? actions : 0));
-  EXPECT_EQ(ProcessesOnceThere(sandbox, 0), 0);
+  EXPECT_THAT(sandbox_.Journal(), SizeIs(row.journaled ? actions : 0));
+  EXPECT_EQ(ProcessesOnceThere(sandbox_, 0), 0);
   ExpectOnlyAllowedFilesChanged(before);
 }
 
 TEST_P(FaultTest, EveryListingAnswersOrIsEmpty) {
   const TFaultCase& row = GetParam();
-  const TTree before = ReadTree(sandbox.Root());
-  for (const TListing& listing : EveryListing(sandbox.ViewPath())) {
+  const TTree before = ReadTree(sandbox_.Root());
+  for (const TListing& listing : EveryListing(sandbox_.ViewPath())) {
     const std::string& function = listing.arguments[0];
     std::vector<std::string> arguments{"query"};
     arguments.insert(arguments.end(), listing.arguments.begin(), listing.arguments.end());
-    const TRunOutput output = sandbox.Vantry(arguments);
+    const TRunOutput output = sandbox_.Vantry(arguments);
     // A listing that starts a run for each name it listed cannot pass on a
     // name that holds NUL.
     const bool nulName = std::string_view(row.fault) == "binary" && output.exitCode == 1;
@@ -345,7 +345,7 @@ TEST_P(FaultTest, EveryListingAnswersOrIsEmpty) {
       EXPECT_EQ(output.out, listing.answer) << function;
     }
   }
-  EXPECT_EQ(ProcessesOnceThere(sandbox, 0), 0);
+  EXPECT_EQ(ProcessesOnceThere(sandbox_, 0), 0);
   ExpectOnlyAllowedFilesChanged(before);
 }
 
@@ -436,20 +436,20 @@ class InterruptTest : public TConfiguredTest {
  protected:
   // Starts vantry, waits until the stand-in and its child hang, sends the signal.
   TRunOutput Interrupted(const std::vector<std::string>& arguments, int signal) {
-    std::remove(sandbox.JournalFile().c_str());
-    const pid_t pid = sandbox.Start(arguments);
-    EXPECT_EQ(ProcessesOnceThere(sandbox, 3), 3);
+    std::remove(sandbox_.JournalFile().c_str());
+    const pid_t pid = sandbox_.Start(arguments);
+    EXPECT_EQ(ProcessesOnceThere(sandbox_, 3), 3);
     kill(pid, signal);
-    TRunOutput output = sandbox.Finish(pid);
-    EXPECT_EQ(ProcessesOnceThere(sandbox, 0), 0);
+    TRunOutput output = sandbox_.Finish(pid);
+    EXPECT_EQ(ProcessesOnceThere(sandbox_, 0), 0);
     return output;
   }
 };
 
 TEST_F(InterruptTest, EachSignalEndsTheRunAndLeavesNoProcess) {
-  sandbox.SetEnv("CLEARTOOL_SIM_FAULT", "hang-child");
+  sandbox_.SetEnv("CLEARTOOL_SIM_FAULT", "hang-child");
   const TActionSpec find{"CC_FINDCHECKOUTS", {{"UseDefaultViewContext", "true"}}};
-  const std::string project = sandbox.WriteProject("hang.xml", {}, {find, find});
+  const std::string project = sandbox_.WriteProject("hang.xml", {}, {find, find});
   for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
     const std::string name = std::string("SIG") + sigabbrev_np(signal);
     SCOPED_TRACE(name);
@@ -464,7 +464,7 @@ TEST_F(InterruptTest, EachSignalEndsTheRunAndLeavesNoProcess) {
 }
 
 TEST_F(InterruptTest, AnInterruptedListingPrintsNothingAndExitsWithTheSignal) {
-  sandbox.SetEnv("CLEARTOOL_SIM_FAULT", "hang-child");
+  sandbox_.SetEnv("CLEARTOOL_SIM_FAULT", "hang-child");
   const TRunOutput output = Interrupted({"query", "CCGetVOBNames"}, SIGTERM);
   EXPECT_EQ(output.exitCode, 128 + SIGTERM);
   EXPECT_THAT(output.out, IsEmpty());

@@ -103,9 +103,9 @@ class TSandbox {
 // A sandbox whose options point at the stand-in and at its default view.
 class TConfiguredTest : public ::testing::Test {
  protected:
-  void SetUp() override { sandbox.ConfigureOptions(); }
+  void SetUp() override { sandbox_.ConfigureOptions(); }
 
-  TSandbox sandbox;
+  TSandbox sandbox_;
 };
 
 // Runs vantry with these arguments and expects it to refuse them as bad

@@ -88,11 +88,11 @@ TEST_F(MetadataPageTest, ObjectsPageAddsOnOkOnlyAndEditsTheChosenEntry) {
             {{"ObjectsStorageString", "lbtype:REL_1@/vobs/src\r\nvob:/vobs/src\r\n"}});
   auto* list = C<QListWidget>("listObjects");
   EXPECT_EQ(qobject_cast<vy::gui::TVyActionPage*>(list->window())->PageName(), "Objects");
-  for (const auto& [added, ok] : {std::pair{"brtype:x@/vobs/src", false},
-                                  std::pair{"brtype:maint@/vobs/src", true}, std::pair{"", true}}) {
-    cctest::AnswerNextDialog<TForm>([added, ok](TForm& form) {
-      form.findChild<QLineEdit*>("txtObjectSelector")->setText(added);
-      ok ? form.accept() : form.reject();
+  for (const auto& entry : {std::pair{"brtype:x@/vobs/src", false},
+                            std::pair{"brtype:maint@/vobs/src", true}, std::pair{"", true}}) {
+    cctest::AnswerNextDialog<TForm>([entry](TForm& form) {
+      form.findChild<QLineEdit*>("txtObjectSelector")->setText(entry.first);
+      entry.second ? form.accept() : form.reject();
     });
     QTest::mouseClick(C<QPushButton>("btnAdd"), Qt::LeftButton);
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QLocale>
 #include <QPushButton>
