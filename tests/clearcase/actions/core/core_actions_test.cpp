@@ -3,8 +3,10 @@
 #include "clearcase/actions/core/storage_strings.h"
 #include "clearcase/actions/core/ucm_action.h"
 
+#include <cstddef>
 #include <random>
 #include <string>
+#include <type_traits>
 
 #include "command_cases.h"
 
@@ -30,7 +32,7 @@ class TProbe : public Base {
   std::string GetCommand() const override { return "probe"; }
   bool GetCommandLine(vy::ICommandLineBuilder& builder) override {
     const bool base = Base::GetCommandLine(builder);
-    if constexpr (Op == nullptr) {
+    if constexpr (std::is_same_v<decltype(Op), std::nullptr_t>) {
       return base;
     } else {
       return (this->*Op)(builder) && base;
