@@ -20,34 +20,34 @@ const std::string* Args::Value(std::string_view option) const {
 
 namespace {
 
-enum class OptionKind { KNone, KFlag, KValued };
+enum class OptionKind { None, Flag, Valued };
 
 // Resolves an option word to its full name: exact match first, then a unique prefix.
 OptionKind MatchOption(const CommandSpec& spec, const std::string& word, std::string* full) {
   auto exact = [&](const std::vector<std::string>& list) {
     return std::find(list.begin(), list.end(), word) != list.end();
   };
-  if (exact(spec.flags)) return *full = word, OptionKind::KFlag;
-  if (exact(spec.valued)) return *full = word, OptionKind::KValued;
+  if (exact(spec.flags)) return *full = word, OptionKind::Flag;
+  if (exact(spec.valued)) return *full = word, OptionKind::Valued;
   // The usual one-letter forms win over other options that share the letter.
   for (const char* common : {"-short", "-long", "-recurse"}) {
     if (word.size() == 2 && StartsWith(common, word) &&
         std::find(spec.flags.begin(), spec.flags.end(), common) != spec.flags.end()) {
-      return *full = common, OptionKind::KFlag;
+      return *full = common, OptionKind::Flag;
     }
   }
-  OptionKind kind = OptionKind::KNone;
+  OptionKind kind = OptionKind::None;
   int matches = 0;
   for (const auto* list : {&spec.flags, &spec.valued}) {
     for (const std::string& option : *list) {
       if (word.size() > 1 && StartsWith(option, word)) {
         ++matches;
         *full = option;
-        kind = list == &spec.flags ? OptionKind::KFlag : OptionKind::KValued;
+        kind = list == &spec.flags ? OptionKind::Flag : OptionKind::Valued;
       }
     }
   }
-  return matches == 1 ? kind : OptionKind::KNone;
+  return matches == 1 ? kind : OptionKind::None;
 }
 
 }  // namespace
@@ -65,12 +65,12 @@ Args ParseArgs(const CommandSpec& spec, const std::vector<std::string>& rest) {
     if (full == "-comment") full = "-c";
     if (full == "-ncomment") full = "-nc";
     switch (kind) {
-      case OptionKind::KNone:
+      case OptionKind::None:
         throw CtError("Unrecognized option " + Quoted(word));
-      case OptionKind::KFlag:
+      case OptionKind::Flag:
         args.flags.push_back(full);
         break;
-      case OptionKind::KValued:
+      case OptionKind::Valued:
         if (i + 1 >= rest.size())
           throw CtError("Option " + Quoted(full) + " requires an argument.");
         args.values.emplace_back(full, rest[++i]);

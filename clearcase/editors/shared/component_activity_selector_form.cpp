@@ -100,13 +100,13 @@ TComponentActivitySelectorForm::TComponentActivitySelectorForm(QWidget* owner)
   connect(cmbResult_, &vy::gui::TVyDropDownComboBox::BeforeDropDown, this,
           &TComponentActivitySelectorForm::LoadResults);
   connect(cmbPVOB_, &QComboBox::currentTextChanged, this, [this] {
-    MakeStale({KProjects, KStreams, KResults});
+    MakeStale({ProjectList, StreamList, ResultList});
     ResultChanged();
   });
   connect(cmbProject_, &QComboBox::currentTextChanged, this, [this] {
-    MakeStale({KStreams, KResults});
+    MakeStale({StreamList, ResultList});
   });
-  connect(cmbStream_, &QComboBox::currentTextChanged, this, [this] { MakeStale({KResults}); });
+  connect(cmbStream_, &QComboBox::currentTextChanged, this, [this] { MakeStale({ResultList}); });
   connect(cmbResult_, &QComboBox::currentTextChanged, this,
           &TComponentActivitySelectorForm::ResultChanged);
   connect(btnAdd_, &QPushButton::clicked, this, &QDialog::accept);
@@ -119,27 +119,27 @@ void TComponentActivitySelectorForm::MakeStale(std::initializer_list<TList> list
 }
 
 void TComponentActivitySelectorForm::LoadPVOBs() {
-  if (!stale_[KPvoBs]) return;
+  if (!stale_[PvobList]) return;
   cmbPVOB_->SetItems(Items(CCGetPVOBNames()));
-  stale_[KPvoBs] = false;
+  stale_[PvobList] = false;
 }
 
 void TComponentActivitySelectorForm::LoadProjects() {
-  if (!stale_[KProjects]) return;
+  if (!stale_[ProjectList]) return;
   cmbProject_->SetItems(Items(CCGetUCMProjectsForVOB(Text(cmbPVOB_))));
-  stale_[KProjects] = false;
+  stale_[ProjectList] = false;
 }
 
 void TComponentActivitySelectorForm::LoadStreams() {
-  if (!stale_[KStreams]) return;
+  if (!stale_[StreamList]) return;
   cmbStream_->SetItems(Items(CCGetUCMStreamsForProject(Text(cmbProject_), Text(cmbPVOB_))));
-  stale_[KStreams] = false;
+  stale_[StreamList] = false;
 }
 
 void TComponentActivitySelectorForm::LoadResults() {
   // Left stale on purpose: activities come and go while the form is open,
   // so the result list is queried at every drop-down.
-  if (!stale_[KResults]) return;
+  if (!stale_[ResultList]) return;
   const bool activities = lblResult_->text() == tr("Activity:");
   const std::string pvob = Text(cmbPVOB_);
   const std::string stream = Text(cmbStream_);

@@ -40,7 +40,7 @@ class TComponentActivitySelectorForm : public QDialog {
   QString GetResult() const;
 
  private:
-  enum TList { KPvoBs, KProjects, KStreams, KResults, KListCount };
+  enum TList { PvobList, ProjectList, StreamList, ResultList, ListCount };
 
   void LoadPVOBs();
   void LoadProjects();
@@ -61,7 +61,7 @@ class TComponentActivitySelectorForm : public QDialog {
   QPushButton* btnCancel_;
   QPushButton* btnUpdate_;
   // A stale list is queried at its next drop-down.
-  std::array<bool, KListCount> stale_{true, true, true, true};
+  std::array<bool, ListCount> stale_{true, true, true, true};
 };
 
 }  // namespace clearcase::editors
